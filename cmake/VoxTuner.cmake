@@ -1,0 +1,35 @@
+# Helpers shared by every subsystem.
+
+# vt_core_library(name SOURCES...) : a static library that must not use Qt.
+function(vt_core_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR})
+  set_target_properties(${name} PROPERTIES AUTOMOC OFF)
+  target_link_libraries(${name} PUBLIC Threads::Threads)
+endfunction()
+
+# vt_gui_library(name SOURCES...) : a static library on Qt 6 Widgets.
+function(vt_gui_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC Qt6::Widgets)
+endfunction()
+
+find_package(GTest REQUIRED)
+
+# vt_test(name SOURCES... [LIBS libs...]) : one GoogleTest binary registered with CTest.
+function(vt_test name)
+  cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE VT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                              VT_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(T_GUI)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
+endfunction()

@@ -1,0 +1,117 @@
+#include "common/gui/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace vt::ui {
+
+namespace {
+struct NamedButton {
+  Button button;
+  const char* name;
+  QMessageBox::StandardButton qt;
+};
+constexpr NamedButton kButtons[] = {
+    {Ok, "OK", QMessageBox::Ok},          {Cancel, "Cancel", QMessageBox::Cancel},
+    {Yes, "Yes", QMessageBox::Yes},       {No, "No", QMessageBox::No},
+    {Abort, "Abort", QMessageBox::Abort}, {Retry, "Retry", QMessageBox::Retry},
+    {Ignore, "Ignore", QMessageBox::Ignore},
+};
+}  // namespace
+
+QString ButtonName(Button b) {
+  for (const auto& nb : kButtons)
+    if (nb.button == b) return nb.name;
+  return {};
+}
+
+Button ButtonFromName(const QString& word) {
+  for (const auto& nb : kButtons)
+    if (word.compare(nb.name, Qt::CaseInsensitive) == 0) return nb.button;
+  return NoButton;
+}
+
+Dialogs& Dialogs::Instance() {
+  static Dialogs d;
+  return d;
+}
+
+int Dialogs::TakeUnanswered() {
+  int n = unanswered_;
+  unanswered_ = 0;
+  return n;
+}
+
+QString Dialogs::NextAnswer(bool& had) {
+  had = !answers_.empty();
+  if (!had) {
+    ++unanswered_;
+    return {};
+  }
+  QString a = answers_.front();
+  answers_.pop_front();
+  return a;
+}
+
+Button Dialogs::Message(const QString& caption, const QString& text, unsigned buttons, Icon icon) {
+  if (buttons == 0) buttons = Ok;
+  Button taken = NoButton;
+  if (scripted_) {
+    bool had = false;
+    QString word = NextAnswer(had);
+    taken = had ? ButtonFromName(word) : NoButton;
+    if (taken == NoButton || !(buttons & taken)) {
+      if (had) ++unanswered_;  // an answer that fits none of the buttons
+      taken = (buttons & Cancel) ? Cancel : (buttons & No) ? No : (buttons & Ok) ? Ok : Cancel;
+      if (listener_) listener_(caption, text, had ? "(no such button: " + word + ")" : "(no answer queued)");
+      return taken;
+    }
+  } else {
+    QMessageBox box(parent_);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+      case Icon::Information: box.setIcon(QMessageBox::Information); break;
+      case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+      case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+      case Icon::Question: box.setIcon(QMessageBox::Question); break;
+      case Icon::None: break;
+    }
+    QMessageBox::StandardButtons sb;
+    for (const auto& nb : kButtons)
+      if (buttons & nb.button) sb |= nb.qt;
+    box.setStandardButtons(sb);
+    int r = box.exec();
+    for (const auto& nb : kButtons)
+      if (r == nb.qt) taken = nb.button;
+    if (taken == NoButton) taken = (buttons & Cancel) ? Cancel : (buttons & No) ? No : Ok;
+  }
+  if (listener_) listener_(caption, text, ButtonName(taken));
+  return taken;
+}
+
+QString Dialogs::FileDialog(bool save, const QString& caption, const QString& filter,
+                            const QString& dir) {
+  QString path;
+  if (scripted_) {
+    bool had = false;
+    path = NextAnswer(had);
+    if (had && ButtonFromName(path) == Cancel) path.clear();
+    if (listener_) listener_(caption, filter, had ? (path.isEmpty() ? "Cancel" : path) : "(no answer queued)");
+    return path;
+  }
+  path = save ? QFileDialog::getSaveFileName(parent_, caption, dir, filter)
+              : QFileDialog::getOpenFileName(parent_, caption, dir, filter);
+  if (listener_) listener_(caption, filter, path.isEmpty() ? "Cancel" : path);
+  return path;
+}
+
+QString Dialogs::OpenFile(const QString& caption, const QString& filter, const QString& dir) {
+  return FileDialog(false, caption, filter, dir);
+}
+
+QString Dialogs::SaveFile(const QString& caption, const QString& filter, const QString& dir) {
+  return FileDialog(true, caption, filter, dir);
+}
+
+}  // namespace vt::ui
