@@ -33,3 +33,11 @@ function(vt_test name)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
 endfunction()
+
+# vt_benchmark(name SOURCES... [LIBS libs...]) : a Google Benchmark binary (not a test).
+function(vt_benchmark name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${B_SOURCES})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()
