@@ -101,6 +101,20 @@ void TcpClientSocket::SendText(const std::string& text) {
   }
 }
 
+bool TcpClientSocket::CheckPeerClosed() {
+  if (fd_ < 0) return false;
+  char c;
+  ssize_t n = ::recv(fd_, &c, 1, MSG_PEEK | MSG_DONTWAIT);
+  if (n == 0) {
+    lastError_ = "the server closed the connection";
+    Close();
+  } else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+    lastError_ = std::string("connection lost: ") + std::strerror(errno);
+    Close();
+  }
+  return fd_ >= 0;
+}
+
 bool TcpClientSocket::WaitForData(int timeoutMs) {
   if (fd_ < 0) return false;
   pollfd p{fd_, POLLIN, 0};

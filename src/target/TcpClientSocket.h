@@ -25,6 +25,9 @@ class TcpClientSocket : public ClientSocketApi {
   bool WaitForData(int timeoutMs) override;
   std::string ReceiveText() override;
 
+  // Notices a peer that has closed without consuming any data; returns Active().
+  bool CheckPeerClosed();
+
   // Why the connection ended, when it ended by itself (peer closed, error).
   const std::string& LastError() const { return lastError_; }
 

@@ -1,0 +1,69 @@
+#include "target/HandsetCommands.h"
+
+#include "target/HandsetState.h"
+#include "target/Link.h"
+#include "target/ShellLines.h"
+
+namespace vt {
+
+void HoldLink() {
+  RequestChannel(Link());
+  SetLinkHeld(true);
+}
+
+void UnholdLink() {
+  ReleaseChannel(Link());
+  SetLinkHeld(false);
+}
+
+LinkHold::LinkHold() : took_(!LinkHeld()) {
+  if (took_) HoldLink();
+}
+
+LinkHold::~LinkHold() {
+  if (took_) UnholdLink();
+}
+
+std::string ShellQuery(const std::string& line) {
+  SocketManager* link = Link();
+  if (!LinkUp(link)) return {};
+  bool held = LinkHeld();
+  if (!held) RequestChannel(link);
+  SendUartCommand(link, line, kShellTimeoutMs);
+  std::string answer = QueryUartReply(link);
+  if (!held) ReleaseChannel(link);
+  return answer;
+}
+
+void ShellSend(const std::string& line) {
+  SocketManager* link = Link();
+  if (!LinkUp(link)) return;
+  bool held = LinkHeld();
+  if (!held) RequestChannel(link);
+  SendUartCommand(link, line, kShellTimeoutMs);
+  if (!held) ReleaseChannel(link);
+}
+
+int32_t Peek(int32_t address) { return ParseColonValue(ShellQuery(PeekLine(address))); }
+
+void Poke(int32_t address, int32_t value) { ShellSend(PokeLine(address, value)); }
+
+uint32_t PeekLong(std::string_view address) {
+  return ParseColonLongValue(ShellQuery(PeekLine(address)));
+}
+
+int32_t ReadArea(int32_t area, int32_t index, bool builtIn) {
+  return ParseBracketValue(ShellQuery(AreaReadLine(area, index, builtIn)));
+}
+
+void WriteArea(int32_t area, int32_t index, int32_t value) {
+  ShellSend(AreaWriteLine(area, index, value));
+}
+
+uint32_t DbgRead(std::string_view address) {
+  return ParseColonLongValue(ShellQuery("dbg read " + std::string(address) + "\r\n"));
+}
+
+void DbgWait() { ShellSend(kDbgWaitLine); }
+
+}  // namespace vt
