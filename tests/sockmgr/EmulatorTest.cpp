@@ -1,0 +1,242 @@
+// The emulated handset's shell: identification, memory areas and their status
+// bits, the API levels of area 8 by firmware, plain addresses, dbg registers,
+// and its answers read back by the module's own parsers.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "sockmgr/emulator/BuiltInImages.h"
+#include "sockmgr/emulator/HandsetEmulator.h"
+#include "target/ShellLines.h"
+
+using vt::sockmgr::ApiLevelFor;
+using vt::sockmgr::FirmwareVersion;
+using vt::sockmgr::HandsetEmulator;
+
+namespace {
+
+bool ApiFails(HandsetEmulator& h, int index) {
+  return h.Execute("bbl aurdm 8 " + std::to_string(index) + "\r\n").find("call to an API failed") !=
+         std::string::npos;
+}
+
+}  // namespace
+
+TEST(Emulator, IdentificationWordsByChipAndVersion) {
+  HandsetEmulator q711(1);  // 5.28.0.0
+  EXPECT_EQ(q711.Execute("bbl shread16 0x0001\r\n"), "shread16 [0x0001]: 0x0105\r\n");
+  EXPECT_EQ(q711.Execute("bbl shread16 0x0002\r\n"), "shread16 [0x0002]: 0x001C\r\n");
+  EXPECT_EQ(q711.Execute("bbl shread16 0x0003\r\n"), "shread16 [0x0003]: 0x0000\r\n");
+
+  HandsetEmulator q710(3);  // 3.4.8.0: C = 8 in bits 12..15, B = 4
+  EXPECT_EQ(vt::ParseColonValue(q710.Execute("bbl shread16 0x0001\r\n")), 0x0303);
+  EXPECT_EQ(vt::ParseColonValue(q710.Execute("bbl shread16 0x0002\r\n")), 0x8004);
+  EXPECT_EQ(vt::ParseColonValue(q710.Execute("bbl shread16 0x0003\r\n")), 0);
+
+  HandsetEmulator odd(3, FirmwareVersion{3, 2, 7, 6});
+  EXPECT_EQ(odd.IdWord(2), 0x7002);
+  EXPECT_EQ(odd.IdWord(3), 6);
+  EXPECT_THROW(HandsetEmulator(2), std::invalid_argument);
+}
+
+TEST(Emulator, FirmwareVersionText) {
+  FirmwareVersion v;
+  ASSERT_TRUE(FirmwareVersion::Parse("3.4.8.0", v));
+  EXPECT_EQ(v, (FirmwareVersion{3, 4, 8, 0}));
+  EXPECT_EQ(v.ToString(), "3.4.8.0");
+  ASSERT_TRUE(FirmwareVersion::Parse("255.4095.15.255", v));
+  for (const char* bad : {"", "3.4.8", "3.4.8.0.1", "3.4.16.0", "256.0.0.0", "a.b.c.d", "3..8.0",
+                          "-1.4.8.0", "0x3.4.8.0", "3.4.8.0 "})
+    EXPECT_FALSE(FirmwareVersion::Parse(bad, v)) << bad;
+  EXPECT_LT((FirmwareVersion{3, 2, 8, 3}), (FirmwareVersion{3, 4, 1, 2}));
+}
+
+TEST(Emulator, BuiltInImagesAreTheInitDasWords) {
+  HandsetEmulator q711(1), q710(3);
+  const uint16_t codec[16] = {32767, 2020, 520, 119, 255, 0, 0, 0, 144, 0, 2, 883, 1, 124, 0, 0};
+  for (int i = 0; i < 16; ++i) {
+    EXPECT_EQ(q711.BuiltInWord(6, i), codec[i]) << i;
+    EXPECT_EQ(q710.BuiltInWord(6, i), codec[i]) << i;
+  }
+  // A few words that differ between the two images, and the ends.
+  EXPECT_EQ(q711.BuiltInWord(4, 86), 32767);
+  EXPECT_EQ(q710.BuiltInWord(4, 86), 16384);
+  EXPECT_EQ(q711.BuiltInWord(4, 116), 53392);
+  EXPECT_EQ(q710.BuiltInWord(4, 138), 53392);
+  EXPECT_EQ(q711.BuiltInWord(4, 180), 32767);
+  EXPECT_EQ(q710.BuiltInWord(4, 189), 32702);
+  EXPECT_EQ(q711.BuiltInWord(4, 189), 0);
+  int nonZero1 = 0, nonZero3 = 0;
+  for (int i = 0; i < 190; ++i) {
+    nonZero1 += q711.BuiltInWord(4, i) != 0;
+    nonZero3 += q710.BuiltInWord(4, i) != 0;
+  }
+  EXPECT_EQ(nonZero1, 66);
+  EXPECT_EQ(nonZero3, 65);
+  // Read over the shell: aurdb gives the built-in word as four hex digits.
+  EXPECT_EQ(q711.Execute("bbl aurdb 4 116\r\n"), "aurdb [4 116] 0xD090\r\n");
+  EXPECT_EQ(vt::ParseBracketValue(q711.Execute("bbl aurdb 4 116\r\n")), 53392);
+  EXPECT_EQ(vt::ToSigned16(vt::ParseBracketValue(q711.Execute("bbl aurdb 4 116\r\n"))), -12144);
+}
+
+TEST(Emulator, WordInForceFollowsTheStatusBits) {
+  HandsetEmulator h(1);
+  // Codec item 3 lives at area 6 index 4; its status bit is bit 4 of area 2 word 15.
+  EXPECT_EQ(h.Execute("bbl auwrm 6 4 -2\r\n"), "auwrm 6 4 65534 ok\r\n");
+  EXPECT_EQ(h.WrittenWord(6, 4), 65534);
+  EXPECT_EQ(vt::ParseBracketValue(h.Execute("bbl aurdm 6 4\r\n")), 255);  // built-in still in force
+  EXPECT_FALSE(h.StatusBit(6, 4));
+  h.Execute("bbl auwrm 2 15 16\r\n");
+  EXPECT_TRUE(h.StatusBit(6, 4));
+  EXPECT_EQ(h.Execute("bbl aurdm 6 4\r\n"), "aurdm [6 4] 0xFFFE\r\n");
+  EXPECT_EQ(h.Execute("bbl aurdb 6 4\r\n"), "aurdb [6 4] 0x00FF\r\n");
+  EXPECT_EQ(vt::ParseBracketValue(h.Execute("bbl aurdm 2 15\r\n")), 16);
+
+  // Parameter word 87 of area 4: bit 7 of area 2 word 6.
+  h.Execute("bbl auwrm 4 87 1234\r\n");
+  EXPECT_EQ(h.WordInForce(4, 87), 32752);
+  h.Execute("bbl auwrm 2 6 128\r\n");
+  EXPECT_EQ(h.WordInForce(4, 87), 1234);
+  EXPECT_EQ(h.WordInForce(4, 86), 32767);  // bit 6 still clear
+
+  // DSP items (area 5) by area 2 word 14, tone words (area 3) by area 2 word 0.
+  h.Execute("bbl auwrm 5 3 160\r\n");
+  h.Execute("bbl auwrm 2 14 8\r\n");
+  EXPECT_EQ(h.WordInForce(5, 3), 160);
+  h.Execute("bbl auwrm 3 8 31\r\n");
+  EXPECT_EQ(h.WordInForce(3, 8), 0);
+  h.Execute("bbl auwrm 2 0 65535\r\n");
+  EXPECT_EQ(h.WordInForce(3, 8), 31);
+}
+
+TEST(Emulator, AreaEightGroupsFollowAreaSevenWordZero) {
+  HandsetEmulator h(3);
+  h.SetBuiltInWord(8, 45, 111);
+  h.Execute("bbl auwrm 8 45 222\r\n");  // word of parameter id 126: group 7
+  EXPECT_EQ(vt::ParseBracketValue(h.Execute("bbl aurdm 8 45\r\n")), 111);
+  h.Execute("bbl auwrm 7 0 128\r\n");
+  EXPECT_TRUE(h.StatusBit(8, 45));
+  EXPECT_EQ(vt::ParseBracketValue(h.Execute("bbl aurdm 8 45\r\n")), 222);
+  EXPECT_EQ(vt::ParseBracketValue(h.Execute("bbl aurdb 8 45\r\n")), 111);
+  EXPECT_FALSE(h.StatusBit(8, 0));  // group 0, bit 1 of area 7 word 0 is clear
+  h.Execute("bbl auwrm 7 0 2049\r\n");
+  EXPECT_TRUE(h.StatusBit(8, 66));  // id 151: group 11
+  EXPECT_TRUE(h.StatusBit(8, 8));
+  EXPECT_FALSE(h.StatusBit(8, 45));
+}
+
+TEST(Emulator, ApiFailuresByFirmwareMatchTheIdentificationProbe) {
+  struct Case {
+    FirmwareVersion v;
+    int level;
+  } cases[] = {{{3, 4, 8, 0}, 5}, {{4, 0, 0, 0}, 5}, {{3, 4, 7, 0}, 4}, {{3, 4, 6, 0}, 3},
+               {{3, 4, 1, 2}, 2}, {{3, 2, 7, 2}, 1}, {{3, 2, 7, 1}, 0}, {{2, 9, 0, 0}, 0}};
+  const int probe[5] = {56, 41, 39, 32, 0};  // success here sets 5, 4, 3, 2, 1 flags
+  for (const auto& c : cases) {
+    HandsetEmulator h(3, c.v);
+    EXPECT_EQ(h.ApiLevel(), c.level) << c.v.ToString();
+    int flags = 0;
+    for (int i = 0; i < 5 && flags == 0; ++i)
+      if (!ApiFails(h, probe[i])) flags = 5 - i;
+    EXPECT_EQ(flags, c.level) << c.v.ToString();
+  }
+  HandsetEmulator q711(1);
+  EXPECT_EQ(ApiLevelFor(1, FirmwareVersion{5, 28, 0, 0}), 0);
+  EXPECT_TRUE(ApiFails(q711, 0));
+  // The failure text answers writes too, and carries no value marker.
+  std::string refused = q711.Execute("bbl auwrm 8 0 5\r\n");
+  EXPECT_NE(refused.find("call to an API failed"), std::string::npos);
+  EXPECT_EQ(refused.find("] "), std::string::npos);
+  EXPECT_EQ(q711.WrittenWord(8, 0), 0);
+  // Configurable per test.
+  q711.SetApiLevel(2);
+  EXPECT_FALSE(ApiFails(q711, 32));
+  EXPECT_TRUE(ApiFails(q711, 39));
+}
+
+TEST(Emulator, ApplyStepsAreRecorded) {
+  HandsetEmulator h(1);
+  // The DSP apply sequence of item 3 (mask 256).
+  for (const char* line : {"bbl auwrm 5 0 256\r\n", "bbl auwrm 2 14 1\r\n", "bbl auwrm 1 0 4\r\n",
+                           "bbl auwrm 5 0 0\r\n", "bbl auwrm 2 14 0\r\n"})
+    h.Execute(line);
+  // The codec apply sequence of item 10 (mask 2048), then a parameter apply.
+  for (const char* line : {"bbl auwrm 6 0 2048\r\n", "bbl auwrm 1 0 8\r\n", "dbg wait 40\r\n",
+                           "bbl auwrm 1 0 0\r\n", "bbl auwrm 1 0 2\r\n"})
+    h.Execute(line);
+  auto applies = h.Applies();
+  ASSERT_EQ(applies.size(), 3u);
+  EXPECT_EQ(applies[0].command, 4);
+  EXPECT_EQ(applies[0].mask, 256);
+  EXPECT_EQ(applies[1].command, 8);
+  EXPECT_EQ(applies[1].mask, 2048);
+  EXPECT_EQ(applies[2].command, 2);
+  EXPECT_EQ(h.ApplyCount(4), 1);
+  EXPECT_EQ(h.ApplyCount(1), 0);
+  EXPECT_EQ(h.WaitedMs(), 40);
+  EXPECT_EQ(h.Lines().size(), 10u);
+  EXPECT_EQ(h.Lines()[7], "dbg wait 40");
+}
+
+TEST(Emulator, PlainAddressesAndRegisters) {
+  HandsetEmulator h(3);
+  EXPECT_EQ(h.Execute("bbl poke 7000 -1\r\n"), "poke 7000 ok\r\n");
+  EXPECT_EQ(h.Execute("bbl peek 7000\r\n"), "peek [7000]: 0xFFFF\r\n");
+  EXPECT_EQ(h.Execute("bbl peek 0x1B58\r\n"), "peek [7000]: 0xFFFF\r\n");
+  EXPECT_EQ(vt::ToSigned16(vt::ParseColonValue(h.Execute("bbl peek 7000\r\n"))), -1);
+  h.SetMemory(0x7000A050, 0x01000000);
+  std::string wide = h.Execute("bbl peek 0x7000A050\r\n");
+  EXPECT_EQ(wide, "peek [1879089232]: 0x01000000\r\n");
+  EXPECT_EQ(vt::ParseColonLongValue(wide), 0x01000000u);
+
+  EXPECT_EQ(h.Execute("dbg write 0x70002030 0x0000F000\r\n"), "dbg write ok\r\n");
+  std::string reg = h.Execute("dbg read 0x70002030\r\n");
+  EXPECT_EQ(reg, "dbg read [0x70002030]: 0x0000F000\r\n");
+  EXPECT_EQ(vt::ParseColonLongValue(reg), 0xF000u);
+  EXPECT_EQ(h.Register(0x70002030), 0xF000u);
+
+  // Status addresses of chip type 3 wander; a poked value stands still.
+  std::set<int32_t> seen;
+  for (int i = 0; i < 5; ++i) seen.insert(vt::ParseColonValue(h.Execute("bbl peek 4168\r\n")));
+  EXPECT_GE(seen.size(), 4u);
+  for (int v : seen) EXPECT_LE(v, 16384);
+  h.Execute("bbl poke 4168 77\r\n");
+  EXPECT_EQ(vt::ParseColonValue(h.Execute("bbl peek 4168\r\n")), 77);
+  EXPECT_EQ(vt::ParseColonValue(h.Execute("bbl peek 4168\r\n")), 77);
+  EXPECT_EQ(HandsetEmulator(1).StatusAddresses().front(), 7599u);
+}
+
+TEST(Emulator, BadInputGetsAnErrorText) {
+  HandsetEmulator h(1);
+  const char* bad[] = {"bbl peek\r\n",           "bbl peek x12\r\n",         "bbl peek -1\r\n",
+                       "bbl poke 10 70000\r\n",  "bbl aurdm 9 0\r\n",        "bbl aurdm 0 0\r\n",
+                       "bbl aurdm 4 200\r\n",    "bbl aurdm 5 -1\r\n",       "bbl auwrm 4 1\r\n",
+                       "bbl auwrm 4 1 -32769\r\n", "bbl frob 1\r\n",         "hello\r\n",
+                       "dbg read\r\n",           "dbg wait forever\r\n",     "bbl\r\n",
+                       "\x01\xff\x80garbage\r\n"};
+  for (const char* line : bad) {
+    std::string answer = h.Execute(line);
+    EXPECT_EQ(answer.rfind("error: ", 0), 0u) << line << " -> " << answer;
+    EXPECT_EQ(answer.substr(answer.size() - 2), "\r\n");
+    EXPECT_EQ(answer.find("]: "), std::string::npos);
+  }
+  EXPECT_EQ(h.Execute("hello\r\n"), "error: unknown command \"hello\"\r\n");
+  EXPECT_EQ(h.Execute(std::string(100000, 'x')).substr(0, 7), "error: ");
+  EXPECT_EQ(h.Execute("\r\n"), "\r\n");
+  EXPECT_EQ(h.WrittenWord(4, 1), 0);
+  // Words out of range read as 0 through the inspection API.
+  EXPECT_EQ(h.WordInForce(9, 0), 0);
+  EXPECT_EQ(h.BuiltInWord(4, 5000), 0);
+}
+
+TEST(Emulator, ResetForgetsEverything) {
+  HandsetEmulator h(3, FirmwareVersion{3, 4, 6, 0});
+  h.Execute("bbl auwrm 2 15 65535\r\n");
+  h.Execute("bbl auwrm 1 0 8\r\n");
+  h.SetApiLevel(5);
+  h.Reset();
+  EXPECT_EQ(h.WrittenWord(2, 15), 0);
+  EXPECT_TRUE(h.Applies().empty());
+  EXPECT_TRUE(h.Lines().empty());
+  EXPECT_EQ(h.ApiLevel(), 3);
+}
