@@ -1,0 +1,114 @@
+// One command, one transaction: the exact messages on the wire, the held
+// link, answers parsed from the emulated handset, and a link that is down or
+// goes away.
+#include "EmulatedHandset.h"
+
+using namespace vt;
+using vt::testing::EmulatedHandset;
+
+using Transactions = EmulatedHandset;
+
+TEST_F(Transactions, PeekTravelsAsOneRequestSendQueryRelease) {
+  Start(3);
+  Handset().SetMemory(4168, 0x1234);
+  EXPECT_EQ(Peek(4168), 0x1234);
+  EXPECT_EQ(Wire(), (std::vector<std::string>{"0000->Request ",
+                                              "UART->01000bbl peek 4168\\r\\n",
+                                              "0000->?UART ", "0000->Release "}));
+}
+
+TEST_F(Transactions, WritesFetchNoAnswer) {
+  Start(1);
+  Poke(15043, -2);
+  WriteArea(4, 87, 1000);
+  EXPECT_EQ(Wire(), (std::vector<std::string>{
+                        "0000->Request ", "UART->01000bbl poke 15043 -2\\r\\n", "0000->Release ",
+                        "0000->Request ", "UART->01000bbl auwrm 4 87 1000\\r\\n",
+                        "0000->Release "}));
+  EXPECT_EQ(Handset().Memory(15043), 0xFFFEu);
+  EXPECT_EQ(Handset().WrittenWord(4, 87), 1000);
+}
+
+TEST_F(Transactions, HeldLinkSkipsRequestAndRelease) {
+  Start(1);
+  HoldLink();
+  EXPECT_TRUE(LinkHeld());
+  Peek(7599);
+  WriteArea(5, 0, 4);
+  HoldLink();  // holds are not counted
+  UnholdLink();
+  EXPECT_FALSE(LinkHeld());
+  EXPECT_EQ(Wire(), (std::vector<std::string>{
+                        "0000->Request ", "UART->01000bbl peek 7599\\r\\n", "0000->?UART ",
+                        "UART->01000bbl auwrm 5 0 4\\r\\n", "0000->Request ",
+                        "0000->Release "}));
+  // A scoped hold leaves an outer hold in place.
+  HoldLink();
+  { LinkHold inner; }
+  EXPECT_TRUE(LinkHeld());
+  UnholdLink();
+}
+
+TEST_F(Transactions, ReadsParseTheHandsetsAnswers) {
+  Start(3);
+  Handset().SetMemory(502, 0xFFFF);
+  EXPECT_EQ(Peek(502), 65535);
+  EXPECT_EQ(ToSigned16(Peek(502)), -1);
+  Handset().SetWrittenWord(4, 87, 0x8001);
+  Handset().SetWrittenWord(2, 6, 1 << 7);  // word 87 in force
+  EXPECT_EQ(ReadArea(4, 87, false), 0x8001);
+  Handset().SetBuiltInWord(4, 87, 321);
+  EXPECT_EQ(ReadArea(4, 87, true), 321);
+  Handset().SetMemory(0x7000A050, 0x01000000);
+  EXPECT_EQ(PeekLong(kMicGroundPeekAddress), 0x01000000u);
+  Handset().SetRegister(0x70002030, 0x0000F000);
+  EXPECT_EQ(DbgRead("0x70002030"), 0xF000u);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"bbl peek 502", "bbl peek 502", "bbl aurdm 4 87",
+                                               "bbl aurdb 4 87", "bbl peek 0x7000A050",
+                                               "dbg read 0x70002030"}));
+  // A shell error reads as 0.
+  EXPECT_EQ(ParseBracketValue(ShellQuery("bbl aurdm 8 56\r\n")), 0);
+}
+
+TEST_F(Transactions, LinkDownReadsZeroAndSendsNothing) {
+  Start(3);
+  Handset().SetMemory(4168, 77);
+  SetLink(nullptr);
+  EXPECT_EQ(Peek(4168), 0);
+  EXPECT_EQ(ReadArea(2, 14, false), 0);
+  EXPECT_EQ(PeekLong("0x7000A050"), 0u);
+  EXPECT_EQ(ShellQuery("bbl peek 4168\r\n"), "");
+  Poke(4168, 1);
+  ApplyDsp(3);
+  ApplyCodec(2);
+  SetDspOverride(3, true);
+  EXPECT_EQ(ReadParam(5, 0), 0);
+  EXPECT_EQ(ReadCodecItem(0), 0);
+  EXPECT_EQ(ReadStatusWord(0), 0);
+  HoldLink();
+  UnholdLink();
+  EXPECT_TRUE(Lines().empty());
+  EXPECT_TRUE(Wire().empty());
+  EXPECT_EQ(Handset().Memory(4168), 77u);
+  // A link object whose socket is closed is down as well.
+  SocketManager closed;
+  TcpClientSocket unconnected;
+  closed.ClientSocket = &unconnected;
+  SetLink(&closed);
+  EXPECT_EQ(Peek(4168), 0);
+  EXPECT_TRUE(Lines().empty());
+}
+
+TEST_F(Transactions, LostLinkGivesZeroWithoutHanging) {
+  Start(1);
+  Handset().SetMemory(7599, 5);
+  SetLinkWaitMs(300);
+  HoldLink();
+  EXPECT_EQ(ReadStatusWord(0), 5);
+  StopServer();  // the server goes away under a held link
+  EXPECT_EQ(ReadStatusWord(0), 0);
+  EXPECT_FALSE(LinkUp(Link()));
+  EXPECT_EQ(ReadDspItem(3), 0);
+  UnholdLink();
+  EXPECT_FALSE(LinkHeld());
+}
