@@ -1,0 +1,254 @@
+#include "config/gui/MemoFileActions.h"
+
+#include "GuiApp.h"
+#include "TempDir.h"
+#include "common/gui/Dialogs.h"
+#include "config/gui/MemoLines.h"
+#include "config/gui/TForm12.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace vt::ui {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+class MemoFileActions : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::App();
+    Dialogs& d = Dialogs::Instance();
+    d.SetScripted(true);
+    d.ClearAnswers();
+    d.TakeUnanswered();
+    d.SetListener([this](const QString& caption, const QString& text, const QString& answer) {
+      seen.push_back(S(caption + "|" + text + "|" + answer));
+    });
+  }
+  void TearDown() override {
+    Dialogs::Instance().SetListener(nullptr);
+    Dialogs::Instance().ClearAnswers();
+  }
+
+  // Acts on the tag window once it runs modally; what it showed is kept in `shown`.
+  void WhenTagWindowShown(std::function<void(TForm12&)> act) {
+    QTimer::singleShot(0, &form, [this, act] {
+      if (QApplication::activeModalWidget() != &form) return form.reject();
+      auto checked = [this](const char* name) {
+        return form.findChild<QRadioButton*>(name)->isChecked() ? std::string(name) + " " : "";
+      };
+      shown = checked("RadioButton1") + checked("RadioButton2") + checked("RadioButton3") +
+              checked("RadioButton4") + checked("RadioButton5") + checked("RadioButton6") +
+              checked("RadioButton7") + S(form.findChild<QLineEdit*>("Edit1")->text());
+      act(form);
+    });
+  }
+  static void ClickOk(TForm12& f) { f.findChild<QPushButton*>("Button1")->click(); }
+
+  TempDir dir;
+  TForm12 form;
+  QPlainTextEdit edit;
+  PlainTextLines memo{&edit};
+  std::vector<std::string> seen;
+  std::string shown;
+};
+
+TEST_F(MemoFileActions, TagWindowAsDesigned) {
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.windowTitle(), "File tag");
+  EXPECT_EQ(form.objectName(), "Form12");
+  EXPECT_EQ(form.findChild<QGroupBox*>("GroupBox1")->title(), "Audio message");
+  EXPECT_EQ(form.findChild<QGroupBox*>("GroupBox2")->title(), "Audio mode");
+  const char* captions[] = {"Speech", "Music", "Handset", "Headset", "SpeakerPhone", "Carkit",
+                            "Other:"};
+  for (int i = 0; i < 7; ++i) {
+    auto* b = form.findChild<QRadioButton*>(QString("RadioButton%1").arg(i + 1));
+    ASSERT_NE(b, nullptr) << i;
+    EXPECT_EQ(b->text(), captions[i]);
+    EXPECT_EQ(b->isChecked(), i == 0 || i == 2) << i;
+    EXPECT_EQ(b->parentWidget(), i < 2 ? form.GroupBox1 : form.GroupBox2);
+  }
+  EXPECT_EQ(form.Edit1->parentWidget(), form.GroupBox2);
+  EXPECT_EQ(form.Button1->text(), "OK");
+  EXPECT_TRUE(form.Button1->isDefault());
+
+  WhenTagWindowShown([](TForm12& f) { f.reject(); });
+  form.exec();
+  EXPECT_FALSE(form.OkFlag);
+  WhenTagWindowShown(ClickOk);
+  form.exec();
+  EXPECT_TRUE(form.OkFlag);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(shown, "RadioButton1 RadioButton3 ");
+}
+
+TEST_F(MemoFileActions, SaveTagsTheMemoAndWritesCrLf) {
+  edit.setPlainText("Begin S\n    a=1\nEnd S");
+  const std::string path = dir.File("tuning.txt");
+  Dialogs::Instance().QueueAnswer(Q(path));
+  WhenTagWindowShown(ClickOk);
+  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(shown, "RadioButton1 RadioButton3 ");
+  const char* text =
+      "Begin S\r\n    a=1\r\nEnd S\r\nBegin FILE_TAG\r\n    AudioMessage=speech\r\n"
+      "    AudioMode=handset\r\nEnd FILE_TAG\r\n";
+  EXPECT_EQ(ReadBytes(path), text);
+  EXPECT_EQ(S(edit.toPlainText()), QString(text).remove('\r').toStdString());
+  EXPECT_EQ(seen, std::vector<std::string>{"Save Memo to file|Text files (*.txt);;All files (*)|" +
+                                           path});
+  EXPECT_EQ(Dialogs::Instance().TakeUnanswered(), 0);
+
+  // Loading it back gives the same memo, whatever was there before.
+  QPlainTextEdit other;
+  other.setPlainText("to be replaced");
+  PlainTextLines otherMemo(&other);
+  Dialogs::Instance().QueueAnswer(Q(path));
+  EXPECT_EQ(LoadMemoFromFile(otherMemo), MemoFileResult::Done);
+  EXPECT_EQ(otherMemo.Lines(), memo.Lines());
+}
+
+TEST_F(MemoFileActions, OwnModeNamesAndChangedChoices) {
+  edit.setPlainText(
+      "Begin FILE_TAG\n    AudioMessage=music\n    AudioMode=car 2\nEnd FILE_TAG\nlast\n");
+  const std::string path = dir.File("car.txt");
+  Dialogs::Instance().QueueAnswer(Q(path));
+  WhenTagWindowShown(ClickOk);
+  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(shown, "RadioButton2 RadioButton7 car 2");
+  EXPECT_EQ(ReadBytes(path),
+            "Begin FILE_TAG\r\n    AudioMessage=music\r\n    AudioMode=car 2\r\nEnd FILE_TAG\r\n"
+            "last\r\n");
+
+  // The user picks "Speech" and "SpeakerPhone": the tag is rewritten in place.
+  Dialogs::Instance().QueueAnswer(Q(dir.File("b.txt")));
+  WhenTagWindowShown([](TForm12& f) {
+    f.findChild<QRadioButton*>("RadioButton1")->click();
+    f.findChild<QRadioButton*>("RadioButton5")->click();
+    ClickOk(f);
+  });
+  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(edit.toPlainText(),
+            "Begin FILE_TAG\n    AudioMessage=speech\n    AudioMode=speakerphone\nEnd FILE_TAG\n"
+            "last\n");
+
+  // Closing the window without "OK" keeps the old tag; the memo is still saved.
+  Dialogs::Instance().QueueAnswer(Q(dir.File("c.txt")));
+  WhenTagWindowShown([](TForm12& f) {
+    f.findChild<QRadioButton*>("RadioButton2")->click();
+    f.reject();
+  });
+  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(shown, "RadioButton1 RadioButton5 car 2");  // the edit keeps its text
+  EXPECT_NE(ReadBytes(dir.File("c.txt")).find("AudioMessage=speech\r\n"), std::string::npos);
+}
+
+TEST_F(MemoFileActions, OverwriteIsAskedAndCancelChangesNothing) {
+  const std::string path = dir.File("old.txt");
+  WriteBytes(path, "OLD\n");
+  edit.setPlainText("new\n");
+
+  for (const char* answer : {"No", ""}) {  // "No", and no answer at all
+    seen.clear();
+    Dialogs::Instance().QueueAnswer(Q(path));
+    if (*answer) Dialogs::Instance().QueueAnswer(answer);
+    WhenTagWindowShown(ClickOk);
+    EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Declined);
+    EXPECT_EQ(ReadBytes(path), "OLD\n");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].substr(0, seen[1].rfind('|')),
+              "Warning|File exists, do you want to overwrite it ?");
+  }
+  // The tag written before the question stays in the memo.
+  EXPECT_EQ(edit.toPlainText(),
+            "new\nBegin FILE_TAG\n    AudioMessage=speech\n    AudioMode=handset\nEnd FILE_TAG\n");
+
+  Dialogs::Instance().QueueAnswer(Q(path));
+  Dialogs::Instance().QueueAnswer("Yes");
+  WhenTagWindowShown(ClickOk);
+  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(ReadBytes(path).substr(0, 5), "new\r\n");
+
+  // A cancelled dialog: no tag window, no change.
+  QString before = edit.toPlainText();
+  shown = "not shown";
+  WhenTagWindowShown(ClickOk);
+  Dialogs::Instance().QueueAnswer("Cancel");
+  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Cancelled);
+  Dialogs::Instance().QueueAnswer("Cancel");
+  EXPECT_EQ(LoadMemoFromFile(memo), MemoFileResult::Cancelled);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown, "not shown");
+  EXPECT_EQ(edit.toPlainText(), before);
+}
+
+TEST_F(MemoFileActions, FilesThatCannotBeUsedAreReported) {
+  edit.setPlainText("keep\n");
+  const std::string bad = dir.File("missing/folder.txt");
+  Dialogs::Instance().QueueAnswer(Q(bad));
+  Dialogs::Instance().QueueAnswer("OK");
+  WhenTagWindowShown(ClickOk);
+  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Failed);
+  ASSERT_EQ(seen.size(), 2u);
+  const std::string head = "Error|Cannot save the memo to \"" + bad + "\": cannot create";
+  EXPECT_EQ(seen[1].substr(0, head.size()), head);
+  EXPECT_NE(seen[1].find("The file was left as it was.|OK"), std::string::npos) << seen[1];
+  EXPECT_EQ(dir.Entries(), 0);
+  EXPECT_EQ(Dialogs::Instance().TakeUnanswered(), 0);
+
+  seen.clear();
+  edit.setPlainText("keep\n");
+  Dialogs::Instance().QueueAnswer(Q(bad));
+  EXPECT_EQ(LoadMemoFromFile(memo), MemoFileResult::Failed);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[1].substr(0, 31), "Error|Cannot load the memo from");
+  EXPECT_EQ(edit.toPlainText(), "keep\n");
+}
+
+TEST_F(MemoFileActions, ButtonsActOnTheActiveMemo) {
+  QWidget frame;
+  QPlainTextEdit* memos[3];
+  for (auto*& m : memos) m = new QPlainTextEdit(&frame);
+  auto* radio4 = new QRadioButton("Active", &frame);
+  auto* radio5 = new QRadioButton("Active", &frame);
+  auto* radio6 = new QRadioButton("Active", &frame);
+  radio5->setChecked(true);
+  MemoBinding binding({memos[0], memos[1], memos[2]}, radio4, radio5);  // the shared cursor
+  memos[1]->setPlainText("second\n");
+  const std::string path = dir.File("two.txt");
+  WriteBytes(path, "\r\nfrom\r\rfile\ncut");
+  Dialogs::Instance().QueueAnswer(Q(path));
+  Dialogs::Instance().QueueAnswer("Yes");
+  WhenTagWindowShown(ClickOk);
+  EXPECT_EQ(SaveMemoToFile(form), MemoFileResult::Done);
+  EXPECT_EQ(ReadBytes(path).substr(0, 24), "second\r\nBegin FILE_TAG\r\n");
+  EXPECT_EQ(memos[0]->toPlainText(), "");
+
+  WriteBytes(path, "\r\nfrom\r\rfile\ncut");
+  radio6->setChecked(true);
+  Dialogs::Instance().QueueAnswer(Q(path));
+  EXPECT_EQ(LoadMemoFromFile(), MemoFileResult::Done);
+  EXPECT_EQ(memos[2]->toPlainText(), "\nfrom\nfile\n");
+  EXPECT_EQ(binding.Memo(2).Lines(), (std::vector<std::string>{"", "from", "file"}));
+  EXPECT_EQ(memos[1]->toPlainText().left(7), "second\n");
+}
+
+TEST_F(MemoFileActions, NothingAttachedGivesNoMemo) {
+  MemoConfig none;
+  EXPECT_EQ(SaveMemoToFile(form, none), MemoFileResult::NoMemo);
+  EXPECT_EQ(LoadMemoFromFile(none), MemoFileResult::NoMemo);
+  EXPECT_TRUE(seen.empty());
+}
+
+}  // namespace
+}  // namespace vt::ui

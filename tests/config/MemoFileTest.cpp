@@ -1,0 +1,170 @@
+#include "config/MemoFile.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vt {
+namespace {
+
+using Lines = std::vector<std::string>;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+TEST(MemoText, LineEndsOfEveryKindLoadAlike) {
+  const Lines want{"Begin S", "    a=1", "End S"};
+  EXPECT_EQ(ParseMemoText("Begin S\n    a=1\nEnd S\n"), want);
+  EXPECT_EQ(ParseMemoText("Begin S\r    a=1\rEnd S\r"), want);
+  EXPECT_EQ(ParseMemoText("Begin S\r\n    a=1\r\nEnd S\r\n"), want);
+  EXPECT_EQ(ParseMemoText("Begin S\n\r    a=1\r\n\r\n\n\nEnd S\r\n\r\n"), want);
+}
+
+TEST(MemoText, FirstAndLastLines) {
+  // Last line without a line end is dropped.
+  EXPECT_EQ(ParseMemoText("one\r\ntwo\r\nthree"), (Lines{"one", "two"}));
+  EXPECT_EQ(ParseMemoText("only"), Lines{});
+  EXPECT_EQ(ParseMemoText(""), Lines{});
+  // A leading line end gives one empty first line; later blank lines vanish.
+  EXPECT_EQ(ParseMemoText("\r\n\r\none\r\n\r\ntwo\n"), (Lines{"", "one", "two"}));
+  EXPECT_EQ(ParseMemoText("\n"), Lines{""});
+  // Blanks and tabs are kept as they are; only CR and LF end lines.
+  EXPECT_EQ(ParseMemoText("  \t x\x01\xE9 \n"), Lines{"  \t x\x01\xE9 "});
+  // Any length.
+  std::string longLine(100000, 'k');
+  EXPECT_EQ(ParseMemoText(longLine + "\r\nx\r\n"), (Lines{longLine, "x"}));
+}
+
+TEST(MemoText, SavedWithCrLfAfterEveryLine) {
+  EXPECT_EQ(FormatMemoText({"Begin S", "", "    a=1", "End S"}),
+            "Begin S\r\n\r\n    a=1\r\nEnd S\r\n");
+  EXPECT_EQ(FormatMemoText({}), "");
+}
+
+TEST(MemoFile, SaveThenLoadKeepsEveryNonEmptyLine) {
+  TempDir dir;
+  VectorLineStore memo({"free text", "Begin DSP_CONF", "    DL_FIR_en=Yes", "", "  odd=x=y ",
+                        "End DSP_CONF", "", std::string(3000, 'L')});
+  std::string error;
+  ASSERT_TRUE(SaveMemoFile(dir.File("t.txt"), memo, &error)) << error;
+  EXPECT_EQ(ReadBytes(dir.File("t.txt")), FormatMemoText(memo.Data()));
+  EXPECT_EQ(dir.Entries(), 1);
+
+  VectorLineStore back({"old line"});
+  ASSERT_TRUE(LoadMemoFile(dir.File("t.txt"), back, &error)) << error;
+  EXPECT_EQ(back.Data(), (Lines{"free text", "Begin DSP_CONF", "    DL_FIR_en=Yes", "  odd=x=y ",
+                                "End DSP_CONF", std::string(3000, 'L')}));
+
+  // An empty memo saves as an empty file and loads as an empty memo.
+  VectorLineStore empty;
+  ASSERT_TRUE(SaveMemoFile(dir.File("t.txt"), empty, &error));
+  EXPECT_EQ(ReadBytes(dir.File("t.txt")), "");
+  ASSERT_TRUE(LoadMemoFile(dir.File("t.txt"), back, &error));
+  EXPECT_EQ(back.Count(), 0);
+}
+
+TEST(MemoFile, UnreadableOrUnwritableFilesAreReported) {
+  TempDir dir;
+  VectorLineStore memo({"keep me"});
+  std::string error;
+  EXPECT_FALSE(LoadMemoFile(dir.File("missing.txt"), memo, &error));
+  EXPECT_NE(error.find("cannot open the file"), std::string::npos) << error;
+  EXPECT_EQ(memo.Data(), Lines{"keep me"});
+
+  error.clear();
+  EXPECT_FALSE(LoadMemoFile(dir.Path(), memo, &error));  // a folder
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(memo.Data(), Lines{"keep me"});
+
+  error.clear();
+  EXPECT_FALSE(SaveMemoFile(dir.File("no/such/folder.txt"), memo, &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(dir.Entries(), 0);
+}
+
+TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
+  TempDir dir;
+  const std::string path = dir.File("tuning.txt");
+  WriteBytes(path, "Begin OLD\r\nEnd OLD\r\n");
+  // The save runs in a child whose file size limit stops the write half way.
+  pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    VectorLineStore big(Lines(2000, "    Key=0x7FFF"));
+    std::string error;
+    bool ok = SaveMemoFile(path, big, &error);
+    ::_exit(ok ? 0 : (error.find("cannot write") != std::string::npos ? 3 : 4));
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 3);
+  EXPECT_EQ(ReadBytes(path), "Begin OLD\r\nEnd OLD\r\n");
+  EXPECT_EQ(dir.Entries(), 1);  // no half-written file left beside it
+}
+
+TEST(FileTag, ReadAndWrittenThroughTheCursor) {
+  VectorLineStore memo({"Begin S", "End S"});
+  MemoConfig cfg;
+  cfg.Attach(&memo, nullptr, nullptr, [] { return 0; });
+  FileTag none = ReadFileTag(cfg);
+  EXPECT_EQ(none.audioMessage, "");
+  EXPECT_EQ(none.audioMode, "");
+
+  // No tag yet: the window shows "Speech" and "Handset"; the tag is appended.
+  FileTagChoice c = ChoiceFromTag(none);
+  EXPECT_EQ(c.message, AudioMessageChoice::Speech);
+  EXPECT_EQ(c.mode, AudioModeChoice::Handset);
+  WriteFileTag(cfg, TagFromChoice(c));
+  EXPECT_EQ(memo.Data(), (Lines{"Begin S", "End S", "Begin FILE_TAG", "    AudioMessage=speech",
+                                "    AudioMode=handset", "End FILE_TAG"}));
+
+  // An own mode name travels unchanged; the tag is rewritten in place.
+  memo.Set(4, "    AudioMode=car 2");
+  memo.Set(3, "    AudioMessage=music");
+  FileTag own = ReadFileTag(cfg);
+  EXPECT_EQ(own.audioMode, "car 2");
+  c = ChoiceFromTag(own);
+  EXPECT_EQ(c.message, AudioMessageChoice::Music);
+  EXPECT_EQ(c.mode, AudioModeChoice::Other);
+  EXPECT_EQ(c.otherMode, "car 2");
+  memo.Append("after");
+  WriteFileTag(cfg, TagFromChoice(c));
+  EXPECT_EQ(memo.Data(), (Lines{"Begin S", "End S", "Begin FILE_TAG", "    AudioMessage=music",
+                                "    AudioMode=car 2", "End FILE_TAG", "after"}));
+}
+
+TEST(FileTag, ChoicesOfTheWindow) {
+  struct Case {
+    const char* mode;
+    AudioModeChoice choice;
+  } cases[] = {{"handset", AudioModeChoice::Handset},
+               {"headset", AudioModeChoice::Headset},
+               {"speakerphone", AudioModeChoice::SpeakerPhone},
+               {"carkit", AudioModeChoice::Carkit}};
+  for (const auto& k : cases) {
+    FileTagChoice c = ChoiceFromTag({"speech", k.mode});
+    EXPECT_EQ(c.mode, k.choice) << k.mode;
+    EXPECT_EQ(TagFromChoice(c).audioMode, k.mode);
+  }
+  // Names are matched exactly: other spellings are the user's own names.
+  FileTagChoice c = ChoiceFromTag({"MUSIC", "Handset"});
+  EXPECT_EQ(c.message, AudioMessageChoice::Unchanged);
+  EXPECT_EQ(c.mode, AudioModeChoice::Other);
+  EXPECT_EQ(c.otherMode, "Handset");
+  EXPECT_EQ(TagFromChoice(c).audioMessage, "");
+  EXPECT_EQ(TagFromChoice({AudioMessageChoice::Music, AudioModeChoice::Other, ""}).audioMode, "");
+  EXPECT_EQ(TagFromChoice({AudioMessageChoice::Music, AudioModeChoice::Carkit, "x"}).audioMessage,
+            "music");
+}
+
+}  // namespace
+}  // namespace vt
