@@ -54,9 +54,6 @@ TEST(MemoConfig, WritesSectionIntoEmptyMemoThenRewritesItInPlace) {
             (Lines{"my tuning", "Begin A", "    x=1", "End A", "Begin DSP_CONF", "    DL_FIR_en=No",
                    "    Count=-2147483648", "    Word=0x7FFF", "End DSP_CONF", "Begin B",
                    "    y=2", "End B", "trailer"}));
-  Lines before = m.memo[0].Data();
-  WriteDspConf(m.cfg, false, INT32_MIN);
-  EXPECT_EQ(m.memo[0].Data(), before);
 
   // A new section goes to the end.
   m.cfg.BeginSection("C");
@@ -204,11 +201,7 @@ TEST(MemoConfig, WithoutMemosNothingHappens) {
   // The memo shrinking under the cursor does not make it write out of range.
   one.Clear();
   cfg.WriteInt("c", 1);
-  cfg.Detach();
-  EXPECT_FALSE(cfg.IsAttached(&one));
   EXPECT_EQ(one.Count(), 0);
-
-  EXPECT_EQ(&SharedMemoConfig(), &SharedMemoConfig());
 }
 
 }  // namespace

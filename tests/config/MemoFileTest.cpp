@@ -59,13 +59,6 @@ TEST(MemoFile, SaveThenLoadKeepsEveryNonEmptyLine) {
   ASSERT_TRUE(LoadMemoFile(dir.File("t.txt"), back, &error)) << error;
   EXPECT_EQ(back.Data(), (Lines{"free text", "Begin DSP_CONF", "    DL_FIR_en=Yes", "  odd=x=y ",
                                 "End DSP_CONF", std::string(3000, 'L')}));
-
-  // An empty memo saves as an empty file and loads as an empty memo.
-  VectorLineStore empty;
-  ASSERT_TRUE(SaveMemoFile(dir.File("t.txt"), empty, &error));
-  EXPECT_EQ(ReadBytes(dir.File("t.txt")), "");
-  ASSERT_TRUE(LoadMemoFile(dir.File("t.txt"), back, &error));
-  EXPECT_EQ(back.Count(), 0);
 }
 
 TEST(MemoFile, UnreadableOrUnwritableFilesAreReported) {
@@ -109,37 +102,6 @@ TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
   EXPECT_EQ(WEXITSTATUS(status), 3);
   EXPECT_EQ(ReadBytes(path), "Begin OLD\r\nEnd OLD\r\n");
   EXPECT_EQ(dir.Entries(), 1);  // no half-written file left beside it
-}
-
-TEST(FileTag, ReadAndWrittenThroughTheCursor) {
-  VectorLineStore memo({"Begin S", "End S"});
-  MemoConfig cfg;
-  cfg.Attach(&memo, nullptr, nullptr, [] { return 0; });
-  FileTag none = ReadFileTag(cfg);
-  EXPECT_EQ(none.audioMessage, "");
-  EXPECT_EQ(none.audioMode, "");
-
-  // No tag yet: the window shows "Speech" and "Handset"; the tag is appended.
-  FileTagChoice c = ChoiceFromTag(none);
-  EXPECT_EQ(c.message, AudioMessageChoice::Speech);
-  EXPECT_EQ(c.mode, AudioModeChoice::Handset);
-  WriteFileTag(cfg, TagFromChoice(c));
-  EXPECT_EQ(memo.Data(), (Lines{"Begin S", "End S", "Begin FILE_TAG", "    AudioMessage=speech",
-                                "    AudioMode=handset", "End FILE_TAG"}));
-
-  // An own mode name travels unchanged; the tag is rewritten in place.
-  memo.Set(4, "    AudioMode=car 2");
-  memo.Set(3, "    AudioMessage=music");
-  FileTag own = ReadFileTag(cfg);
-  EXPECT_EQ(own.audioMode, "car 2");
-  c = ChoiceFromTag(own);
-  EXPECT_EQ(c.message, AudioMessageChoice::Music);
-  EXPECT_EQ(c.mode, AudioModeChoice::Other);
-  EXPECT_EQ(c.otherMode, "car 2");
-  memo.Append("after");
-  WriteFileTag(cfg, TagFromChoice(c));
-  EXPECT_EQ(memo.Data(), (Lines{"Begin S", "End S", "Begin FILE_TAG", "    AudioMessage=music",
-                                "    AudioMode=car 2", "End FILE_TAG", "after"}));
 }
 
 TEST(FileTag, ChoicesOfTheWindow) {
