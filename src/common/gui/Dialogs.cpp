@@ -1,7 +1,9 @@
 #include "common/gui/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace vt::ui {
 
@@ -31,6 +33,22 @@ Button ButtonFromName(const QString& word) {
   return NoButton;
 }
 
+namespace {
+QObject* Broker() {
+  if (!QCoreApplication::instance()) return nullptr;
+  return QCoreApplication::instance()->findChild<QObject*>(Dialogs::kBrokerName,
+                                                           Qt::FindDirectChildrenOnly);
+}
+
+QString AskBroker(QObject* broker, const QString& kind, const QString& caption,
+                  const QString& text) {
+  QString answer;
+  QMetaObject::invokeMethod(broker, "answer", Qt::DirectConnection, Q_RETURN_ARG(QString, answer),
+                            Q_ARG(QString, kind), Q_ARG(QString, caption), Q_ARG(QString, text));
+  return answer;
+}
+}  // namespace
+
 Dialogs& Dialogs::Instance() {
   static Dialogs d;
   return d;
@@ -56,6 +74,15 @@ QString Dialogs::NextAnswer(bool& had) {
 Button Dialogs::Message(const QString& caption, const QString& text, unsigned buttons, Icon icon) {
   if (buttons == 0) buttons = Ok;
   Button taken = NoButton;
+  if (QObject* broker = Broker()) {
+    QStringList offered;
+    for (const auto& nb : kButtons)
+      if (buttons & nb.button) offered << nb.name;
+    taken = ButtonFromName(AskBroker(broker, "message:" + offered.join(','), caption, text));
+    if (taken == NoButton || !(buttons & taken))
+      taken = (buttons & Cancel) ? Cancel : (buttons & No) ? No : Ok;
+    return taken;
+  }
   if (scripted_) {
     bool had = false;
     QString word = NextAnswer(had);
@@ -93,6 +120,10 @@ Button Dialogs::Message(const QString& caption, const QString& text, unsigned bu
 QString Dialogs::FileDialog(bool save, const QString& caption, const QString& filter,
                             const QString& dir) {
   QString path;
+  if (QObject* broker = Broker()) {
+    path = AskBroker(broker, QString(save ? "save:" : "open:") + filter, caption, dir);
+    return ButtonFromName(path) == Cancel ? QString() : path;
+  }
   if (scripted_) {
     bool had = false;
     path = NextAnswer(had);

@@ -48,6 +48,15 @@ class Dialogs {
   QString OpenFile(const QString& caption, const QString& filter, const QString& dir = {});
   QString SaveFile(const QString& caption, const QString& filter, const QString& dir = {});
 
+  // A host that scripts the module registers a broker: a QObject child of the
+  // application named kBrokerName with the invokable method
+  //   QString answer(QString kind, QString caption, QString text)
+  // where kind is "message:OK,Cancel" (the buttons offered), "open:FILTER" or
+  // "save:FILTER". It answers every dialog instead of the user (a button word
+  // or a path; an empty or unfit answer counts as Cancel). It reaches the
+  // module across the plug-in boundary without shared symbols.
+  static constexpr const char* kBrokerName = "VoxTunerDialogBroker";
+
   // Scripted answers: when scripted, dialogs are never shown; each takes the
   // next queued answer (a button word or a path). A dialog without an answer
   // takes Cancel (an empty path) and is recorded as unanswered.

@@ -1,0 +1,87 @@
+#include "host/HostWindow.h"
+
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "target/Link.h"
+
+namespace vt::host {
+
+HostWindow::HostWindow() {
+  setObjectName("HostWindow");
+  setWindowTitle("VoxTuner host");
+  link_.ClientSocket = &socket_;
+  link_.ClientType = "VoxHost";
+  link_.ClientNumber = 1;
+  link_.ClientInfo = "VoxTuner";
+
+  QMenu* menu = menuBar()->addMenu("&Link");
+  QAction* connectAction = menu->addAction("&Connect...");
+  connect(connectAction, &QAction::triggered, this, &HostWindow::AskConnect);
+  QAction* disconnectAction = menu->addAction("&Disconnect");
+  connect(disconnectAction, &QAction::triggered, this, &HostWindow::Disconnect);
+  menu->addSeparator();
+  menu->addAction("&Quit", this, &QWidget::close);
+
+  linkState_ = new QLabel;
+  linkState_->setObjectName("LinkState");
+  statusBar()->addPermanentWidget(linkState_);
+  // A server that goes away is noticed without reading what belongs to the module.
+  connect(&linkWatch_, &QTimer::timeout, this, [this] {
+    socket_.CheckPeerClosed();
+    UpdateLinkState();
+  });
+  linkWatch_.start(1000);
+  UpdateLinkState();
+}
+
+HostWindow::~HostWindow() { Disconnect(); }
+
+void HostWindow::SetFrame(QWidget* frame) {
+  if (frame) setCentralWidget(frame);
+}
+
+bool HostWindow::ConnectTo(const QString& hostPort, QString* error) {
+  std::string host;
+  int port = 0;
+  std::string why;
+  if (!SplitHostPort(hostPort.toStdString(), host, port)) {
+    why = "\"" + hostPort.toStdString() + "\" is not HOST:PORT";
+  } else if (socket_.Connect(host, port, 5000, &why)) {
+    peer_ = hostPort;
+    // The server greets with our id and asks our type: answer at once.
+    if (socket_.WaitForData(1000)) ParseIncoming(&link_);
+    UpdateLinkState();
+    return true;
+  }
+  if (error) *error = QString::fromStdString(why);
+  statusBar()->showMessage(QString::fromStdString(why), 10000);
+  UpdateLinkState();
+  return false;
+}
+
+void HostWindow::Disconnect() {
+  socket_.Close();
+  link_.Granted = 0;
+  UpdateLinkState();
+}
+
+void HostWindow::AskConnect() {
+  bool ok = false;
+  QString text = QInputDialog::getText(this, "Connect", "Socket manager (HOST:PORT):",
+                                       QLineEdit::Normal,
+                                       peer_.isEmpty() ? "127.0.0.1:5000" : peer_, &ok);
+  if (ok) ConnectTo(text);
+}
+
+void HostWindow::UpdateLinkState() {
+  if (socket_.Active()) {
+    linkState_->setText(QString("Connected to %1 (client %2)").arg(peer_).arg(link_.ClientId));
+  } else {
+    QString why = QString::fromStdString(socket_.LastError());
+    linkState_->setText(why.isEmpty() ? "Not connected" : "Not connected: " + why);
+  }
+}
+
+}  // namespace vt::host

@@ -1,0 +1,87 @@
+// voxhost: loads the VoxTuner plug-in, docks its frame, owns the connection
+// to the socket-manager server, and runs scripted sessions.
+#include <CLI/CLI.hpp>
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "host/DialogBroker.h"
+#include "host/HostWindow.h"
+#include "host/Plugin.h"
+#include "host/ScriptRunner.h"
+
+namespace {
+QString DefaultIniPath() {
+  QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (dir.isEmpty()) dir = QDir::homePath() + "/.config";
+  QDir().mkpath(dir + "/voxtuner");
+  return dir + "/voxtuner/voxhost.ini";
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App cli{"voxhost: the VoxTuner host application"};
+  std::string plugin, connectTo, ini, script, audio = "virtual";
+  bool offscreen = false;
+  cli.add_option("--plugin", plugin, "plug-in to load (default: libvoxtuner.so beside voxhost)");
+  cli.add_option("--connect", connectTo, "socket-manager server, HOST:PORT");
+  cli.add_option("--ini", ini, "host INI file (default: ~/.config/voxtuner/voxhost.ini)");
+  cli.add_option("--script", script, "run a scripted session, then exit with its status");
+  cli.add_flag("--offscreen", offscreen, "no display: render offscreen (for scripts)");
+  cli.add_option("--audio", audio, "measurement audio: virtual (the virtual bench) or alsa:DEVICE");
+  CLI11_PARSE(cli, argc, argv);
+
+  if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The plug-in's measurements read their sound card from here.
+  qputenv("VOXTUNER_AUDIO", QByteArray::fromStdString(audio));
+  QApplication app(argc, argv);
+  app.setApplicationName("voxhost");
+
+  vt::host::HostWindow window;
+  if (!connectTo.empty()) {
+    QString why;
+    if (!window.ConnectTo(QString::fromStdString(connectTo), &why))
+      std::fprintf(stderr, "voxhost: %s (continuing without a handset)\n", why.toLocal8Bit().constData());
+  }
+
+  // A scripted session answers the module's dialogs itself.
+  std::unique_ptr<vt::host::DialogBroker> broker;
+  if (!script.empty()) broker = std::make_unique<vt::host::DialogBroker>();
+
+  vt::host::Plugin module;
+  QString error;
+  QString path = plugin.empty() ? vt::host::DefaultPluginPath() : QString::fromStdString(plugin);
+  if (!module.Load(path, &error)) {
+    std::fprintf(stderr, "voxhost: %s\n", error.toLocal8Bit().constData());
+    return 2;
+  }
+  QString iniPath = ini.empty() ? DefaultIniPath() : QString::fromStdString(ini);
+  QWidget* frame = module.Start(&window, window.Link(), iniPath);
+  window.SetFrame(frame);
+  window.setWindowTitle("VoxTuner host - " + module.Name());
+  window.resize(1100, 820);
+  window.show();
+
+  int status = 0;
+  if (!script.empty()) {
+    auto* runner = new vt::host::ScriptRunner(frame, broker.get(), &app);
+    if (!runner->Load(QString::fromStdString(script), &error)) {
+      std::fprintf(stderr, "voxhost: %s\n", error.toLocal8Bit().constData());
+      module.Stop();
+      return 2;
+    }
+    runner->Start([&, runner](int code) {
+      if (code != 0) std::fprintf(stderr, "voxhost: %s\n", runner->LastError().toLocal8Bit().constData());
+      status = code;
+      QTimer::singleShot(0, &app, [&app, code] { app.exit(code); });
+    });
+  }
+  int rc = app.exec();
+  module.Stop();
+  return script.empty() ? rc : status;
+}

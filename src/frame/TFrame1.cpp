@@ -1,0 +1,104 @@
+#include "frame/TFrame1.h"
+
+#include <QButtonGroup>
+#include <QFont>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "common/IniFile.h"
+#include "common/Numbers.h"
+#include "common/gui/Dialogs.h"
+#include "frame/Module.h"
+
+namespace vt::frame {
+
+TFrame1* Frame1 = nullptr;
+std::string IniFilePath;
+
+TFrame1::TFrame1(QWidget* owner) : QWidget(owner) {
+  setObjectName("Frame1");
+  BuildControls();
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(10000);  // disabled; the status buttons set 100 ms and start it
+  SetupMemoStrip();
+#include "frame/tabs/AllSetup.inc"
+  CurrentValueList = nullptr;
+  building_ = false;
+}
+
+TFrame1::~TFrame1() = default;
+
+void TFrame1::BuildControls() {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(4, 4, 4, 4);
+  PageControl1 = new QTabWidget;
+  PageControl1->setObjectName("PageControl1");
+  PageControl1->setMinimumSize(537, 412);
+  PageControl1->setUsesScrollButtons(true);
+  MemoStrip = new QWidget;
+  MemoStrip->setObjectName("MemoStrip");
+  column->addWidget(PageControl1, 1);
+  column->addWidget(MemoStrip, 0);
+
+  Builder b;
+#define X(name, cls, parent, caption, mn, mx, start, step, flags) \
+  b.Make(name, parent, ControlSpec{#name, caption, mn, mx, start, step, flags});
+#include "frame/tabs/All.def"
+#undef X
+  b.Finish();
+}
+
+void TFrame1::SetupMemoStrip() {
+  QFont memoFont("Serif");
+  memoFont.setStyleHint(QFont::Serif);
+  memoFont.setPixelSize(9 + 2);  // 9 px on the original's 96-dpi screen reads too small here
+  for (TMemo* m : {Memo1, Memo2, Memo3}) {
+    m->setFont(memoFont);
+    m->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m->setMinimumSize(169, 141);
+  }
+  // The three "Active" buttons sit in separate boxes: one group makes them exclusive.
+  auto* active = new QButtonGroup(this);
+  active->addButton(RadioButton4, 0);
+  active->addButton(RadioButton5, 1);
+  active->addButton(RadioButton6, 2);
+  connect(RadioButton34, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) RadioButton34Click();
+  });
+  connect(RadioButton35, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) RadioButton34Click();
+  });
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this](int) {
+    if (!building_) PageControl1Change();
+  });
+  Label45->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+}
+
+int TFrame1::ActiveMemo() const {
+  if (RadioButton5->isChecked()) return 1;
+  if (RadioButton6->isChecked()) return 2;
+  return 0;
+}
+
+TMemo* TFrame1::Memo(int index) const {
+  return index == 1 ? Memo2 : index == 2 ? Memo3 : Memo1;
+}
+
+void TFrame1::SetCalFile(const std::string& path) {
+  CalFilePath = path;
+  CalFileLabel->setText(ui::Q(ExtractFileName(path)));
+}
+
+void TFrame1::ApplyIniFile(const std::string& path) {
+  IniFile ini(path);
+  std::string cal = ini.ReadString("VoxTuner", "CalFile", "");
+  if (!cal.empty()) SetCalFile(cal);
+  long long view = ini.ReadInteger("VoxTuner", "Default_Q7xx", 1);
+  if (view == 1) RadioButton34->setChecked(true);
+  else if (view == 3) RadioButton35->setChecked(true);
+}
+
+}  // namespace vt::frame

@@ -1,0 +1,61 @@
+// The thirteen tool windows, created hidden and owned by the frame, and the
+// module-wide variables that reach them (Form1 ... Form21).
+#pragma once
+
+#include <QDialog>
+
+namespace vt::frame {
+
+class TFrame1;
+
+// A tool window: a top-level window owned by the frame, hidden until shown.
+class TToolWindow : public QDialog {
+  Q_OBJECT
+ public:
+  TToolWindow(QWidget* owner, const char* name, const char* caption);
+};
+
+// Windows whose contents come with their subsystems; until then they are
+// plain tool windows with their captions.
+#define VT_PLACEHOLDER_WINDOW(cls, caption)                                    \
+  class cls : public TToolWindow {                                             \
+   public:                                                                     \
+    explicit cls(QWidget* owner) : TToolWindow(owner, #cls + 1, caption) {}    \
+  };
+VT_PLACEHOLDER_WINDOW(TForm1, "DL filter Wizzard")
+VT_PLACEHOLDER_WINDOW(TForm2, "UL filter Wizzard")
+VT_PLACEHOLDER_WINDOW(TForm3, "EC ES NS Wizzard")
+VT_PLACEHOLDER_WINDOW(TForm4, "AutoCorrect")
+VT_PLACEHOLDER_WINDOW(TForm5, "Help")
+VT_PLACEHOLDER_WINDOW(TForm6, "FIR calculation")
+VT_PLACEHOLDER_WINDOW(TForm7, "Vu meter (0dBfs=full scale sine)")
+VT_PLACEHOLDER_WINDOW(TForm8, "Measurement status")
+VT_PLACEHOLDER_WINDOW(TForm9, "Wave bench")
+VT_PLACEHOLDER_WINDOW(TForm10, "Selective Echo Suppressor")
+VT_PLACEHOLDER_WINDOW(TForm11, "Voice compressor tuning graph")
+VT_PLACEHOLDER_WINDOW(TForm12, "File tag")
+VT_PLACEHOLDER_WINDOW(TForm21, "Result")
+#undef VT_PLACEHOLDER_WINDOW
+
+extern TForm1* Form1;
+extern TForm2* Form2;
+extern TForm3* Form3;
+extern TForm4* Form4;
+extern TForm5* Form5;
+extern TForm6* Form6;
+extern TForm7* Form7;
+extern TForm8* Form8;
+extern TForm9* Form9;
+extern TForm10* Form10;
+extern TForm11* Form11;
+extern TForm12* Form12;
+extern TForm21* Form21;
+
+// Creates the windows in order (TForm1 first, TForm21 last), hidden, owned by the frame.
+void CreateToolWindows(TFrame1* owner);
+// Frees them in the same order; each only if it exists.
+void FreeToolWindows();
+// The windows in creation order, for scripts and dumps (null where freed).
+QList<QWidget*> ToolWindowList();
+
+}  // namespace vt::frame

@@ -1,0 +1,8 @@
+// The "codec misc" page.
+#include "frame/TFrame1.h"
+
+namespace vt::frame {
+
+void TFrame1::SetupCodecMisc() {}
+
+}  // namespace vt::frame

@@ -1,0 +1,8 @@
+// The "codec output" page.
+#include "frame/TFrame1.h"
+
+namespace vt::frame {
+
+void TFrame1::SetupCodecOutput() {}
+
+}  // namespace vt::frame

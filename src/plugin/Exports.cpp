@@ -1,0 +1,95 @@
+// The plug-in boundary: what the host calls, in the order it calls it.
+// Nothing here throws to the host.
+#include "plugin/Exports.h"
+
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "frame/Module.h"
+#include "frame/TFrame1.h"
+#include "frame/ToolWindows.h"
+#include "plugin/ModuleState.h"
+#include "target/Link.h"
+
+using vt::frame::Frame1;
+
+namespace vt::plugin {
+
+int32_t ShiftWords[9] = {};
+int32_t ResultWords[9] = {};
+const char* const kModuleName = "VoxTuner V2.52";
+
+}  // namespace vt::plugin
+
+namespace {
+// Runs f; whatever it throws stays inside the module.
+template <class F>
+void Guarded(F&& f) noexcept {
+  try {
+    f();
+  } catch (const std::exception&) {
+  } catch (...) {
+  }
+}
+}  // namespace
+
+extern "C" {
+
+__attribute__((visibility("default"))) void* _create_frame(void* owner) {
+  Guarded([&] {
+    if (!Frame1) {
+      auto* frame = new vt::frame::TFrame1(static_cast<QWidget*>(owner));
+      vt::frame::CreateToolWindows(frame);
+      Frame1 = frame;
+    }
+    vt::frame::IniFilePath.clear();
+    vt::plugin::ClearModuleUseCounts();
+  });
+  return static_cast<QWidget*>(Frame1);
+}
+
+__attribute__((visibility("default"))) void _delete_frame() {
+  Guarded([] {
+    if (!Frame1) return;
+    vt::plugin::CloseReport(Frame1);
+    vt::frame::FreeToolWindows();
+    delete Frame1;
+    Frame1 = nullptr;
+  });
+}
+
+__attribute__((visibility("default"))) void _set_socket_manager(vt::SocketManager* link) {
+  vt::SetLink(link);
+  if (Frame1) Frame1->Link = link;
+}
+
+__attribute__((visibility("default"))) void _set_shift(int32_t index, int32_t value) {
+  if (index >= 0 && index <= 8) vt::plugin::ShiftWords[index] = value;
+}
+
+__attribute__((visibility("default"))) int32_t _get_res(int32_t index) {
+  return (index >= 0 && index <= 8) ? vt::plugin::ResultWords[index] : 0;
+}
+
+__attribute__((visibility("default"))) void _init_module() {
+  if (Frame1) Frame1->WizardBusy = false;
+}
+
+__attribute__((visibility("default"))) char* _get_name(char* text) {
+  if (text) {
+    std::strncpy(text, vt::plugin::kModuleName, vt::plugin::kNameBufferSize - 1);
+    text[vt::plugin::kNameBufferSize - 1] = '\0';
+  }
+  return text;
+}
+
+__attribute__((visibility("default"))) void _set_inifile(const char* path) {
+  Guarded([&] {
+    if (!Frame1) return;
+    vt::frame::IniFilePath = path ? path : "";
+    Frame1->ApplyIniFile(vt::frame::IniFilePath);
+  });
+}
+
+}  // extern "C"
