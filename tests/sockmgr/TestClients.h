@@ -1,0 +1,123 @@
+// Clients for the socket-manager tests: a raw TCP client that sends bytes as
+// given and collects what comes back, and the module's own link (SocketManager
+// over TcpClientSocket) as the plug-in uses it.
+#pragma once
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "target/Link.h"
+#include "target/TcpClientSocket.h"
+
+namespace vt::testing {
+
+class RawClient {
+ public:
+  explicit RawClient(int port) {
+    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(uint16_t(port));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) Close();
+    int one = 1;
+    if (fd_ >= 0) ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+  }
+  ~RawClient() { Close(); }
+  RawClient(const RawClient&) = delete;
+  RawClient& operator=(const RawClient&) = delete;
+
+  bool Connected() const { return fd_ >= 0; }
+  void Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+  bool Send(const std::string& text) {
+    size_t done = 0;
+    while (fd_ >= 0 && done < text.size()) {
+      ssize_t n = ::send(fd_, text.data() + done, text.size() - done, MSG_NOSIGNAL);
+      if (n <= 0) return false;
+      done += size_t(n);
+    }
+    return done == text.size();
+  }
+  // Everything that arrives until nothing more came for quietMs (at most maxMs).
+  std::string ReadQuiet(int quietMs = 150, int maxMs = 3000) {
+    std::string out;
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
+    while (fd_ >= 0 && std::chrono::steady_clock::now() < end) {
+      pollfd p{fd_, POLLIN, 0};
+      if (::poll(&p, 1, quietMs) <= 0) break;
+      char buf[4096];
+      ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+      if (n <= 0) {
+        closedByPeer_ = true;
+        break;
+      }
+      out.append(buf, size_t(n));
+    }
+    return out;
+  }
+  // Reads until `text` has arrived (or maxMs passed); returns all that came.
+  std::string ReadUntil(const std::string& text, int maxMs = 3000) {
+    std::string out;
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
+    while (fd_ >= 0 && out.find(text) == std::string::npos) {
+      auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      end - std::chrono::steady_clock::now()).count();
+      if (left <= 0) break;
+      pollfd p{fd_, POLLIN, 0};
+      if (::poll(&p, 1, int(left)) <= 0) break;
+      char buf[4096];
+      ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+      if (n <= 0) {
+        closedByPeer_ = true;
+        break;
+      }
+      out.append(buf, size_t(n));
+    }
+    return out;
+  }
+  bool ClosedByPeer() const { return closedByPeer_; }
+
+ private:
+  int fd_ = -1;
+  bool closedByPeer_ = false;
+};
+
+// The plug-in's view: a SocketManager whose client socket is connected.
+struct ModuleClient {
+  TcpClientSocket socket;
+  SocketManager link;
+
+  explicit ModuleClient(int port) {
+    link.ClientSocket = &socket;
+    link.ClientType = "VoxTuner";
+    link.ClientNumber = 7;
+    link.ClientInfo = "Q7xx";
+    std::string error;
+    socket.Connect("127.0.0.1", port, 2000, &error);
+  }
+  // Takes in the greeting (id and type query) as the host does after connecting.
+  void Greet() {
+    for (int i = 0; i < 20 && link.ClientId == 0 && socket.Active(); ++i) WaitAndParse(&link);
+  }
+  // One read transaction as the module runs it.
+  std::string Query(const std::string& line) {
+    RequestChannel(&link);
+    SendUartCommand(&link, line, 1000);
+    std::string answer = QueryUartReply(&link);
+    ReleaseChannel(&link);
+    return answer;
+  }
+};
+
+}  // namespace vt::testing
