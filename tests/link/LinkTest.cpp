@@ -1,0 +1,210 @@
+// The module's side of the socket-manager protocol against a real TCP peer on
+// loopback: the test plays the server, writing what a server would send and
+// reading exactly what the module sent.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "target/Link.h"
+#include "target/TcpClientSocket.h"
+
+using namespace vt;
+
+namespace {
+
+class Peer {
+ public:
+  Peer() {
+    listen_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(listen_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    ::listen(listen_, 1);
+    socklen_t len = sizeof a;
+    ::getsockname(listen_, reinterpret_cast<sockaddr*>(&a), &len);
+    port_ = ntohs(a.sin_port);
+  }
+  ~Peer() {
+    if (conn_ >= 0) ::close(conn_);
+    ::close(listen_);
+  }
+  int Port() const { return port_; }
+  void Accept() { conn_ = ::accept(listen_, nullptr, nullptr); }
+  void Send(const std::string& s) { ASSERT_EQ(::send(conn_, s.data(), s.size(), 0), ssize_t(s.size())); }
+  // Everything the module sent so far (waits briefly for it to arrive).
+  std::string Received(int waitMs = 200) {
+    std::string out;
+    char buf[4096];
+    pollfd p{conn_, POLLIN, 0};
+    while (::poll(&p, 1, out.empty() ? waitMs : 20) == 1) {
+      ssize_t n = ::recv(conn_, buf, sizeof buf, 0);
+      if (n <= 0) break;
+      out.append(buf, size_t(n));
+    }
+    return out;
+  }
+  void Close() {
+    ::close(conn_);
+    conn_ = -1;
+  }
+
+ private:
+  int listen_ = -1, conn_ = -1, port_ = 0;
+};
+
+class LinkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetLinkWaitMs(2000);
+    std::string error;
+    ASSERT_TRUE(socket.Connect("127.0.0.1", peer.Port(), 2000, &error)) << error;
+    peer.Accept();
+    link.ClientSocket = &socket;
+    link.ClientType = "VoxHost";
+    link.ClientNumber = 7;
+    link.ClientInfo = "bench 2";
+  }
+  void TearDown() override { SetLinkWaitMs(100000); }
+  Peer peer;
+  TcpClientSocket socket;
+  SocketManager link;
+};
+
+}  // namespace
+
+TEST_F(LinkTest, GrantDoneAndReplyInOneReceive) {
+  peer.Send("0000->Granted 0000->Done UART->bbl peek 4168\r\n[0x1048]: 0x0010\r\n");
+  RequestChannel(&link);
+  EXPECT_EQ(peer.Received(), "0000->Request ");
+  EXPECT_EQ(link.Granted, 1u);
+  EXPECT_EQ(link.ReplyText, "bbl peek 4168\r\n[0x1048]: 0x0010\r\n");
+}
+
+TEST_F(LinkTest, ClientIdThenDoneInOneReceive) {
+  peer.Send("0000->ID_alloc: 42 0000->Done ");
+  WaitAndParse(&link);
+  EXPECT_EQ(link.ClientId, 42);
+  EXPECT_EQ(link.Granted, 0u);
+  EXPECT_EQ(peer.Received(50), "");  // a "Done" needs no answer
+}
+
+TEST_F(LinkTest, TypeQueryIsAnsweredExactly) {
+  peer.Send("0000->Type query ");
+  WaitAndParse(&link);
+  EXPECT_EQ(peer.Received(), "0000->Type:VoxHost,7,bench 2 ");
+}
+
+TEST_F(LinkTest, CountedReplyCompletesOverTwoReceives) {
+  peer.Send("GPIB->10:abcd");
+  WaitAndParse(&link);
+  EXPECT_EQ(link.BytesExpected, 10);
+  EXPECT_EQ(link.ReplyText, "abcd");
+  EXPECT_TRUE(link.ReplyPending);
+  peer.Send("efghij");
+  WaitAndParse(&link);
+  EXPECT_EQ(link.ReplyText, "abcdefghij");
+  EXPECT_FALSE(link.ReplyPending);
+  EXPECT_EQ(link.BytesReceived, 10);
+}
+
+TEST_F(LinkTest, TimeoutFieldIsFiveDigitsOrMore) {
+  EXPECT_EQ(TimeoutField(1000), "01000");
+  EXPECT_EQ(TimeoutField(5), "00005");
+  EXPECT_EQ(TimeoutField(100000), "100000");
+  peer.Send("0000->Done ");
+  SendUartCommand(&link, "bbl peek 4168\r\n", 1000);
+  EXPECT_EQ(peer.Received(), "UART->01000bbl peek 4168\r\n");
+  peer.Send("0000->Done ");
+  SendUartCommand(&link, "dbg wait 40\r\n", 5);
+  EXPECT_EQ(peer.Received(), "UART->00005dbg wait 40\r\n");
+}
+
+TEST_F(LinkTest, QueryWaitsPastControlMessagesForTheReply) {
+  peer.Send("0000->Done ");
+  std::string reply;
+  // The "Done" does not end the wait; the reply sent a moment later does.
+  std::thread late([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    peer.Send("UART->[0x0001]: 0x3108\r\n");
+  });
+  reply = QueryUartReply(&link);
+  late.join();
+  EXPECT_EQ(reply, "[0x0001]: 0x3108\r\n");
+  EXPECT_EQ(peer.Received(), "0000->?UART ");
+}
+
+TEST_F(LinkTest, ReleaseClearsTheGrant) {
+  link.Granted = 1;
+  peer.Send("0000->Done ");
+  ReleaseChannel(&link);
+  EXPECT_EQ(peer.Received(), "0000->Release ");
+  EXPECT_EQ(link.Granted, 0u);
+}
+
+TEST_F(LinkTest, GarbageIsDiscardedWithoutLooping) {
+  // No known prefix: the rest of the receive goes, nothing after it is read.
+  ParseText(&link, "HELLO 0000->Granted ");
+  EXPECT_EQ(link.Granted, 0u);
+  // An unknown control word after "0000->" likewise.
+  ParseText(&link, "0000->Ping! 0000->Granted ");
+  EXPECT_EQ(link.Granted, 0u);
+  // A non-numeric client id or byte count counts as 0.
+  link.ClientId = 5;
+  ParseText(&link, "0000->ID_alloc: abc 0000->Granted ");
+  EXPECT_EQ(link.ClientId, 0);
+  EXPECT_EQ(link.Granted, 1u);
+  ParseText(&link, "GPIB->x:12");
+  EXPECT_EQ(link.BytesExpected, 0);
+  EXPECT_FALSE(link.ReplyPending);
+  // Truncated messages end the receive quietly.
+  for (const char* t : {"0", "0000", "0000->", "0000->ID_a", "UART", "GPIB->12", "0000->Type"})
+    ParseText(&link, t);
+  SUCCEED();
+}
+
+TEST_F(LinkTest, WithTheLinkDownNothingIsSent) {
+  socket.Close();
+  RequestChannel(&link);
+  SendUartCommand(&link, "bbl poke 4168 1\r\n", 1000);
+  EXPECT_EQ(QueryUartReply(&link), "");
+  ReleaseChannel(&link);
+  EXPECT_EQ(peer.Received(50), "");
+  SocketManager none;
+  EXPECT_EQ(QueryUartReply(&none), "");
+  EXPECT_EQ(QueryUartReply(nullptr), "");
+}
+
+TEST_F(LinkTest, AServerThatVanishesEndsTheWaitAtOnce) {
+  peer.Close();
+  EXPECT_EQ(QueryUartReply(&link), "");
+  EXPECT_FALSE(socket.Active());
+  EXPECT_FALSE(socket.LastError().empty());
+}
+
+TEST_F(LinkTest, SilenceEndsTheWaitWithAnEmptyReply) {
+  SetLinkWaitMs(100);
+  EXPECT_EQ(QueryUartReply(&link), "");
+  EXPECT_TRUE(socket.Active());
+}
+
+TEST(HostPort, Splits) {
+  std::string host;
+  int port = 0;
+  EXPECT_TRUE(SplitHostPort("127.0.0.1:5000", host, port));
+  EXPECT_EQ(host, "127.0.0.1");
+  EXPECT_EQ(port, 5000);
+  EXPECT_TRUE(SplitHostPort("[::1]:0", host, port));
+  EXPECT_EQ(host, "::1");
+  EXPECT_FALSE(SplitHostPort("localhost", host, port));
+  EXPECT_FALSE(SplitHostPort("localhost:99999", host, port));
+  EXPECT_FALSE(SplitHostPort(":80", host, port));
+}
