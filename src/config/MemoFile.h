@@ -34,7 +34,8 @@ inline constexpr std::string_view kFileTagSection = "FILE_TAG";
 
 struct FileTag {
   std::string audioMessage;  // `AudioMessage`: "speech" or "music"
-  std::string audioMode;     // `AudioMode`: "handset", "headset", "speakerphone", "carkit" or own text
+  // `AudioMode`: "handset", "headset", "speakerphone", "carkit" or the user's own name
+  std::string audioMode;
 };
 
 // Reads the tag of the active memo; missing keys read as empty texts.

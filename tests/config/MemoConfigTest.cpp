@@ -97,7 +97,8 @@ TEST(MemoConfig, KeyLinesSkipFourCharactersAndSplitAtFirstEquals) {
 
 TEST(MemoConfig, ValueConversions) {
   for (const char* t : {"Yes", "yes", "YES", "yEs"}) EXPECT_TRUE(ValueToBool(t)) << t;
-  for (const char* t : {"1", "No", "", "Yes ", " Yes", "true", "Y"}) EXPECT_FALSE(ValueToBool(t)) << t;
+  for (const char* t : {"1", "No", "", "Yes ", " Yes", "true", "Y"})
+    EXPECT_FALSE(ValueToBool(t)) << t;
   EXPECT_STREQ(BoolToValue(true), "Yes");
   EXPECT_STREQ(BoolToValue(false), "No");
 
@@ -121,7 +122,8 @@ TEST(MemoConfig, MisplacedMissingAndDuplicateMarkers) {
   m.cfg.BeginSection("S");
   m.cfg.WriteInt("a", 1);
   m.cfg.WriteInt("b", 2);
-  EXPECT_EQ(m.memo[0].Data(), (Lines{"End S", "Begin S", "    a=1", "    b=2", "    k=1", "End S"}));
+  EXPECT_EQ(m.memo[0].Data(),
+            (Lines{"End S", "Begin S", "    a=1", "    b=2", "    k=1", "End S"}));
 
   // "Begin " without "End ": the same.
   m.memo[0].Assign({"Begin S", "    k=1"});
