@@ -17,11 +17,15 @@ endfunction()
 
 find_package(GTest REQUIRED)
 
-# vt_test(name SOURCES... [LIBS libs...]) : one GoogleTest binary registered with CTest.
+# vt_test(name SOURCES... [LIBS libs...] [GUI] [NO_MAIN] [TIMEOUT s]) : one GoogleTest
+# binary registered with CTest. GUI runs it offscreen; NO_MAIN when it brings its own main.
 function(vt_test name)
-  cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI;NO_MAIN" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  if(NOT T_NO_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   target_compile_definitions(${name} PRIVATE VT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                               VT_BINARY_DIR="${CMAKE_BINARY_DIR}")
   add_test(NAME ${name} COMMAND ${name})

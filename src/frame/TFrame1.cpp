@@ -8,7 +8,10 @@
 #include "common/IniFile.h"
 #include "common/Numbers.h"
 #include "common/gui/Dialogs.h"
+#include "config/gui/MemoFileActions.h"
+#include "config/gui/MemoLines.h"
 #include "frame/Module.h"
+#include "frame/ToolWindows.h"
 
 namespace vt::frame {
 
@@ -60,6 +63,10 @@ void TFrame1::SetupMemoStrip() {
     m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m->setMinimumSize(169, 141);
   }
+  memos_ = std::make_unique<ui::MemoBinding>(std::array<QPlainTextEdit*, 3>{Memo1, Memo2, Memo3},
+                                             RadioButton4, RadioButton5);
+  connect(SaveMemoToFileButton, &QPushButton::clicked, this, [this] { SaveMemoToFileClick(); });
+  connect(LoadMemoFromFileButton, &QPushButton::clicked, this, [this] { LoadMemoFromFileClick(); });
   // The three "Active" buttons sit in separate boxes: one group makes them exclusive.
   auto* active = new QButtonGroup(this);
   active->addButton(RadioButton4, 0);
@@ -76,6 +83,12 @@ void TFrame1::SetupMemoStrip() {
   });
   Label45->setAlignment(Qt::AlignRight | Qt::AlignBottom);
 }
+
+void TFrame1::SaveMemoToFileClick() {
+  if (Form12) ui::SaveMemoToFile(*Form12);
+}
+
+void TFrame1::LoadMemoFromFileClick() { ui::LoadMemoFromFile(); }
 
 int TFrame1::ActiveMemo() const {
   if (RadioButton5->isChecked()) return 1;

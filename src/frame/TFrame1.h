@@ -7,11 +7,16 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 #include "frame/Builder.h"
 #include "frame/Controls.h"
 #include "target/SocketManager.h"
+
+namespace vt::ui {
+class MemoBinding;
+}
 
 namespace vt::frame {
 
@@ -57,6 +62,10 @@ class TFrame1 : public QWidget {
  private:
   void BuildControls();
   void SetupMemoStrip();
+  void SaveMemoToFileClick();
+  void LoadMemoFromFileClick();
+  // The three memos as the configuration text's line stores.
+  std::unique_ptr<ui::MemoBinding> memos_;
   bool building_ = true;
 };
 

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "config/gui/TForm12.h"
+
 namespace vt::frame {
 
 class TFrame1;
@@ -33,9 +35,10 @@ VT_PLACEHOLDER_WINDOW(TForm8, "Measurement status")
 VT_PLACEHOLDER_WINDOW(TForm9, "Wave bench")
 VT_PLACEHOLDER_WINDOW(TForm10, "Selective Echo Suppressor")
 VT_PLACEHOLDER_WINDOW(TForm11, "Voice compressor tuning graph")
-VT_PLACEHOLDER_WINDOW(TForm12, "File tag")
 VT_PLACEHOLDER_WINDOW(TForm21, "Result")
 #undef VT_PLACEHOLDER_WINDOW
+
+using TForm12 = vt::ui::TForm12;  // "File tag"
 
 extern TForm1* Form1;
 extern TForm2* Form2;

@@ -131,7 +131,9 @@ QString Dialogs::FileDialog(bool save, const QString& caption, const QString& fi
     if (listener_) listener_(caption, filter, had ? (path.isEmpty() ? "Cancel" : path) : "(no answer queued)");
     return path;
   }
-  path = save ? QFileDialog::getSaveFileName(parent_, caption, dir, filter)
+  // The module asks its own overwrite question where it wants one.
+  path = save ? QFileDialog::getSaveFileName(parent_, caption, dir, filter, nullptr,
+                                             QFileDialog::DontConfirmOverwrite)
               : QFileDialog::getOpenFileName(parent_, caption, dir, filter);
   if (listener_) listener_(caption, filter, path.isEmpty() ? "Cancel" : path);
   return path;
