@@ -45,10 +45,16 @@ snd_mixer_elem_t* FindElement(snd_mixer_t* mixer, MixerLine line) {
   return nullptr;
 }
 
+// ALSA's own messages would go to stderr; its errors reach the user through
+// LastError instead.
+void Quiet(const char*, int, const char*, int, const char*, ...) {}
+
 }  // namespace
 
 AlsaBackend::AlsaBackend(std::string device, std::string configText)
     : device_(device.empty() ? "default" : std::move(device)) {
+  static const bool quiet = (snd_lib_error_set_handler(Quiet), true);
+  (void)quiet;
   in_.capture = true;
   if (configText.empty()) return;
   snd_input_t* input = nullptr;

@@ -174,7 +174,6 @@ void StartRecording() {
     WaveHeader* h = nullptr;
     int16_t* block = nullptr;
     {
-      std::lock_guard lock(AllocatorMutex());
       block = AllocateDataBlock();
       if (block) h = AllocateHeader(nullptr, nullptr);
       if (block && !h) FreeDataBlock(block);
@@ -203,11 +202,11 @@ void StartPlayback() {
   if (!d.open) return;
   d.active.store(true);
   const int32_t n = g_port.bufferLength;
+  std::lock_guard order(d.writeMutex);
   for (int k = 0; k < kBuffersInFlight; ++k) {
     WaveHeader* h = nullptr;
     int16_t* block = nullptr;
     {
-      std::lock_guard lock(AllocatorMutex());
       block = AllocateDataBlock();
       if (block) h = AllocateHeader(nullptr, nullptr);
       if (block && !h) FreeDataBlock(block);

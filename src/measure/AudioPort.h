@@ -52,13 +52,12 @@ bool PortOutputOpen();
 // Any thread: the first stream error since OpenPort ("" when none).
 std::string PortError();
 
-// Pool primitives. Any thread holding the allocator lock (the streaming
-// threads take it through these; tests call them with the port closed).
+// Pool primitives; any thread (each takes the allocator lock itself).
 int16_t* AllocateDataBlock();
 void FreeDataBlock(int16_t* block);
 WaveHeader* AllocateHeader(Event* left, Event* right);
 void FreeHeader(WaveHeader* header, Event** left, Event** right);
-// Port closed: blocks and headers in use (for tests).
+// Any thread: blocks and headers in use (for tests and diagnostics).
 int DataBlocksInUse();
 int HeadersInUse();
 

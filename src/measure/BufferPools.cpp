@@ -28,8 +28,9 @@ void ResetBufferPools() {
   }
 }
 
-// Allocator lock held.
+// Any thread.
 int16_t* AllocateDataBlock() {
+  std::lock_guard lock(AllocatorMutex());
   for (int k = 0; k < kPoolSize; ++k)
     if (!g_dataUsed[k]) {
       g_dataUsed[k] = true;
@@ -38,14 +39,16 @@ int16_t* AllocateDataBlock() {
   return nullptr;
 }
 
-// Allocator lock held.
+// Any thread.
 void FreeDataBlock(int16_t* block) {
+  std::lock_guard lock(AllocatorMutex());
   for (int k = 0; k < kPoolSize; ++k)
     if (g_data[k] == block) g_dataUsed[k] = false;
 }
 
-// Allocator lock held.
+// Any thread.
 WaveHeader* AllocateHeader(Event* left, Event* right) {
+  std::lock_guard lock(AllocatorMutex());
   for (int k = 0; k < kPoolSize; ++k)
     if (!g_headerUsed[k]) {
       g_headerUsed[k] = true;
@@ -57,8 +60,9 @@ WaveHeader* AllocateHeader(Event* left, Event* right) {
   return nullptr;
 }
 
-// Allocator lock held.
+// Any thread.
 void FreeHeader(WaveHeader* header, Event** left, Event** right) {
+  std::lock_guard lock(AllocatorMutex());
   if (left) *left = nullptr;
   if (right) *right = nullptr;
   for (int k = 0; k < kPoolSize; ++k)

@@ -32,6 +32,9 @@ struct PortDirection {
   int inFlight = 0;
   std::unique_ptr<std::counting_semaphore<1 << 20>> completed;  // "BufferReceived" / "BufferSent"
   std::thread thread;
+  // Output: held around handing buffers to the device, so that the four silent
+  // buffers of StartPlayback reach it before any refill does.
+  std::mutex writeMutex;
   TMeasureTool* blocks[2] = {nullptr, nullptr};
 };
 

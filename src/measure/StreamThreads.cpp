@@ -77,7 +77,6 @@ void Refill(PortDirection& d) {
   const int32_t n = port.bufferLength;
   int16_t* block;
   {
-    std::lock_guard lock(AllocatorMutex());
     block = AllocateDataBlock();
   }
   if (!block) return StreamFailed(d, "No free audio buffer: playback stopped");
@@ -88,7 +87,6 @@ void Refill(PortDirection& d) {
   }
   WaveHeader* h;
   {
-    std::lock_guard lock(AllocatorMutex());
     h = AllocateHeader(ev[0], ev[1]);
     if (!h) FreeDataBlock(block);
   }
@@ -104,10 +102,14 @@ void Refill(PortDirection& d) {
     std::lock_guard lock(d.queueMutex);
     ++d.inFlight;
   }
-  if (!port.backend->WriteOutput(h)) {
+  bool written;
+  {
+    std::lock_guard order(d.writeMutex);
+    written = port.backend->WriteOutput(h);
+  }
+  if (!written) {
     Unqueued(d);
     {
-      std::lock_guard lock(AllocatorMutex());
       FreeHeader(h, nullptr, nullptr);
       FreeDataBlock(block);
     }
@@ -122,7 +124,6 @@ void Resubmit(PortDirection& d) {
   WaveHeader* h = nullptr;
   int16_t* block = nullptr;
   {
-    std::lock_guard lock(AllocatorMutex());
     block = AllocateDataBlock();
     if (block) h = AllocateHeader(nullptr, nullptr);
     if (block && !h) FreeDataBlock(block);
@@ -136,7 +137,6 @@ void Resubmit(PortDirection& d) {
   }
   if (!port.backend->AddInputBuffer(h)) {
     Unqueued(d);
-    std::lock_guard lock(AllocatorMutex());
     FreeHeader(h, nullptr, nullptr);
     FreeDataBlock(block);
   }
@@ -159,7 +159,6 @@ void OutputThread(unsigned mask) {
     if (WaveHeader* h = TakeCompleted(d)) {
       Event* ev[2];
       {
-        std::lock_guard lock(AllocatorMutex());
         FreeDataBlock(h->data);
         FreeHeader(h, &ev[0], &ev[1]);
       }
@@ -194,7 +193,6 @@ void InputThread(unsigned mask) {
         if (ev) ev->Set();
       }
     }
-    std::lock_guard lock(AllocatorMutex());
     FreeHeader(h, nullptr, nullptr);
     FreeDataBlock(data);
   }

@@ -233,19 +233,23 @@ bool VirtualBench::SetMute(MixerLine line, bool mute) {
   return true;
 }
 
-double VirtualBench::Gain(MixerLine a, MixerLine b, int channel) const {
-  const Line& la = lines_[static_cast<int>(a)];
-  const Line& lb = lines_[static_cast<int>(b)];
-  if (la.muted || lb.muted) return 0.0;
-  return static_cast<double>(la.volume[channel]) / kVolumeMaximum *
-         (static_cast<double>(lb.volume[channel]) / kVolumeMaximum);
+// The volume of `source` scales linearly; `gate` only mutes.
+double VirtualBench::Gain(MixerLine source, MixerLine gate, int channel) const {
+  const Line& ls = lines_[static_cast<int>(source)];
+  if (ls.muted || lines_[static_cast<int>(gate)].muted) return 0.0;
+  return static_cast<double>(ls.volume[channel]) / kVolumeMaximum;
 }
 
 // ---- VirtualBench: the card's clock ---------------------------------------------------
 
+// Fast mode waits for buffers in both directions. An output that is open but
+// not playing yet (or any more) gives silence at the real-time pace, so that
+// recording does not race ahead of playback.
+bool VirtualBench::FastLocked() const { return !realTime_ && (!out_.open || out_.running); }
+
 bool VirtualBench::ReadyLocked() const {
   if (!failure_.empty() || (!out_.running && !in_.running)) return false;
-  if (realTime_) return true;
+  if (!FastLocked()) return true;
   return (!out_.running || !out_.queue.empty()) && (!in_.running || !in_.queue.empty());
 }
 
@@ -277,8 +281,8 @@ int VirtualBench::StepLocked(int maxFrames, Finished& finished) {
   const int rate = static_cast<int>(out_.open ? out_.format.samplesPerSec : in_.format.samplesPerSec);
   if (n > 0) path_->Run(play, rec, n, rate);
   if (i) {
-    const double r0 = Gain(MixerLine::WaveInDestination, MixerLine::LineInSource, 0);
-    const double r1 = Gain(MixerLine::WaveInDestination, MixerLine::LineInSource, 1);
+    const double r0 = Gain(MixerLine::WaveInDestination, MixerLine::WaveInDestination, 0);
+    const double r1 = Gain(MixerLine::WaveInDestination, MixerLine::WaveInDestination, 1);
     int16_t* dst = i->data + in_.pos * ic;
     for (int f = 0; f < n; ++f) {
       dst[f * static_cast<int>(ic)] = ToAdc(rec[0][f] * r0);
@@ -325,14 +329,15 @@ void VirtualBench::Loop() {
       next = Clock::now();
       continue;
     }
-    if (!realTime_) {
+    if (FastLocked()) {
       StepLocked(kFastChunk, finished);
       Deliver(finished);
+      next = Clock::now();
       continue;
     }
     const int rate = static_cast<int>(out_.open ? out_.format.samplesPerSec : in_.format.samplesPerSec);
     int tick = std::max(1, rate * kTickMs / 1000);
-    while (tick > 0 && ReadyLocked()) {
+    while (tick > 0 && ReadyLocked() && !FastLocked()) {
       int n = StepLocked(tick, finished);
       if (n == 0) n = tick;  // zero-length buffer: let time pass anyway
       tick -= n;

@@ -54,6 +54,10 @@ class LoopbackPath : public BenchPath {
   std::normal_distribution<double> normal_{0.0, 1.0};
 };
 
+// Its mixer has every line of a card (0..65535, all at maximum to begin
+// with). What reaches the path scales linearly with the wave-out source volume
+// and is silenced by muting that line or the speakers; what is recorded scales
+// with the wave-in volume. The other lines keep their values but do not act.
 class VirtualBench : public AudioBackend {
  public:
   static constexpr long kVolumeMaximum = 65535;
@@ -107,10 +111,11 @@ class VirtualBench : public AudioBackend {
 
   void Loop();
   bool ReadyLocked() const;
+  bool FastLocked() const;
   int StepLocked(int maxFrames, Finished& finished);
   void Deliver(Finished& finished);
   void ResetDevice(Device& device, bool input);
-  double Gain(MixerLine a, MixerLine b, int channel) const;
+  double Gain(MixerLine source, MixerLine gate, int channel) const;
 
   const bool realTime_;
   mutable std::mutex mutex_;

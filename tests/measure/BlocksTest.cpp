@@ -1,0 +1,296 @@
+// Synchro, generators, level analyzer and FIR filter against plain references.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "measure/FirFilter.h"
+#include "measure/Generators.h"
+#include "measure/LevelAnalyzer.h"
+#include "measure/MeasureTool.h"
+
+namespace vt::measure {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(Synchro, FiresOnTheCallAfterItsThresholdAndOnlyOnceUnlessRepeating) {
+  TSynchro synchro;
+  synchro.SetThreshold(5);
+  EXPECT_EQ(synchro.Process(), nullptr) << "idle until armed";
+  synchro.Arm();
+  for (int call = 1; call <= 5; ++call) EXPECT_EQ(synchro.Process(), nullptr) << call;
+  Event* fired = synchro.Process();
+  ASSERT_NE(fired, nullptr);
+  EXPECT_FALSE(synchro.Armed());
+  for (int call = 7; call <= 30; ++call) EXPECT_EQ(synchro.Process(), nullptr) << call;
+
+  synchro.Arm();  // re-arming counts from zero again
+  for (int call = 1; call <= 5; ++call) EXPECT_EQ(synchro.Process(), nullptr);
+  EXPECT_EQ(synchro.Process(), fired);
+
+  synchro.SetRepeat(true);
+  synchro.SetThreshold(2);
+  synchro.Arm();
+  std::vector<int> firing;
+  for (int call = 1; call <= 9; ++call)
+    if (synchro.Process()) firing.push_back(call);
+  EXPECT_EQ(firing, (std::vector<int>{3, 6, 9}));
+}
+
+TEST(Synchro, WaitEndsOnTheEventOnStopOrWhenNoAudioArrives) {
+  TSynchro synchro;
+  synchro.SetThreshold(0);
+  synchro.Arm();
+  ASSERT_NE(synchro.Process(), nullptr);
+  synchro.Process();  // disarmed: counted as audio, no event
+  // The streaming thread signals what Process returned; here the test does.
+  synchro.Arm();
+  synchro.Process()->Set();
+  EXPECT_TRUE(synchro.Wait());
+  EXPECT_EQ(synchro.Error(), "");
+
+  synchro.Arm();
+  synchro.Stop();
+  EXPECT_TRUE(synchro.Wait()) << "Stop releases a waiter";
+  EXPECT_FALSE(synchro.Armed());
+
+  const auto saved = TSynchro::NoAudioTimeout();
+  TSynchro::SetNoAudioTimeout(150ms);
+  synchro.Arm();
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(synchro.Wait());
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 150ms);
+  EXPECT_NE(synchro.Error().find("No audio"), std::string::npos) << synchro.Error();
+  EXPECT_FALSE(synchro.WaitFor(50ms));
+  TSynchro::SetNoAudioTimeout(saved);
+}
+
+TEST(Blocks, NamesAreTypeWordPlusAUniqueSuffixAndWrappersShareTheLock) {
+  TSineGenerator a, b;
+  EXPECT_EQ(a.Name().rfind("SineGenerator", 0), 0u);
+  EXPECT_NE(a.Name(), b.Name());
+  TAmplitudeModulation am(&a);
+  EXPECT_EQ(&am.Mutex(), &a.Mutex());
+  EXPECT_TRUE(am.SharesMutex());
+  EXPECT_EQ(am.children[0], &a);
+  am.SetFormat(44100, true);
+  EXPECT_EQ(a.sampleRate, 44100);
+  EXPECT_TRUE(a.stereo);
+}
+
+TEST(SineGenerator, IncrementUsesTheWorkingRateAndSamplesTruncate) {
+  TSineGenerator sine;
+  sine.SetFrequency(1000);
+  EXPECT_DOUBLE_EQ(sine.PhaseIncrement(), std::numbers::pi / 4);
+  sine.sampleRate = 44100;  // 44100 / 6 = 7350 as integers
+  sine.SetFrequency(1000);
+  EXPECT_DOUBLE_EQ(sine.PhaseIncrement(), 2 * std::numbers::pi * 1000 / 7350);
+
+  sine.SetFormat(48000, true);
+  sine.SetFrequency(1000);
+  sine.SetAmplitude(16384);
+  std::vector<int16_t> buf(2000, 7);
+  sine.Process(buf.data(), 2000);
+  double phase = 0;
+  for (size_t i = 0; i < buf.size(); i += 2) {
+    EXPECT_EQ(buf[i], static_cast<int16_t>(std::trunc(16384 * std::sin(phase)))) << i;
+    EXPECT_EQ(buf[i + 1], 7) << "the other channel is left alone";
+    phase += std::numbers::pi / 4;
+    if (phase >= 2 * std::numbers::pi) phase -= 2 * std::numbers::pi;
+  }
+}
+
+TEST(MultiSineGenerator, ToneSetsStartPhasesAndOutput) {
+  TMultiSineGenerator multi;
+  std::vector<int16_t> buf(64, 5);
+  multi.Process(buf.data(), 64);
+  EXPECT_EQ(buf, std::vector<int16_t>(64, 0)) << "no tones: silence";
+
+  auto hz = [](double increment) { return increment * 8000 / (2 * std::numbers::pi); };
+  multi.SetTones(3, true, 2, 250);
+  auto inc = multi.Increments();
+  ASSERT_EQ(inc.size(), 3u);
+  EXPECT_NEAR(hz(inc[0]), 250, 1e-9);
+  EXPECT_NEAR(hz(inc[1]), 500, 1e-9);
+  EXPECT_NEAR(hz(inc[2]), 1000, 1e-9);
+  multi.SetTones(3, false, 100, 250);
+  inc = multi.Increments();
+  EXPECT_NEAR(hz(inc[0]), 250, 1e-9);
+  EXPECT_NEAR(hz(inc[1]), 350, 1e-9);
+  EXPECT_NEAR(hz(inc[2]), 450, 1e-9);
+
+  multi.SetTones(20, true, 1.2, 100);
+  std::vector<double> phases = multi.Phases();
+  for (double p : phases) {
+    EXPECT_GE(p, 0.0);
+    EXPECT_LE(p, 2.99 + 1e-12);
+    EXPECT_NEAR(p * 100, std::round(p * 100), 1e-9) << "steps of 0.01 rad";
+  }
+  inc = multi.Increments();
+  multi.SetAmplitude(1000.5);
+  std::vector<int16_t> out(500);
+  multi.Process(out.data(), 500);
+  for (size_t i = 0; i < out.size(); ++i) {
+    double sum = 0;
+    for (size_t k = 0; k < phases.size(); ++k) {
+      sum += std::sin(phases[k]);
+      phases[k] += inc[k];
+      if (phases[k] >= 2 * std::numbers::pi) phases[k] -= 2 * std::numbers::pi;
+    }
+    ASSERT_EQ(out[i], static_cast<int16_t>(std::trunc(1000.5 * sum))) << i;
+  }
+}
+
+TEST(AmplitudeModulation, DepthZeroIsTransparentAndFullDepthStartsAtSilence) {
+  TSineGenerator plain, inner;
+  for (TSineGenerator* g : {&plain, &inner}) {
+    g->SetFrequency(697);
+    g->SetAmplitude(12000);
+  }
+  TAmplitudeModulation am(&inner);
+  am.SetFrequency(6);
+  am.SetDepth(0);
+  std::vector<int16_t> expect(4000), got(4000);
+  plain.Process(expect.data(), 4000);
+  am.Process(got.data(), 4000);
+  EXPECT_EQ(got, expect);
+
+  TSineGenerator dc;  // a constant through the envelope shows the envelope
+  dc.SetFrequency(2000);  // a quarter period: sin(pi/2) on every other sample
+  dc.SetAmplitude(10000);
+  TAmplitudeModulation full(&dc);
+  full.SetFrequency(10);
+  full.SetDepth(100);
+  std::vector<int16_t> env(1600);
+  full.Process(env.data(), 1600);
+  EXPECT_EQ(env[1], 0) << "envelope starts at its minimum";
+  int peak = 0;
+  for (int16_t v : env) peak = std::max<int>(peak, v);
+  EXPECT_GT(peak, 9990);
+  EXPECT_LE(peak, 10000);
+}
+
+TEST(LevelAnalyzer, PeakAndRmsOfPerBufferMeanSquares) {
+  TLevelAnalyzer level;
+  double rms = -1;
+  int16_t peak = -1;
+  level.GetLevel(&peak, &rms);
+  EXPECT_EQ(rms, 0.0) << "no buffer yet";
+  EXPECT_EQ(peak, 0);
+
+  level.SetFormat(48000, true);
+  std::vector<int16_t> a{100, 9999, -300, 9999, 200, 9999, -32768, 9999};  // left: 100 -300 200 -32768
+  std::vector<int16_t> b{10, 0, 20, 0};
+  level.Process(a.data(), 8);
+  level.Process(b.data(), 4);
+  const double msA = (100.0 * 100 + 300.0 * 300 + 200.0 * 200 + 32768.0 * 32768) / 4;
+  const double msB = (10.0 * 10 + 20.0 * 20) / 2;
+  level.GetLevel(&peak, &rms);
+  EXPECT_NEAR(rms, std::sqrt((msA + msB) / 2), 1e-9);
+  EXPECT_EQ(peak, 32767) << "|-32768| is held at full scale";
+  level.GetLevel(nullptr, &rms);
+  level.GetLevel(&peak, nullptr);
+  level.Reset();
+  level.GetLevel(&peak, &rms);
+  EXPECT_EQ(rms, 0.0);
+  EXPECT_EQ(peak, 0);
+}
+
+// Plain direct-form FIR with the filter's output limits.
+std::vector<int16_t> ReferenceFir(const std::vector<double>& c, const std::vector<int16_t>& x) {
+  std::vector<int16_t> y;
+  for (size_t n = 0; n < x.size(); ++n) {
+    double acc = 0;
+    for (size_t k = 0; k < c.size() && k <= n; ++k) acc += c[k] * x[n - k];
+    acc = std::clamp(acc, -32767.0, 32767.0);
+    y.push_back(static_cast<int16_t>(std::trunc(acc)));
+  }
+  return y;
+}
+
+TEST(FirFilter, DisabledPassesValuesButLimitsMinusFullScale) {
+  TLevelAnalyzer sink;
+  TFirFilter fir(&sink);
+  fir.generatorMode = false;
+  std::vector<int16_t> v{-32768, -32767, -1, 0, 1, 32767};
+  EXPECT_EQ(fir.Filter(-32768), -32767);
+  for (int16_t x : v) EXPECT_EQ(fir.Filter(x), x == -32768 ? -32767 : x);
+}
+
+TEST(FirFilter, MatchesDirectFormInBothModes) {
+  const std::vector<double> c{0.5, -0.25, 0.125, 0.9, -0.3, 0.05, 0.7};
+  std::vector<int16_t> x(3000);
+  for (size_t n = 0; n < x.size(); ++n)
+    x[n] = static_cast<int16_t>(20000 * std::sin(0.37 * n) + 9000 * std::cos(0.011 * n * n));
+  const std::vector<int16_t> expect = ReferenceFir(c, x);
+
+  // Analyzer mode: the filter feeds a recorder through its scratch buffer.
+  struct Recorder : TMeasureTool {
+    Recorder() : TMeasureTool("Recorder") {}
+    Event* Process(int16_t* s, int32_t n) override {
+      for (int32_t i = 0; i < n; i += Stride()) got.push_back(s[i]);
+      return nullptr;
+    }
+    std::vector<int16_t> got;
+  } recorder;
+  TFirFilter analyzerFir(&recorder);
+  analyzerFir.generatorMode = false;
+  analyzerFir.SetCoefficients(c.data(), static_cast<int32_t>(c.size()));
+  analyzerFir.SetEnabled(true);
+  std::vector<int16_t> copy = x;
+  analyzerFir.Process(copy.data(), 1000);
+  analyzerFir.Process(copy.data() + 1000, 2000);
+  EXPECT_EQ(recorder.got, expect);
+  EXPECT_EQ(copy, x) << "analyzer mode leaves the input alone";
+
+  // Generator mode, borrowing only a mutex: the owner wires child 0.
+  struct Player : TMeasureTool {
+    explicit Player(const std::vector<int16_t>& s) : TMeasureTool("Player"), src(s) {}
+    Event* Process(int16_t* s, int32_t n) override {
+      for (int32_t i = 0; i < n; i += Stride()) s[i] = src[pos++];
+      return nullptr;
+    }
+    const std::vector<int16_t>& src;
+    size_t pos = 0;
+  } player(x);
+  TFirFilter generatorFir(player.Mutex());
+  generatorFir.children[0] = &player;
+  generatorFir.SetCoefficients(c.data(), static_cast<int32_t>(c.size()));
+  generatorFir.SetEnabled(true);
+  std::vector<int16_t> out(3000);
+  generatorFir.Process(out.data(), 1700);
+  generatorFir.Process(out.data() + 1700, 1300);
+  EXPECT_EQ(out, expect);
+
+  std::vector<double> tooMany(300, 0.001);
+  generatorFir.SetCoefficients(tooMany.data(), 300);  // only 256 taps fit
+  generatorFir.Process(out.data(), 10);
+  SUCCEED();
+}
+
+TEST(SetterRearming, EverySetterAndResetRearmsTheSynchro) {
+  TSynchro synchro;
+  synchro.SetThreshold(3);
+  TSineGenerator sine;
+  sine.synchro = &synchro;
+  TLevelAnalyzer level;
+  level.synchro = &synchro;
+  auto check = [&](auto&& change) {
+    synchro.Stop();
+    ASSERT_FALSE(synchro.Armed());
+    change();
+    EXPECT_TRUE(synchro.Armed());
+  };
+  check([&] { sine.SetFrequency(440); });
+  check([&] { sine.SetAmplitude(3); });
+  check([&] { level.Reset(); });
+  std::vector<int16_t> buf(48);
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(sine.Process(buf.data(), 48), nullptr);
+  EXPECT_NE(sine.Process(buf.data(), 48), nullptr);
+}
+
+}  // namespace
+}  // namespace vt::measure

@@ -1,0 +1,179 @@
+// The conversion filter and the by-6 rate converters.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <numbers>
+#include <numeric>
+
+#include "TestBlocks.h"
+#include "measure/ConversionFilter.h"
+#include "measure/FirFilter.h"
+#include "measure/Generators.h"
+#include "measure/LevelAnalyzer.h"
+#include "measure/RateConverters.h"
+
+namespace vt::measure {
+namespace {
+
+using testing::TCapture;
+
+double ResponseDb(const std::array<double, kConversionTaps>& h, double hz, double rate) {
+  std::complex<double> sum = 0;
+  for (int n = 0; n < kConversionTaps; ++n)
+    sum += h[static_cast<size_t>(n)] * std::polar(1.0, -2 * std::numbers::pi * hz / rate * n);
+  return 20 * std::log10(std::abs(sum));
+}
+
+// Amplitude of the component at `hz` (a DFT bin over a whole number of periods).
+double Component(const std::vector<int16_t>& x, size_t from, size_t n, double hz, double rate) {
+  std::complex<double> sum = 0;
+  for (size_t k = 0; k < n; ++k)
+    sum += static_cast<double>(x[from + k]) *
+           std::polar(1.0, -2 * std::numbers::pi * hz / rate * static_cast<double>(k));
+  return 2 * std::abs(sum) / static_cast<double>(n);
+}
+
+TEST(ConversionFilter, SymmetricUnitGainAndTheStatedResponse) {
+  const auto& h = ConversionFilter();
+  for (int n = 0; n < kConversionTaps; ++n)
+    EXPECT_EQ(h[static_cast<size_t>(n)], h[static_cast<size_t>(kConversionTaps - 1 - n)]);
+  EXPECT_NEAR(std::accumulate(h.begin(), h.end(), 0.0), 1.0, 1e-9);
+  EXPECT_DOUBLE_EQ(h[63], 0.150004980535761);
+  EXPECT_DOUBLE_EQ(h[0], -0.000112922089395817);
+
+  for (double hz : {0.0, 500.0, 1000.0, 2000.0}) EXPECT_NEAR(ResponseDb(h, hz, 48000), 0, 0.01) << hz;
+  EXPECT_NEAR(ResponseDb(h, 3000, 48000), -0.25, 0.02);
+  EXPECT_NEAR(ResponseDb(h, 3400, 48000), -2.8, 0.05);
+  EXPECT_NEAR(ResponseDb(h, 3600, 48000), -6.0, 0.05);
+  EXPECT_NEAR(ResponseDb(h, 4000, 48000), -19.0, 0.2);
+  EXPECT_LE(ResponseDb(h, 4500, 48000), -60);
+  // The stop band's first side lobe (4.5 .. 4.75 kHz) reaches -56 dB; beyond it -60 dB holds.
+  for (double hz = 4500; hz <= 24000; hz += 25) {
+    EXPECT_LE(ResponseDb(h, hz, 48000), hz < 4750 ? -55.9 : -60) << hz;
+  }
+}
+
+TEST(DownSamplerBy6, MatchesPlainFilterAndDecimate) {
+  std::vector<int16_t> x(2 * 6 * 500);
+  for (size_t n = 0; n < x.size(); ++n)
+    x[n] = static_cast<int16_t>(15000 * std::sin(0.05 * n) + 8000 * std::sin(1.9 * n));
+  TCapture capture;
+  TDownSamplerBy6 down(&capture);
+  down.SetFormat(48000, true);  // left channel: even indices
+  std::vector<int16_t> in = x;
+  down.Process(in.data(), static_cast<int32_t>(in.size()));
+
+  const auto& h = ConversionFilter();
+  std::vector<int16_t> left;
+  for (size_t n = 0; n < x.size(); n += 2) left.push_back(x[n]);
+  ASSERT_EQ(capture.values.size(), left.size() / 6);
+  for (size_t m = 0; m < capture.values.size(); ++m) {
+    const size_t newest = 6 * m + 5;
+    double y = 0;
+    for (size_t i = 0; i < h.size() && i <= newest; ++i) y += h[i] * left[newest - i];
+    ASSERT_EQ(capture.values[m], static_cast<int16_t>(std::trunc(y))) << m;
+  }
+}
+
+TEST(UpSamplerBy6, KeepsTheLevelAndRejectsImages) {
+  TSineGenerator sine;
+  TUpSamplerBy6 up(&sine);
+  up.SetFormat(48000, false);
+  sine.SetFrequency(1000);
+  sine.SetAmplitude(16384);
+  std::vector<int16_t> out(48000);
+  up.Process(out.data(), 48000);
+  const size_t skip = 4800, n = 48000 - skip;  // past the filter's start; whole periods
+  EXPECT_NEAR(Component(out, skip, n, 1000, 48000), 16384, 16384 * 0.003);
+  for (double image : {7000.0, 9000.0, 15000.0, 17000.0, 23000.0})
+    EXPECT_LT(Component(out, skip, n, image, 48000), 16384 * 1e-3) << image;  // < -60 dB
+}
+
+// One 1 kHz tone of amplitude 16384 up and down again: rms 16384 / sqrt(2).
+TEST(RateConverters, UpThenDownMeasuresTheToneLevel) {
+  TSineGenerator sine;
+  TUpSamplerBy6 up(&sine);
+  TLevelAnalyzer level;
+  TDownSamplerBy6 down(&level);
+  up.SetFormat(48000, true);
+  down.SetFormat(48000, true);
+  sine.SetFrequency(1000);
+  sine.SetAmplitude(16384);
+  std::vector<int16_t> buf(4800);
+  for (int k = 0; k < 30; ++k) {
+    if (k == 5) level.Reset();  // past the filters' start
+    up.Process(buf.data(), 4800);
+    down.Process(buf.data(), 4800);
+  }
+  double rms = 0;
+  level.GetLevel(nullptr, &rms);
+  EXPECT_NEAR(rms, 16384 / std::sqrt(2.0), 16384 / std::sqrt(2.0) * 0.002);
+}
+
+// Same signal in one buffer and in many: every chain gives the same values.
+TEST(RateConverters, OneBufferOrManyGiveIdenticalOutput) {
+  struct Chain {
+    TSineGenerator sine;
+    TAmplitudeModulation am{&sine};
+    TFirFilter fir{&am};
+    TUpSamplerBy6 up{&fir};
+    TCapture capture;
+    TFirFilter inFir{&capture};
+    TDownSamplerBy6 down{&inFir};
+    Chain() {
+      up.SetFormat(48000, true);
+      down.SetFormat(48000, true);
+      sine.SetFrequency(1234.5);
+      sine.SetAmplitude(20000);
+      am.SetFrequency(6);
+      am.SetDepth(80);
+      const double taps[] = {0.6, 0.3, -0.2, 0.1, 0.05};
+      fir.SetCoefficients(taps, 5);
+      fir.SetEnabled(true);
+      inFir.generatorMode = false;
+      inFir.SetCoefficients(taps, 5);
+      inFir.SetEnabled(true);
+    }
+  };
+  const size_t total = 2 * 6 * 4000;
+  Chain whole, split;
+  std::vector<int16_t> a(total), b(total);
+  whole.up.Process(a.data(), static_cast<int32_t>(total));
+  size_t pos = 0;
+  const size_t pieces[] = {12 * 7, 12 * 100, 12 * 1, 12 * 333, 12 * 59};
+  for (size_t k = 0; pos < total; ++k) {
+    const size_t len = std::min(pieces[k % 5], total - pos);
+    split.up.Process(b.data() + pos, static_cast<int32_t>(len));
+    pos += len;
+  }
+  ASSERT_EQ(a, b);
+  whole.down.Process(a.data(), static_cast<int32_t>(total));
+  for (pos = 0; pos < total;) {
+    const size_t len = std::min<size_t>(12 * 41, total - pos);
+    split.down.Process(b.data() + pos, static_cast<int32_t>(len));
+    pos += len;
+  }
+  EXPECT_EQ(whole.capture.values, split.capture.values);
+  EXPECT_EQ(whole.capture.values.size(), total / 12);
+}
+
+TEST(DownSamplerBy6, SetChildSwitchesLockAndClearsHistory) {
+  TCapture first, second;
+  TDownSamplerBy6 down(&first);
+  down.SetFormat(48000, false);
+  EXPECT_EQ(&down.Mutex(), &first.Mutex());
+  std::vector<int16_t> loud(600, 30000);
+  down.Process(loud.data(), 600);
+  down.SetChild(&second);
+  EXPECT_EQ(&down.Mutex(), &second.Mutex());
+  EXPECT_EQ(down.children[0], &second);
+  std::vector<int16_t> silence(600, 0);
+  down.Process(silence.data(), 600);
+  EXPECT_EQ(second.values, std::vector<int16_t>(100, 0)) << "no trace of the earlier signal";
+  EXPECT_EQ(first.values.size(), 100u);
+}
+
+}  // namespace
+}  // namespace vt::measure

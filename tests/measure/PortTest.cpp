@@ -1,0 +1,348 @@
+// The sound-card port on the virtual bench (as fast as buffers are consumed).
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <thread>
+
+#include "TestBlocks.h"
+#include "measure/AudioPort.h"
+#include "measure/Generators.h"
+#include "measure/LevelAnalyzer.h"
+#include "measure/RateConverters.h"
+#include "measure/VirtualBench.h"
+
+namespace vt::measure {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::PortGuard;
+using testing::TCapture;
+using testing::TEventPerBuffer;
+using testing::TRamp;
+
+class Port : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto bench = std::make_unique<VirtualBench>(false);
+    bench_ = bench.get();
+    SetAudioBackend(std::move(bench));
+    ResetBufferPools();
+    TSynchro::SetNoAudioTimeout(1500ms);
+  }
+  void TearDown() override {
+    ClosePort();
+    TSynchro::SetNoAudioTimeout(5000ms);
+    EXPECT_FALSE(PortInputOpen());
+    EXPECT_FALSE(PortOutputOpen());
+  }
+  // Waits until `pred` holds (bounded), returning it.
+  template <typename Pred>
+  static bool Eventually(Pred pred) {
+    for (int k = 0; k < 300 && !pred(); ++k) std::this_thread::sleep_for(10ms);
+    return pred();
+  }
+  VirtualBench* bench_ = nullptr;
+};
+
+TEST_F(Port, BufferLengthRule) {
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, false, nullptr, nullptr, nullptr, nullptr, 0));
+  EXPECT_EQ(PortBufferLength(), 4800);
+  ClosePort();
+  ASSERT_TRUE(OpenPort(44100, false, false, true, nullptr, nullptr, nullptr, nullptr, 0));
+  EXPECT_EQ(PortBufferLength(), 2204);
+  ClosePort();
+  ASSERT_TRUE(OpenPort(48000, true, true, true, nullptr, nullptr, nullptr, nullptr, 960));
+  EXPECT_EQ(PortBufferLength(), 960);
+  ClosePort();
+  EXPECT_FALSE(OpenPort(48000, true, true, true, nullptr, nullptr, nullptr, nullptr, 5002))
+      << "a buffer must fit a 10000-byte pool block";
+  EXPECT_FALSE(PortInputOpen());
+}
+
+TEST_F(Port, OpeningAnOpenDirectionFailsAndLeavesThePortStreaming) {
+  TSineGenerator sine;
+  TSynchro synchro;
+  sine.synchro = &synchro;
+  synchro.SetThreshold(3);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, false, true, nullptr, nullptr, &sine, nullptr, 4800));
+  StartPlayback();
+  EXPECT_FALSE(OpenPort(48000, true, false, true, nullptr, nullptr, nullptr, nullptr, 4800));
+  EXPECT_FALSE(OpenPort(48000, true, true, true, nullptr, nullptr, nullptr, nullptr, 4800));
+  EXPECT_FALSE(PortInputOpen()) << "a refused call opens nothing";
+  sine.SetAmplitude(100);  // re-arms
+  EXPECT_TRUE(synchro.Wait()) << synchro.Error();
+  // The other direction is still free.
+  ASSERT_TRUE(OpenPort(48000, true, true, false, nullptr, nullptr, nullptr, nullptr, 4800));
+  StartRecording();
+  EXPECT_TRUE(PortInputOpen());
+  sine.SetAmplitude(200);
+  EXPECT_TRUE(synchro.Wait()) << synchro.Error();
+}
+
+TEST_F(Port, InputOnlyWithoutAnalyzersFeedsTheIdleBlocksAndFreesEveryBuffer) {
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, false, nullptr, nullptr, nullptr, nullptr, 4800));
+  EXPECT_TRUE(DummyAnalyzer(0).stereo);
+  EXPECT_EQ(DummyAnalyzer(1).sampleRate, 48000);
+  StartRecording();
+  EXPECT_TRUE(Eventually([&] { return bench_->FramesRun() > 48000; }));
+  EXPECT_LE(DataBlocksInUse(), kBuffersInFlight + 1);
+  StopRecording();
+  ClosePort();
+  EXPECT_EQ(DataBlocksInUse(), 0);
+  EXPECT_EQ(HeadersInUse(), 0);
+  EXPECT_EQ(PortError(), "");
+}
+
+TEST_F(Port, MonoOutputWithOneGeneratorPlaysItsSamplesAfterTheLeadingSilence) {
+  TRamp ramp;
+  TCapture capture;
+  TSynchro synchro;
+  synchro.SetThreshold(24);
+  capture.synchro = &synchro;
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, false, true, true, &capture, nullptr, &ramp, nullptr, 1000));
+  StartRecording();
+  StartPlayback();
+  synchro.Arm();
+  ASSERT_TRUE(synchro.Wait()) << synchro.Error();
+  StopPlayback();
+  StopRecording();
+  ClosePort();
+  const std::vector<int16_t> got = capture.Values();
+  ASSERT_GE(got.size(), 13000u);
+  // Recording started first; the loopback has no delay. Find the first sound.
+  size_t start = 0;
+  while (start < got.size() && got[start] == 0) ++start;
+  EXPECT_GE(start, 4000u) << "four silent buffers lead the generated audio";
+  ASSERT_LT(start + 5000, got.size());
+  for (size_t k = 0; k < 5000; ++k) ASSERT_EQ(got[start + k], static_cast<int16_t>(k % 30000 + 1)) << k;
+}
+
+TEST_F(Port, ToneThroughUpSamplerLoopbackAndDownSamplerMeasuresItsRms) {
+  TSineGenerator sine;
+  TUpSamplerBy6 up(&sine);
+  TLevelAnalyzer level, right;
+  TDownSamplerBy6 down(&level), downRight(&right);
+  TSynchro synchro, synchroRight;
+  level.synchro = &synchro;
+  right.synchro = &synchroRight;
+  synchro.SetThreshold(5);
+  synchroRight.SetThreshold(5);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, true, &down, &downRight, &up, nullptr, 4800));
+  synchro.Stop();
+  sine.SetFrequency(1000);
+  sine.SetAmplitude(16384);
+  StartRecording();
+  StartPlayback();
+  for (int pass = 0; pass < 2; ++pass) {  // settle, then measure
+    level.Reset();
+    ASSERT_TRUE(synchro.Wait()) << synchro.Error();
+  }
+  right.Reset();
+  ASSERT_TRUE(synchroRight.Wait()) << synchroRight.Error();
+  double rms = 0, rmsRight = -1;
+  level.GetLevel(nullptr, &rms);
+  right.GetLevel(nullptr, &rmsRight);
+  EXPECT_NEAR(rms, 11585, 11585 * 0.005);
+  EXPECT_EQ(rmsRight, 0.0) << "the idle right generator writes silence in stereo";
+  StopPlayback();
+  StopRecording();
+}
+
+TEST_F(Port, AfterStopPlaybackGeneratorsRestAndEveryEventFires) {
+  TEventPerBuffer gen;
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, false, true, nullptr, nullptr, &gen, nullptr, 4800));
+  StartPlayback();
+  ASSERT_TRUE(Eventually([&] { return gen.Calls() >= 20; }));
+  StopPlayback();
+  const int calls = gen.Calls();
+  std::this_thread::sleep_for(50ms);
+  EXPECT_EQ(gen.Calls(), calls) << "no generator call after StopPlayback";
+  // Each buffer's event fires once its audio is done, the last ones included.
+  EXPECT_TRUE(Eventually([&] {
+    auto lock = LockBlock(gen);
+    for (Event& e : gen.events)
+      if (!e.IsSet()) return false;
+    return true;
+  }));
+  ClosePort();
+  EXPECT_EQ(gen.Calls(), calls);
+  EXPECT_EQ(DataBlocksInUse(), 0);
+}
+
+TEST_F(Port, ClosePortEndsBothThreadsAndThePortOpensAgain) {
+  TRamp ramp;
+  TCapture capture;
+  PortGuard guard;
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_TRUE(OpenPort(48000, true, true, true, &capture, nullptr, &ramp, nullptr, 4800));
+    StartRecording();
+    StartPlayback();
+    ASSERT_TRUE(Eventually([&] { return ramp.calls > 5 && capture.calls > 5; }));
+    ClosePort();  // no Stop first: closing stops the device itself
+    const int played = ramp.calls, recorded = capture.calls;
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(ramp.calls, played);
+    EXPECT_EQ(capture.calls, recorded);
+    EXPECT_FALSE(PortOutputOpen());
+    EXPECT_EQ(DataBlocksInUse(), 0);
+  }
+  ClosePort();  // closing a closed port is harmless
+}
+
+TEST_F(Port, LostDeviceEndsWaitsWithAnErrorAndClosingStillReturns) {
+  TSynchro::SetNoAudioTimeout(200ms);
+  TLevelAnalyzer level;
+  TSynchro synchro;
+  level.synchro = &synchro;
+  synchro.SetThreshold(3);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, true, &level, nullptr, nullptr, nullptr, 4800));
+  StartRecording();
+  StartPlayback();
+  level.Reset();
+  ASSERT_TRUE(synchro.Wait());
+  bench_->SimulateFailure("unplugged");
+  level.Reset();
+  EXPECT_FALSE(synchro.Wait());
+  EXPECT_NE(synchro.Error().find("No audio"), std::string::npos);
+  ClosePort();
+  EXPECT_EQ(DataBlocksInUse(), 0);
+  EXPECT_FALSE(OpenPort(48000, true, true, false, nullptr, nullptr, nullptr, nullptr, 0));
+  EXPECT_EQ(PortError(), "unplugged");
+}
+
+// The input thread hands the device a fresh buffer before it frees the one it
+// got back: with only the four starting buffers free it finds the pool empty.
+TEST_F(Port, ExhaustedPoolStopsTheStreamWithAnError) {
+  TSynchro::SetNoAudioTimeout(200ms);
+  std::vector<int16_t*> taken;
+  for (int k = 0; k < kPoolSize - kBuffersInFlight; ++k) taken.push_back(AllocateDataBlock());
+  TCapture capture;
+  TSynchro synchro;
+  capture.synchro = &synchro;
+  synchro.SetThreshold(10);
+  synchro.Arm();
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, false, &capture, nullptr, nullptr, nullptr, 4800));
+  StartRecording();
+  EXPECT_FALSE(synchro.Wait());
+  EXPECT_EQ(PortError(), "No free audio buffer: recording stopped");
+  EXPECT_LE(capture.calls, kBuffersInFlight);
+  ClosePort();
+  for (int16_t* block : taken) FreeDataBlock(block);
+  EXPECT_EQ(DataBlocksInUse(), 0);
+  EXPECT_EQ(HeadersInUse(), 0);
+}
+
+TEST_F(Port, MixerVolumesScaleTheBenchLikeACard) {
+  EXPECT_FALSE(SetPlaybackVolume(100, 100)) << "no mixer while the port is closed";
+  TSineGenerator sine;
+  TUpSamplerBy6 up(&sine);
+  TLevelAnalyzer level;
+  TDownSamplerBy6 down(&level);
+  TSynchro synchro;
+  level.synchro = &synchro;
+  synchro.SetThreshold(4);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, true, &down, nullptr, &up, nullptr, 4800));
+  sine.SetFrequency(1000);
+  sine.SetAmplitude(20000);
+  StartRecording();
+  StartPlayback();
+  auto measure = [&] {
+    double rms = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+      level.Reset();
+      EXPECT_TRUE(synchro.Wait());
+    }
+    level.GetLevel(nullptr, &rms);
+    return rms;
+  };
+  ASSERT_TRUE(SetPlaybackVolume(32767, 32767));
+  ASSERT_TRUE(SetRecordVolume(32767, 32767));
+  const double full = measure();
+  EXPECT_NEAR(full, 20000 / std::sqrt(2.0), 100);
+  ASSERT_TRUE(SetPlaybackVolume(16384, -1));
+  EXPECT_NEAR(measure() / full, 0.5, 0.01);
+  ASSERT_TRUE(SetRecordVolume(16384, -1));
+  EXPECT_NEAR(measure() / full, 0.25, 0.005);
+  ASSERT_TRUE(bench_->SetMute(MixerLine::Speakers, true));
+  EXPECT_LT(measure(), 1.0);
+  SetPlaybackVolume(32767, -1);
+  SetRecordVolume(32767, -1);
+  VolumeControl control;
+  ASSERT_TRUE(bench_->GetVolume(MixerLine::WaveOutSource, control));
+  EXPECT_EQ(control.values[0], VirtualBench::kVolumeMaximum);
+  EXPECT_EQ(control.values[1], VirtualBench::kVolumeMaximum);
+  StopPlayback();
+  StopRecording();
+}
+
+TEST(AudioBackends, ChosenByText) {
+  std::string error;
+  auto rt = CreateAudioBackend("virtual");
+  ASSERT_TRUE(rt);
+  EXPECT_EQ(rt->Name(), "virtual");
+  EXPECT_EQ(CreateAudioBackend("")->Name(), "virtual");
+  EXPECT_EQ(CreateAudioBackend("virtual:fast")->Name(), "virtual:fast");
+  EXPECT_EQ(CreateAudioBackend("alsa")->Name(), "alsa:default");
+  EXPECT_EQ(CreateAudioBackend("alsa:hw:0")->Name(), "alsa:hw:0");
+  EXPECT_EQ(CreateAudioBackend("oss:/dev/dsp", &error), nullptr);
+  EXPECT_NE(error.find("oss:/dev/dsp"), std::string::npos);
+}
+
+TEST(VirtualBenchPath, GainDelayFirAndNoisePerChannel) {
+  LoopbackPath path(7);
+  ChannelPath left;
+  left.gain = 0.5;
+  left.delay = 3;
+  left.fir = {1.0, 0.5};
+  path.SetChannel(0, left);
+  ChannelPath right;
+  right.noiseRms = 100;
+  path.SetChannel(1, right);
+  std::vector<double> outL(20000, 0.0), outR(20000, 0.0), inL(20000), inR(20000);
+  outL[0] = 1000;
+  const double* out[2] = {outL.data(), outR.data()};
+  double* in[2] = {inL.data(), inR.data()};
+  path.Run(out, in, 10, 48000);
+  path.Run(out, in, 0, 48000);
+  EXPECT_EQ(inL[0], 0.0);
+  EXPECT_EQ(inL[3], 500.0);
+  EXPECT_EQ(inL[4], 250.0);
+  EXPECT_EQ(inL[5], 0.0);
+  outL[0] = 0;
+  path.Run(out, in, 20000, 48000);
+  double ms = 0;
+  for (double v : inR) ms += v * v;
+  EXPECT_NEAR(std::sqrt(ms / 20000), 100, 3);
+}
+
+// The real-time bench paces buffers by the clock: four 50 ms buffers need about 200 ms.
+TEST(VirtualBenchClock, RealTimeBenchKeepsPace) {
+  SetAudioBackend(std::make_unique<VirtualBench>(true));
+  ResetBufferPools();
+  TLevelAnalyzer level;
+  TSynchro synchro;
+  level.synchro = &synchro;
+  synchro.SetThreshold(3);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, false, &level, nullptr, nullptr, nullptr, 4800));
+  const auto start = std::chrono::steady_clock::now();
+  StartRecording();
+  level.Reset();
+  EXPECT_TRUE(synchro.Wait());
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 150ms);
+  ClosePort();
+  SetAudioBackend(nullptr);
+}
+
+}  // namespace
+}  // namespace vt::measure
