@@ -160,6 +160,10 @@ QString ScriptRunner::RunLine(const QString& line) {
     if (a.isEmpty() || file.trimmed().isEmpty()) return "shot needs a control and a file";
     return Shot(a[0], file.trimmed());
   }
+  if (verb == "linkstate") {
+    if (Output) Output("link: " + (LinkState ? LinkState() : QString("no host")));
+    return {};
+  }
   if (verb == "wait") {
     bool ok = false;
     int ms = rest.trimmed().toInt(&ok);

@@ -11,6 +11,7 @@
 //   dump FILE             every control of the frame and the tool windows as JSON
 //   shot NAME FILE        PNG of the frame, a window or a control
 //   wait MS               let the event loop run for MS milliseconds
+//   linkstate             print the host's link state ("link: ...")
 //   # ...                 comment
 // A control is named by its object name on the frame, or FormN.NAME inside a
 // tool window. Lines run from the event loop, so a modal window opened by one
@@ -44,6 +45,7 @@ class ScriptRunner : public QObject {
   QString RunLine(const QString& line);
   QString LastError() const { return lastError_; }
   std::function<void(const QString&)> Output;  // memo print and notes
+  std::function<QString()> LinkState;          // the host's link state, for "linkstate"
 
  private:
   void Step();

@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
   int status = 0;
   if (!script.empty()) {
     auto* runner = new vt::host::ScriptRunner(frame, broker.get(), &app);
+    runner->LinkState = [&window] { return window.LinkStateText(); };
     if (!runner->Load(QString::fromStdString(script), &error)) {
       std::fprintf(stderr, "voxhost: %s\n", error.toLocal8Bit().constData());
       module.Stop();
