@@ -1,0 +1,94 @@
+#include "filters/AutoCorrect.h"
+
+#include <cmath>
+
+#include "filters/FitSteps.h"
+
+namespace vt::filters {
+
+namespace {
+
+// Flatness passes move a band by this share of its mean error.
+constexpr long double kFlatnessStep = 0.2L;
+// The flatness passes end when the total error changes by less than this share.
+constexpr long double kFlatnessSettled = 0.001L;
+// Re-centring leaves a third of the spread above 0 dB.
+constexpr long double kRecentreDivisor = 3;
+
+}  // namespace
+
+AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
+                              const AutoCorrectOptions& options, FitObserver& observer) {
+  CachedEvaluator evaluator(context, fir);
+  return AutoCorrect(fir, context, options, observer, evaluator);
+}
+
+AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
+                              const AutoCorrectOptions& options, FitObserver& observer,
+                              ResponseEvaluator& ev) {
+  if (fir.tapCount < 1 || fir.tapCount > kMaxTapCount) return AutoCorrectResult{};
+  const PlotMapping& plot = context.plot;
+  const MarginColumns columns =
+      ColumnsFor(context.mask, plot, context.fixed.firstFreq, context.fixed.lastFreq);
+  const std::vector<BandRange> bands = BandRanges(plot, fir.tapCount);
+  const int lastBand = BandCount(fir.tapCount) - 1;
+  std::vector<long double> err = ErrorArray(plot);
+  AutoCorrectResult result;
+  MaskMargins& margins = result.margins;
+
+  auto refresh = [&] {
+    ev.Update(fir);
+    FillMargins(
+        columns, options.noFlatness, [&](int x) { return ev.Upper(x); },
+        [&](int x) { return ev.Lower(x); }, [&](int x) { return ev.Total(x); }, margins);
+  };
+  auto redesign = [&] {
+    ev.Design(fir);
+    refresh();
+    observer.Repaint(fir, margins);
+  };
+
+  refresh();
+  observer.Repaint(fir, margins);
+  observer.SetProgressText(kMaskCorrectionText);
+  observer.Started();
+  observer.ProcessEvents();
+
+  while (!margins.Fits() && !observer.Cancelled() &&
+         (options.maxMaskPasses == 0 || result.maskPasses < options.maxMaskPasses)) {
+    observer.ProcessEvents();
+    ViolationErrors(margins, plot, err);
+    MaskCorrection(fir, err, bands, MaskRule::Wizard);
+    redesign();
+    ++result.maskPasses;
+  }
+
+  RecentreLevels(fir, kRecentreDivisor);
+  redesign();
+
+  observer.SetProgressText(kFlatnessText);
+  long double previous = -100000000;
+  bool last = false;
+  while (!last && !observer.Cancelled() && !options.noFlatness &&
+         (options.maxFlatnessPasses == 0 || result.flatnessPasses < options.maxFlatnessPasses)) {
+    observer.ProcessEvents();
+    const long double total = FlatnessErrors(margins, plot, err);
+    if (result.flatnessPasses == 0) result.firstFlatnessError = total;
+    result.lastFlatnessError = total;
+    // A NaN change (0 after 0) counts as settled too.
+    if (!(fabsl((total - previous) / previous) >= kFlatnessSettled)) last = true;
+    previous = total;
+    for (int i = 1; i <= lastBand; ++i) fir.levels[i] += kFlatnessStep * MeanError(err, bands[i]);
+    redesign();
+    ++result.flatnessPasses;
+  }
+
+  RecentreLevels(fir, kRecentreDivisor);
+  redesign();
+  result.cancelled = observer.Cancelled();
+  result.fits = margins.Fits();
+  observer.Finished();
+  return result;
+}
+
+}  // namespace vt::filters

@@ -1,0 +1,44 @@
+// "FIR auto correct": moves the FIR band levels until the predicted response
+// fits the mask, re-centres them, evens the response out inside the mask and
+// re-centres again, redesigning the fixed-point FIR after every pass.
+#pragma once
+
+#include "filters/FirDesign.h"
+#include "filters/FitEvaluator.h"
+#include "filters/FitObserver.h"
+#include "filters/Margins.h"
+
+namespace vt::filters {
+
+struct AutoCorrectOptions {
+  // "NO FLATNESS optimisation": skip the flatness passes and take both limits
+  // kTightening dB in during the mask correction.
+  bool noFlatness = false;
+  // Pass limits of the two loops; 0 = until they end by themselves (or by cancel).
+  int maxMaskPasses = 0;
+  int maxFlatnessPasses = 0;
+};
+
+struct AutoCorrectResult {
+  int maskPasses = 0;
+  int flatnessPasses = 0;
+  bool cancelled = false;
+  // The final taps' margins (aligned) and whether they fit.
+  MaskMargins margins;
+  bool fits = false;
+  // Sum of |flatness error| over the grid at the first and the last flatness pass, dB.
+  long double firstFlatnessError = 0;
+  long double lastFlatnessError = 0;
+};
+
+// Works on fir's levels and taps (tapCount and sampleRate as set); everything
+// else comes from the context. Reports every pass to the observer.
+AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
+                              const AutoCorrectOptions& options, FitObserver& observer);
+
+// The same run on a given evaluation.
+AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
+                              const AutoCorrectOptions& options, FitObserver& observer,
+                              ResponseEvaluator& evaluator);
+
+}  // namespace vt::filters

@@ -1,0 +1,113 @@
+#include "filters/FirFit.h"
+
+#include "filters/FitSteps.h"
+
+namespace vt::filters {
+
+namespace {
+
+constexpr long double kRippleBandZeroStep = 0.1L;
+constexpr long double kRippleBandStep = 0.5L;
+// The ripple passes end when the ripple improves by less than this share.
+constexpr long double kRippleSettled = 0.0001L;
+// Re-centring leaves half the spread above 0 dB.
+constexpr long double kRecentreDivisor = 2;
+constexpr long double kLevelFrequency = 1000;
+
+}  // namespace
+
+FitContext FirCalculationContext(const Spectrum& measured) {
+  return FitContext{FirCalculationMask(), PlotMapping{}, SpectrumResponse(measured)};
+}
+
+FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targetLevel,
+                    FitObserver& observer) {
+  CachedEvaluator evaluator(context, fir);
+  return FitFir(fir, context, targetLevel, observer, evaluator);
+}
+
+FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targetLevel,
+                    FitObserver& observer, ResponseEvaluator& ev) {
+  if (fir.tapCount < 1 || fir.tapCount > kMaxTapCount) return FirFitResult{};
+  const PlotMapping& plot = context.plot;
+  const MarginColumns columns =
+      ColumnsFor(context.mask, plot, context.fixed.firstFreq, context.fixed.lastFreq);
+  const std::vector<BandRange> bands = BandRanges(plot, fir.tapCount);
+  const int lastBand = BandCount(fir.tapCount) - 1;
+  std::vector<long double> err = ErrorArray(plot);
+  FirFitResult result;
+  MaskMargins& margins = result.margins;
+
+  auto refresh = [&] {
+    ev.Update(fir);
+    FillMargins(
+        columns, false, [&](int x) { return ev.Upper(x); }, [&](int x) { return ev.Lower(x); },
+        [&](int x) { return ev.Total(x); }, margins);
+  };
+  auto redesign = [&] {
+    ev.Design(fir);
+    refresh();
+    observer.Repaint(fir, margins);
+  };
+
+  refresh();
+  observer.Repaint(fir, margins);
+  observer.Started();
+  observer.ProcessEvents();
+
+  while (!result.failed && !margins.Fits() && !observer.Cancelled()) {
+    observer.ProcessEvents();
+    ViolationErrors(margins, plot, err);
+    MaskCorrection(fir, err, bands, MaskRule::FirCalculation);
+    for (int i = 0; i <= lastBand; ++i) {
+      if (fir.levels[i] > kLevelLimit || fir.levels[i] < -kLevelLimit) result.failed = true;
+    }
+    redesign();
+    ++result.maskPasses;
+  }
+
+  RecentreLevels(fir, kRecentreDivisor);
+  redesign();
+
+  if (result.failed) {
+    result.rippleMax = kFailedRipple;
+    result.rippleMin = 0;
+  }
+  long double previous = -100000000;
+  bool last = false;
+  while (!result.failed && !last && !observer.Cancelled()) {
+    observer.ProcessEvents();
+    FlatnessErrors(margins, plot, err);
+    result.rippleMax = -1000;
+    result.rippleMin = 1000;
+    for (int x = plot.FirstColumn(); x <= plot.LastColumn(); ++x) {
+      const long double f = ev.Frequency(x);
+      if (f < context.fixed.firstFreq || f > context.fixed.lastFreq) continue;
+      const long double v = ev.Total(x);
+      if (v > result.rippleMax) result.rippleMax = v;
+      if (v < result.rippleMin) result.rippleMin = v;
+    }
+    const long double ripple = result.Ripple();
+    observer.RippleChanged(ripple);
+    // A NaN improvement (0 after 0) counts as settled too.
+    if (!((previous - ripple) / previous >= kRippleSettled)) last = true;
+    fir.levels[0] += kRippleBandZeroStep * MeanError(err, bands[0]);
+    for (int i = 1; i <= lastBand; ++i) fir.levels[i] += kRippleBandStep * MeanError(err, bands[i]);
+    redesign();
+    previous = ripple;
+    ++result.ripplePasses;
+  }
+
+  const long double shift = targetLevel - (context.fixed.at(kLevelFrequency) +
+                                           fir.Response(kLevelFrequency));
+  for (int i = 0; i <= lastBand; ++i) fir.levels[i] += shift;
+  ev.Design(fir);
+  refresh();
+  result.cancelled = observer.Cancelled();
+  observer.Finished();
+  observer.Repaint(fir, margins);
+  observer.ProcessEvents();
+  return result;
+}
+
+}  // namespace vt::filters

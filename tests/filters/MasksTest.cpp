@@ -1,0 +1,138 @@
+// Mask tables, limit interpolation, margins over the pixel grid, alignment and
+// the fit test. Levels in dB, frequencies in Hz.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "filters/LimitMask.h"
+#include "filters/Margins.h"
+
+namespace vt::filters {
+namespace {
+
+const PlotMapping kPlot;  // the forms' 609 x 297 plot, 50..4000 Hz
+
+LimitMask Mask(Wizard wizard, const char* name) {
+  auto mask = FindMask(wizard, name);
+  EXPECT_TRUE(mask.has_value()) << name;
+  return mask.value_or(LimitMask{});
+}
+
+TEST(LimitMask, EachWizardOffersItsTables) {
+  EXPECT_EQ(MaskNames(Wizard::Downlink),
+            (std::vector<std::string>{"GSM03.50", "TS26.131", "flat wide", "flat narrow",
+                                      "US color", "AT and T"}));
+  EXPECT_EQ(MaskNames(Wizard::Uplink),
+            (std::vector<std::string>{"GSM03.50", "TS26.131", "flat wide", "flat narrow"}));
+  EXPECT_FALSE(FindMask(Wizard::Uplink, "US color"));
+  EXPECT_FALSE(FindMask(Wizard::Downlink, "gsm03.50"));
+  // Uplink and downlink tables differ under the same caption.
+  EXPECT_EQ(Mask(Wizard::Downlink, "TS26.131").upper.back().freq, 3990);
+  EXPECT_EQ(Mask(Wizard::Uplink, "TS26.131").upper.size(), 6u);
+  const LimitMask us = Mask(Wizard::Downlink, "US color");
+  ASSERT_EQ(us.upper.size(), 15u);
+  for (size_t i = 0; i < 15; ++i) EXPECT_NEAR(us.upper[i].level - us.lower[i].level, 20, 1e-7);
+  // Creation masks: GSM03.50, the downlink one ending at (4000, 2).
+  const LimitMask dl = CreationMask(Wizard::Downlink);
+  EXPECT_EQ(dl.upper.back().freq, 4000);
+  EXPECT_EQ(dl.upper.back().level, 2);
+  EXPECT_EQ(dl.upper.size(), Mask(Wizard::Downlink, "GSM03.50").upper.size());
+  EXPECT_EQ(CreationMask(Wizard::Uplink).upper.back().freq, 4000);
+  EXPECT_EQ(CreationMask(Wizard::Uplink).lower.front().level, -12);
+  EXPECT_EQ(FirCalculationMask().Upper(2000), 10);
+  EXPECT_EQ(FirCalculationMask().Lower(2000), -10);
+}
+
+TEST(LimitMask, InterpolatesLinearlyInHertz) {
+  const LimitMask att = Mask(Wizard::Downlink, "AT and T");
+  EXPECT_NEAR(att.Upper(1337.5L), 5.0, 1e-15);
+  EXPECT_EQ(att.Upper(50), -8.5);  // below the first breakpoint: its level
+  EXPECT_EQ(att.Upper(1175), 3.5);
+  EXPECT_NEAR(att.Upper(150), -2.5, 1e-15);
+  EXPECT_EQ(LimitAt({}, 1000), 0);
+}
+
+// Margins of a response given per frequency against a mask, for a spectrum
+// known from first to last Hz.
+MaskMargins Margins(const LimitMask& mask, long double first, long double last,
+                    long double (*response)(long double), bool tighten = false) {
+  return ComputeMargins(mask, kPlot, first, last, tighten, response);
+}
+
+TEST(Margins, CoverTheOverlapOfSpectrumAndLimit) {
+  const MaskMargins m =
+      Margins(Mask(Wizard::Downlink, "flat narrow"), 100, 3800, [](long double) { return 0.0L; });
+  EXPECT_EQ(m.upper.firstX, kPlot.XOfFreq(400) + 1);
+  EXPECT_EQ(m.upper.lastX, kPlot.XOfFreq(3500) - 1);
+  EXPECT_EQ(m.lower.firstX, kPlot.XOfFreq(500) + 1);
+  EXPECT_EQ(m.lower.lastX, kPlot.XOfFreq(3800) - 1);
+  EXPECT_GE(kPlot.FreqOfX(m.upper.firstX), 400);
+  EXPECT_LE(kPlot.FreqOfX(m.upper.lastX - 1), 3500);
+  EXPECT_GE(kPlot.FreqOfX(m.lower.firstX), 500);
+  EXPECT_LE(kPlot.FreqOfX(m.lower.lastX - 1), 3800);
+  EXPECT_EQ(m.upper.values.size(), static_cast<size_t>(m.upper.lastX - m.upper.firstX));
+  EXPECT_TRUE(m.Fits());
+}
+
+TEST(Margins, AlignmentCentresASymmetricMaskOnTheResponse) {
+  const LimitMask mask{"", {{100, 7}, {4000, 7}}, {{100, -7}, {4000, -7}}};
+  // 3 dB above the middle with +-3.5 dB of shape: 9.5 dB peak, above the +7 limit.
+  auto response = [](long double f) { return 3 + 3.5L * sinl(logl(f)); };
+  const MaskMargins m = Margins(mask, 100, 4000, response);
+  EXPECT_TRUE(m.Fits());
+  EXPECT_NEAR(m.offset, -3, 0.01);  // the mask moves up by 3 dB
+  EXPECT_NEAR(m.minUpper, 7 - 6.5, 0.01);
+  EXPECT_NEAR(m.minLower, 7 - 0.5, 0.01);
+  // After alignment the worst margins on both sides are equal.
+  long double worstUpper = 100, worstLower = 100;
+  for (long double v : m.upper.values) worstUpper = std::min(worstUpper, v);
+  for (long double v : m.lower.values) worstLower = std::min(worstLower, v);
+  EXPECT_NEAR(worstUpper, worstLower, 1e-15);
+  EXPECT_NEAR(worstUpper, (m.minUpper + m.minLower) / 2, 1e-15);
+}
+
+// "flat narrow" holds +-7 dB between 500 and 3000 Hz: a ripple of more than
+// 14 dB there cannot fit, nor more than 13 dB with the 0.5 dB tightening.
+TEST(Margins, RippleLimitOfFlatNarrow) {
+  const LimitMask narrow = Mask(Wizard::Downlink, "flat narrow");
+  struct Case {
+    long double ripple;
+    bool fits, fitsTightened;
+  };
+  for (Case c : {Case{12.8L, true, true}, Case{13.8L, true, false}, Case{14.2L, false, false}}) {
+    static long double half;
+    half = c.ripple / 2;
+    auto step = [](long double f) { return f < 1500 ? half + 20 : -half + 20; };
+    EXPECT_EQ(Margins(narrow, 100, 3800, step).Fits(), c.fits) << c.ripple;
+    EXPECT_EQ(Margins(narrow, 100, 3800, step, true).Fits(), c.fitsTightened) << c.ripple;
+  }
+}
+
+TEST(Margins, NoOverlapMeansNoMarginsAndAFit) {
+  auto loud = [](long double) { return 100.0L; };
+  const LimitMask gsm = Mask(Wizard::Downlink, "GSM03.50");
+  for (auto range : {std::pair{10.0L, 60.0L}, std::pair{5000.0L, 8000.0L},
+                     std::pair{-10.0L, 0.0L}, std::pair{1.0L, 0.0L}}) {
+    const MaskMargins m = Margins(gsm, range.first, range.second, loud);
+    EXPECT_TRUE(m.upper.values.empty());
+    EXPECT_TRUE(m.lower.values.empty());
+    EXPECT_TRUE(m.Fits());
+  }
+  EXPECT_TRUE(Margins(LimitMask{}, 100, 4000, loud).Fits());  // a mask without points
+  // Overlap with the upper limit only: a lone limit is met by the alignment.
+  const LimitMask upperOnly{"", {{100, 0}, {4000, 0}}, {}};
+  EXPECT_TRUE(Margins(upperOnly, 100, 4000, loud).Fits());
+}
+
+TEST(Margins, MaskPolylineFollowsTheShift) {
+  PlotMapping plot;
+  plot.pastedAxis = {10, -30};
+  const auto line = MaskPolyline({{100, 0}, {1000, -10}}, -3, plot, plot.pastedAxis);
+  ASSERT_EQ(line.size(), 2u);
+  EXPECT_EQ(line[0].first, plot.XOfFreq(100));
+  EXPECT_EQ(line[0].second, plot.YOfLevel(3, plot.pastedAxis));
+  EXPECT_EQ(line[1].second, plot.YOfLevel(-7, plot.pastedAxis));
+}
+
+}  // namespace
+}  // namespace vt::filters
