@@ -32,8 +32,11 @@ bool Drained(PortDirection& d) {
 void CloseDirection(PortDirection& d) {
   if (!d.open) return;
   AudioBackend& backend = *g_port.backend;
-  d.active.store(false);
-  auto reset = [&] { d.input ? backend.ResetInput() : backend.ResetOutput(); };
+  auto reset = [&] {
+    std::lock_guard order(d.deviceMutex);
+    d.active.store(false);
+    d.input ? backend.ResetInput() : backend.ResetOutput();
+  };
   reset();
   if (!Drained(d)) {
     reset();  // a buffer handed over while the first reset ran
@@ -62,6 +65,7 @@ void SetupBlocks(TMeasureTool* blocks[2], TMeasureTool* left, TMeasureTool* righ
 
 bool StartDirection(PortDirection& d, const WaveFormat& format, unsigned mask) {
   AudioBackend& backend = *g_port.backend;
+  d.length = g_port.bufferLength;
   d.completed = std::make_unique<std::counting_semaphore<1 << 20>>(0);
   d.active.store(true);
   const bool ok = d.input ? backend.OpenInput(format, InputDone) : backend.OpenOutput(format, OutputDone);
@@ -94,6 +98,37 @@ bool SetLineVolume(MixerLine line, int32_t left, int32_t right) {
 }
 
 bool Unmute(MixerLine line) { return g_port.mixerOpen && g_port.backend->SetMute(line, false); }
+
+// GUI thread: a header with a data block of `length` values, or null (reported).
+WaveHeader* NewBuffer(int32_t length, const char* whyNot) {
+  int16_t* block = AllocateDataBlock();
+  WaveHeader* h = block ? AllocateHeader(nullptr, nullptr) : nullptr;
+  if (!h) {
+    if (block) FreeDataBlock(block);
+    ReportStreamError(whyNot);
+    return nullptr;
+  }
+  h->data = block;
+  h->bufferLength = static_cast<uint32_t>(length) * 2;
+  return h;
+}
+
+// GUI thread: counts the buffer in flight and hands it to the device.
+template <typename Give>
+void Hand(PortDirection& d, WaveHeader* h, Give give) {
+  {
+    std::lock_guard lock(d.queueMutex);
+    ++d.inFlight;
+  }
+  if (give(h)) return;
+  {
+    std::lock_guard lock(d.queueMutex);
+    --d.inFlight;
+  }
+  int16_t* block = h->data;
+  FreeHeader(h, nullptr, nullptr);
+  FreeDataBlock(block);
+}
 
 }  // namespace
 
@@ -170,28 +205,11 @@ bool OpenPort(int32_t sampleRate, bool stereo, bool openInput, bool openOutput,
 void StartRecording() {
   PortDirection& d = g_port.in;
   if (!d.open) return;
+  std::lock_guard order(d.deviceMutex);
   for (int k = 0; k < kBuffersInFlight; ++k) {
-    WaveHeader* h = nullptr;
-    int16_t* block = nullptr;
-    {
-      block = AllocateDataBlock();
-      if (block) h = AllocateHeader(nullptr, nullptr);
-      if (block && !h) FreeDataBlock(block);
-    }
-    if (!h) {
-      ReportStreamError("No free audio buffer to start recording");
-      break;
-    }
-    h->data = block;
-    h->bufferLength = static_cast<uint32_t>(g_port.bufferLength) * 2;
-    {
-      std::lock_guard lock(d.queueMutex);
-      ++d.inFlight;
-    }
-    if (!g_port.backend->AddInputBuffer(h)) {
-      std::lock_guard lock(d.queueMutex);
-      --d.inFlight;
-    }
+    WaveHeader* h = NewBuffer(d.length, "No free audio buffer to start recording");
+    if (!h) break;
+    Hand(d, h, [](WaveHeader* b) { return g_port.backend->AddInputBuffer(b); });
   }
   d.active.store(true);
   g_port.backend->StartInput();
@@ -201,42 +219,25 @@ void StartPlayback() {
   PortDirection& d = g_port.out;
   if (!d.open) return;
   d.active.store(true);
-  const int32_t n = g_port.bufferLength;
-  std::lock_guard order(d.writeMutex);
+  std::lock_guard order(d.deviceMutex);
   for (int k = 0; k < kBuffersInFlight; ++k) {
-    WaveHeader* h = nullptr;
-    int16_t* block = nullptr;
-    {
-      block = AllocateDataBlock();
-      if (block) h = AllocateHeader(nullptr, nullptr);
-      if (block && !h) FreeDataBlock(block);
-    }
-    if (!h) {
-      ReportStreamError("No free audio buffer to start playback");
-      break;
-    }
-    std::memset(block, 0, static_cast<size_t>(n) * 2);  // 200 ms of silence lead the audio
-    h->data = block;
-    h->bufferLength = static_cast<uint32_t>(n) * 2;
-    {
-      std::lock_guard lock(d.queueMutex);
-      ++d.inFlight;
-    }
-    if (!g_port.backend->WriteOutput(h)) {
-      std::lock_guard lock(d.queueMutex);
-      --d.inFlight;
-    }
+    WaveHeader* h = NewBuffer(d.length, "No free audio buffer to start playback");
+    if (!h) break;
+    std::memset(h->data, 0, h->bufferLength);  // 200 ms of silence lead the audio
+    Hand(d, h, [](WaveHeader* b) { return g_port.backend->WriteOutput(b); });
   }
 }
 
 void StopRecording() {
   if (!g_port.in.open) return;
+  std::lock_guard order(g_port.in.deviceMutex);
   g_port.in.active.store(false);
   g_port.backend->ResetInput();
 }
 
 void StopPlayback() {
   if (!g_port.out.open) return;
+  std::lock_guard order(g_port.out.deviceMutex);
   g_port.out.active.store(false);
   g_port.backend->ResetOutput();
 }

@@ -30,11 +30,13 @@ struct PortDirection {
   std::condition_variable drained;  // the queue emptied and nothing is in flight
   std::array<WaveHeader*, kCompletionQueueLength> queue{};
   int inFlight = 0;
+  int32_t length = 0;  // N of this direction, fixed while it is open
   std::unique_ptr<std::counting_semaphore<1 << 20>> completed;  // "BufferReceived" / "BufferSent"
   std::thread thread;
-  // Output: held around handing buffers to the device, so that the four silent
-  // buffers of StartPlayback reach it before any refill does.
-  std::mutex writeMutex;
+  // Held around handing buffers to the device and around stopping it: the four
+  // silent buffers of StartPlayback reach the device before any refill, and no
+  // buffer reaches it after a stop.
+  std::mutex deviceMutex;
   TMeasureTool* blocks[2] = {nullptr, nullptr};
 };
 
@@ -42,7 +44,7 @@ struct PortState {
   ~PortState();
   PortDirection in{true};
   PortDirection out{false};
-  int32_t bufferLength = 0;  // N, int16 values of the whole interleaved buffer
+  int32_t bufferLength = 0;  // N of the last OpenPort (GUI thread; threads use their direction's)
   std::unique_ptr<AudioBackend> backend;
   bool mixerOpen = false;
   std::mutex errorMutex;

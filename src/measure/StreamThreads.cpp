@@ -74,7 +74,7 @@ void Fire(Event* a, Event* b) {
 // Output streaming thread: one new buffer from the generators to the device.
 void Refill(PortDirection& d) {
   PortState& port = Port();
-  const int32_t n = port.bufferLength;
+  const int32_t n = d.length;
   int16_t* block;
   {
     block = AllocateDataBlock();
@@ -102,19 +102,18 @@ void Refill(PortDirection& d) {
     std::lock_guard lock(d.queueMutex);
     ++d.inFlight;
   }
-  bool written;
+  bool stopped = false, written = false;
   {
-    std::lock_guard order(d.writeMutex);
-    written = port.backend->WriteOutput(h);
+    std::lock_guard order(d.deviceMutex);
+    stopped = !d.active.load();
+    if (!stopped) written = port.backend->WriteOutput(h);
   }
   if (!written) {
     Unqueued(d);
-    {
-      FreeHeader(h, nullptr, nullptr);
-      FreeDataBlock(block);
-    }
+    FreeHeader(h, nullptr, nullptr);
+    FreeDataBlock(block);
     Fire(ev[0], ev[1]);
-    StreamFailed(d, "The audio output refused a buffer: playback stopped");
+    if (!stopped) StreamFailed(d, "The audio output refused a buffer: playback stopped");
   }
 }
 
@@ -130,12 +129,17 @@ void Resubmit(PortDirection& d) {
   }
   if (!h) return StreamFailed(d, "No free audio buffer: recording stopped");
   h->data = block;
-  h->bufferLength = static_cast<uint32_t>(port.bufferLength) * 2;
+  h->bufferLength = static_cast<uint32_t>(d.length) * 2;
   {
     std::lock_guard lock(d.queueMutex);
     ++d.inFlight;
   }
-  if (!port.backend->AddInputBuffer(h)) {
+  bool added = false;
+  {
+    std::lock_guard order(d.deviceMutex);
+    if (d.active.load()) added = port.backend->AddInputBuffer(h);
+  }
+  if (!added) {
     Unqueued(d);
     FreeHeader(h, nullptr, nullptr);
     FreeDataBlock(block);
