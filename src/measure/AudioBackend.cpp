@@ -30,14 +30,14 @@ const char* MixerLineName(MixerLine line) {
   return "?";
 }
 
-std::unique_ptr<AudioBackend> CreateAudioBackend(std::string_view spec, std::string* error) {
-  if (spec.empty() || spec == "virtual") return std::make_unique<VirtualBench>(true);
-  if (spec == "virtual:fast") return std::make_unique<VirtualBench>(false);
-  if (spec == "alsa") return std::make_unique<AlsaBackend>("default");
-  if (spec.substr(0, 5) == "alsa:" && spec.size() > 5)
-    return std::make_unique<AlsaBackend>(std::string(spec.substr(5)));
+std::unique_ptr<AudioBackend> CreateAudioBackend(std::string_view choice, std::string* error) {
+  if (choice.empty() || choice == "virtual") return std::make_unique<VirtualBench>(true);
+  if (choice == "virtual:fast") return std::make_unique<VirtualBench>(false);
+  if (choice == "alsa") return std::make_unique<AlsaBackend>("default");
+  if (choice.substr(0, 5) == "alsa:" && choice.size() > 5)
+    return std::make_unique<AlsaBackend>(std::string(choice.substr(5)));
   if (error)
-    *error = "Unknown audio back end \"" + std::string(spec) +
+    *error = "Unknown audio back end \"" + std::string(choice) +
              "\" (use virtual, virtual:fast, alsa or alsa:DEVICE)";
   return nullptr;
 }

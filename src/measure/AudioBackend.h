@@ -97,6 +97,6 @@ class AudioBackend {
 // "virtual" (the bench in real time, the default for an empty text),
 // "virtual:fast" (as fast as buffers are consumed), "alsa" (device "default")
 // or "alsa:DEVICE". Null, with `error` set, for anything else.
-std::unique_ptr<AudioBackend> CreateAudioBackend(std::string_view spec, std::string* error = nullptr);
+std::unique_ptr<AudioBackend> CreateAudioBackend(std::string_view choice, std::string* error = nullptr);
 
 }  // namespace vt::measure
