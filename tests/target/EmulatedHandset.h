@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -35,6 +37,7 @@ class EmulatedHandset : public ::testing::Test {
     server_->Start();
     std::string error;
     ASSERT_TRUE(socket_.Connect("127.0.0.1", server_->Port(), 3000, &error)) << error;
+    link_ = SocketManager{};
     link_.ClientSocket = &socket_;
     link_.ClientType = "VoxTuner";
     link_.ClientNumber = 1;
@@ -42,6 +45,11 @@ class EmulatedHandset : public ::testing::Test {
     // Take the greeting (client id and type query) before the first command.
     while (link_.ClientId == 0 && socket_.WaitForData(3000)) ParseIncoming(&link_);
     ASSERT_NE(link_.ClientId, 0);
+    // The server answers nothing to our "Type" message: wait until it has
+    // taken it, so that it does not land in a test's capture.
+    for (int i = 0; i < 300 && ReadWire().empty(); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(ReadWire().size(), 1u);
     SetLink(&link_);
     Mark();
   }
