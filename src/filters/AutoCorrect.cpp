@@ -19,8 +19,11 @@ constexpr long double kRecentreDivisor = 3;
 
 AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
                               const AutoCorrectOptions& options, FitObserver& observer) {
-  CachedEvaluator evaluator(context, fir);
-  return AutoCorrect(fir, context, options, observer, evaluator);
+  // The run keeps its own inputs: what the window changes while it processes
+  // events does not reach this run.
+  const FitContext own = context;
+  CachedEvaluator evaluator(own, fir);
+  return AutoCorrect(fir, own, options, observer, evaluator);
 }
 
 AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,

@@ -31,12 +31,13 @@ struct AutoCorrectResult {
   long double lastFlatnessError = 0;
 };
 
-// Works on fir's levels and taps (tapCount and sampleRate as set); everything
-// else comes from the context. Reports every pass to the observer.
+// Works on fir's levels and taps (tapCount and sampleRate as set), which the
+// caller leaves alone until the run returns; the context is copied at the start.
+// Reports every pass to the observer. An undesignable tapCount does nothing.
 AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
                               const AutoCorrectOptions& options, FitObserver& observer);
 
-// The same run on a given evaluation.
+// The same run on a given evaluation (which refers to context).
 AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
                               const AutoCorrectOptions& options, FitObserver& observer,
                               ResponseEvaluator& evaluator);

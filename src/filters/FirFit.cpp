@@ -22,8 +22,9 @@ FitContext FirCalculationContext(const Spectrum& measured) {
 
 FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targetLevel,
                     FitObserver& observer) {
-  CachedEvaluator evaluator(context, fir);
-  return FitFir(fir, context, targetLevel, observer, evaluator);
+  const FitContext own = context;  // unaffected by what happens during events
+  CachedEvaluator evaluator(own, fir);
+  return FitFir(fir, own, targetLevel, observer, evaluator);
 }
 
 FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targetLevel,
@@ -98,8 +99,7 @@ FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targe
     ++result.ripplePasses;
   }
 
-  const long double shift = targetLevel - (context.fixed.at(kLevelFrequency) +
-                                           fir.Response(kLevelFrequency));
+  const long double shift = targetLevel - PredictedAt(context.fixed, fir, kLevelFrequency);
   for (int i = 0; i <= lastBand; ++i) fir.levels[i] += shift;
   ev.Design(fir);
   refresh();

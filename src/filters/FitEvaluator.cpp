@@ -71,8 +71,7 @@ long double CachedEvaluator::Frequency(int x) {
 
 long double CachedEvaluator::Total(int x) {
   if (Cached(x)) return total_[Index(x)];
-  const long double f = context_.plot.FreqOfX(x);
-  return context_.fixed.at(f) + fir_->Response(f);
+  return PredictedAt(context_.fixed, *fir_, context_.plot.FreqOfX(x));
 }
 
 long double CachedEvaluator::Upper(int x) {

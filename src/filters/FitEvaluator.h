@@ -19,6 +19,11 @@ struct FitContext {
   FixedResponse fixed;
 };
 
+// The predicted response at f Hz exactly as the runs compute it: fixed + FIR.
+inline long double PredictedAt(const FixedResponse& fixed, const FirDesign& fir, long double f) {
+  return fixed.at(f) + fir.Response(f);
+}
+
 // Evaluation of a run, per pixel column x. Total(x) is fixed(f) + FIR(f) at
 // f = Frequency(x) for the taps last given to Update.
 class ResponseEvaluator {

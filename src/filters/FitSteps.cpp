@@ -61,6 +61,7 @@ long double FlatnessErrors(const MaskMargins& margins, const PlotMapping& plot,
     long double e = 0;
     if (margins.upper.StrictlyInside(x) && margins.lower.StrictlyInside(x)) {
       e = margins.upper.At(x) - margins.lower.At(x);
+      if (!std::isfinite(e)) e = 0;  // a broken point of the spectrum moves nothing
       sum += fabsl(e);
     }
     err[x] = e;

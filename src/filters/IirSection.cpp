@@ -11,6 +11,8 @@ namespace {
 
 // Beyond this a value cannot be rounded to a 64-bit integer.
 constexpr long double kRoundable = 9.0e18L;
+// The word given to what cannot be rounded: far outside any 16-bit range.
+constexpr long long kOutOfRange = 0x7FFFFFFFFFFFFFFFLL;
 
 bool Positive(long double v) { return std::isfinite(v) && v > 0; }
 
@@ -18,7 +20,7 @@ bool Positive(long double v) { return std::isfinite(v) && v > 0; }
 
 long long Q14Word(long double coefficient) {
   const long double scaled = coefficient * 16384;
-  if (!(fabsl(scaled) < kRoundable)) return scaled > 0 ? 0x7FFFFFFFFFFFFFFFLL : -0x7FFFFFFFFFFFFFFFLL;
+  if (!(fabsl(scaled) < kRoundable)) return scaled > 0 ? kOutOfRange : -kOutOfRange;
   return RoundHalfToZero(scaled);
 }
 

@@ -110,7 +110,8 @@ TEST(AutoCorrect, AFittingSpectrumIsOnlyRecentredAndFlattened) {
   EXPECT_EQ(r.maskPasses, 0);
   EXPECT_GE(r.flatnessPasses, 1);
   EXPECT_TRUE(r.fits);
-  EXPECT_EQ(observer.texts, (std::vector<std::string>{"Mask correction...", "Flatness optimisation..."}));
+  EXPECT_EQ(observer.texts,
+            (std::vector<std::string>{"Mask correction...", "Flatness optimisation..."}));
   EXPECT_EQ(observer.started, 1);
   EXPECT_EQ(observer.finished, 1);
   EXPECT_EQ(observer.events, 1 + r.flatnessPasses);         // once at the start, once per pass
@@ -185,6 +186,25 @@ TEST(AutoCorrect, AnUnfittableResponseRunsUntilCancelled) {
   EXPECT_EQ(r.maskPasses, 39);
   EXPECT_EQ(r.flatnessPasses, 0);
   EXPECT_EQ(observer.finished, 1);
+}
+
+TEST(AutoCorrect, EmptyOrBrokenSpectraEndByThemselves) {
+  Spectrum broken = reference::HandsetSpectrum();
+  broken.level[40] = NAN;
+  for (const Spectrum& s : {Spectrum{}, broken}) {
+    const FitContext context{*FindMask(Wizard::Downlink, "TS26.131"), PlotMapping{},
+                             SpectrumResponse(s)};
+    FirDesign fir = FlatFir(31);
+    ScriptedObserver observer;
+    const AutoCorrectResult r = AutoCorrect(fir, context, {}, observer);
+    EXPECT_FALSE(r.cancelled);  // not stopped by the observer's safety limit
+    for (int i = 0; i < 31; ++i) EXPECT_TRUE(std::isfinite(fir.taps[i]));
+    for (int k = 0; k < 16; ++k) EXPECT_TRUE(std::isfinite(fir.levels[k]));
+    FirDesign calculated = FlatFir(7);
+    ScriptedObserver fitObserver;
+    const FirFitResult f = FitFir(calculated, FirCalculationContext(s), 0, fitObserver);
+    EXPECT_FALSE(f.cancelled);
+  }
 }
 
 TEST(AutoCorrect, RefusesAnUndesignableLength) {

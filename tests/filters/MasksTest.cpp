@@ -124,15 +124,5 @@ TEST(Margins, NoOverlapMeansNoMarginsAndAFit) {
   EXPECT_TRUE(Margins(upperOnly, 100, 4000, loud).Fits());
 }
 
-TEST(Margins, MaskPolylineFollowsTheShift) {
-  PlotMapping plot;
-  plot.pastedAxis = {10, -30};
-  const auto line = MaskPolyline({{100, 0}, {1000, -10}}, -3, plot, plot.pastedAxis);
-  ASSERT_EQ(line.size(), 2u);
-  EXPECT_EQ(line[0].first, plot.XOfFreq(100));
-  EXPECT_EQ(line[0].second, plot.YOfLevel(3, plot.pastedAxis));
-  EXPECT_EQ(line[1].second, plot.YOfLevel(-7, plot.pastedAxis));
-}
-
 }  // namespace
 }  // namespace vt::filters

@@ -45,7 +45,9 @@ void PlainLevelsFromTaps(FirDesign& fir, int maxIterations) {
     std::vector<long double> h(n);
     for (int tap = 1; tap <= n; ++tap) {
       long double sum = 0;
-      for (int k = 0; k <= n; ++k) sum += (k <= half ? g[k] : -g[n - k]) * TransformCosine(tap, k, n);
+      for (int k = 0; k <= n; ++k) {
+        sum += (k <= half ? g[k] : -g[n - k]) * TransformCosine(tap, k, n);
+      }
       h[tap - 1] = sum / (n + 1);
     }
     return h;
@@ -70,6 +72,7 @@ void PlainLevelsFromTaps(FirDesign& fir, int maxIterations) {
 }
 
 long double PlainEvaluator::Total(int x) {
+  // Every term from scratch: spectrum interpolation, sections, FIR.
   const long double f = context_.plot.FreqOfX(x);
   return context_.fixed.at(f) + fir_->Response(f);
 }

@@ -32,7 +32,7 @@ TEST(FirDesign, FlatLevelsGiveAUnitImpulseAndZeroDb) {
   for (int n : {31, 47, 63}) {
     FirDesign fir = Fir(n);
     ASSERT_TRUE(fir.Flat());
-    for (int i = 0; i < n; ++i) EXPECT_EQ(fir.taps[i], i == (n - 1) / 2 ? 1.0L : 0.0L) << n << " " << i;
+    for (int i = 0; i < n; ++i) EXPECT_EQ(fir.taps[i], i == (n - 1) / 2 ? 1.0L : 0.0L) << n;
     for (long double f : {0.0L, 50.0L, 1000.0L, 3999.0L}) EXPECT_NEAR(fir.Response(f), 0, 1e-12);
   }
 }
@@ -240,7 +240,9 @@ TEST(IirSection, ReportsCoefficientsOutsideQ14AndRefusesBadParameters) {
 TEST(BandSpectrum, BandsAreThirdOctavesAroundOneKilohertz) {
   EXPECT_NEAR(BandSpectrum::LowerEdge(18), 1000 / powl(2, 1 / 6.0L), 1e-12);
   EXPECT_NEAR(BandSpectrum::UpperEdge(18), 1000 * powl(2, 1 / 6.0L), 1e-9);
-  for (int i = 0; i < 30; ++i) EXPECT_EQ(BandSpectrum::UpperEdge(i), BandSpectrum::LowerEdge(i + 1));
+  for (int i = 0; i < 30; ++i) {
+    EXPECT_EQ(BandSpectrum::UpperEdge(i), BandSpectrum::LowerEdge(i + 1));
+  }
   EXPECT_EQ(BandSpectrum::BandOf(1000), 18);
   EXPECT_EQ(BandSpectrum::BandOf(200), 11);
   EXPECT_EQ(BandSpectrum::BandOf(4000), 24);
