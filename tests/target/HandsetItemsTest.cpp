@@ -90,18 +90,15 @@ TEST_F(Items, CodecItemsUseTheirBitAsIndex) {
   WriteCodecItem(4, 0x5A);
   SetCodecOverride(4, true);
   EXPECT_EQ(ReadCodecItem(4), 0x5A);
-  SetCodecOverride(4, true);
-  SetCodecOverride(4, false);
   SetCodecOverride(4, false);
   SetCodecOverride(4, false);
   EXPECT_EQ(Lines(), (Lines_{"bbl aurdm 2 15", "bbl aurdb 6 5", "bbl auwrm 6 5 90",
                              "bbl aurdm 2 15", "bbl auwrm 2 15 32", "bbl aurdm 2 15",
-                             "bbl aurdm 6 5", "bbl aurdm 2 15", "bbl auwrm 2 15 32",
-                             "bbl aurdm 2 15", "bbl auwrm 2 15 32", "bbl aurdm 2 15",
-                             "bbl auwrm 2 15 0", "bbl aurdm 2 15", "bbl auwrm 2 15 0"}));
+                             "bbl aurdm 6 5", "bbl aurdm 2 15", "bbl auwrm 2 15 0",
+                             "bbl aurdm 2 15", "bbl auwrm 2 15 0"}));
   EXPECT_EQ(ModuleUseCounts().codec[4], 0);
   Mark();
-  EXPECT_EQ(ReadDspItemInForce(7), 0);
+  ReadDspItemInForce(7);
   ReadDspItemBuiltIn(6);
   WriteDspItem(6, -1);
   EXPECT_EQ(Lines(), (Lines_{"bbl aurdm 5 7", "bbl aurdb 5 2", "bbl auwrm 5 2 -1"}));
