@@ -36,7 +36,8 @@ void ViolationErrors(const MaskMargins& margins, const PlotMapping& plot,
                      std::vector<long double>& err);
 
 // Flatness errors per column: upper - lower margin where the column lies strictly
-// inside both margin ranges, else 0 (also where that is not finite). Returns the sum of their magnitudes.
+// inside both margin ranges, else 0 (also where that is not finite). Returns the
+// sum of their magnitudes.
 long double FlatnessErrors(const MaskMargins& margins, const PlotMapping& plot,
                            std::vector<long double>& err);
 
