@@ -3,6 +3,42 @@
 
 namespace vt::frame {
 
-void TFrame1::SetupFilters() {}
+namespace {
+// A flat 32-word FIR: a unit tap at a15, gain 1.0 (Q12).
+std::vector<std::string> FlatFirRows() {
+  std::vector<std::string> rows;
+  for (int i = 0; i < 32; ++i)
+    rows.push_back("a" + std::to_string(i) + (i == 15 ? "=0x7FFF" : "=0x0000"));
+  rows.push_back("gain=0x1000");
+  return rows;
+}
+
+// `stages` biquads F1.., each a0, a1, a2, b1, b2 with the designed values.
+std::vector<std::string> IirRows(int stages) {
+  static const char* const kCoeff[] = {"a0=16384", "a1=-18353", "a2=5140", "b1=-18353",
+                                       "b2=5140"};
+  std::vector<std::string> rows;
+  for (int f = 1; f <= stages; ++f)
+    for (const char* c : kCoeff) rows.push_back("F" + std::to_string(f) + c);
+  return rows;
+}
+}  // namespace
+
+void TFrame1::SetupFilters() {
+  ValueListEditor1->SetStrings(FlatFirRows());
+  ValueListEditor2->SetStrings(FlatFirRows());
+  ValueListEditor7->SetStrings(IirRows(2));
+  ValueListEditor3->SetStrings(IirRows(4));
+  // The IIR lists fill the height of the FIR lists beside them.
+  for (TValueListEditor* list :
+       {ValueListEditor1, ValueListEditor2, ValueListEditor3, ValueListEditor7})
+    FitList(list, 60, 250);
+  // The wizard buttons stand out, as in the designed form.
+  for (TButton* wizard : {FiltersDlWizardButton, FiltersUlWizardButton}) {
+    QFont f = wizard->font();
+    f.setBold(true);
+    wizard->setFont(f);
+  }
+}
 
 }  // namespace vt::frame

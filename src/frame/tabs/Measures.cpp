@@ -1,8 +1,22 @@
 // The "Measures / AutoTuning" page.
+#include <QGridLayout>
+
 #include "frame/TFrame1.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupMeasures() {}
+void TFrame1::SetupMeasures() {
+  // The three pages fill the tab.
+  if (auto* grid = qobject_cast<QGridLayout*>(TabSheet17->layout())) {
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 0);
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(1, 0);
+  }
+  // Room for a calibration file's name beside "File:".
+  CalFileLabel->setMinimumWidth(260);
+  for (TGroupBox* group : {CalProcedureGroup, TelephonometryGroup, WaveBenchGroup, ReportGroup})
+    group->setMinimumWidth(170);
+}
 
 }  // namespace vt::frame

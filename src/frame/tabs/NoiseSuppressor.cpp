@@ -3,6 +3,20 @@
 
 namespace vt::frame {
 
-void TFrame1::SetupNoiseSuppressor() {}
+void TFrame1::SetupNoiseSuppressor() {
+  // Word order of parameter blocks 18 (uplink) and 124 (downlink).
+  const std::vector<std::string> rows = {"Alpha=0x0148", "Ln=0x7333",  "K=0x6000",
+                                         "TauR=0x7EB8",  "TauD=0x4000", "Lamda=0x0200",
+                                         "TauF=0x6000"};
+  for (TValueListEditor* list : {ValueListEditor6, ValueListEditor10}) {
+    list->SetStrings(rows);
+    FitList(list, 70, 0);
+  }
+  for (TTrackBar* bar : {TrackBar48, TrackBar5, TrackBar6, TrackBar7, TrackBar8, TrackBar9,
+                         TrackBar10, TrackBar11})
+    bar->setMinimumWidth(180);
+  MakeFrameless(NsUlTuneBox);
+  MakeFrameless(NsDlTuneBox);
+}
 
 }  // namespace vt::frame
