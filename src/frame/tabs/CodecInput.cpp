@@ -3,6 +3,10 @@
 
 namespace vt::frame {
 
-void TFrame1::SetupCodecInput() {}
+void TFrame1::SetupCodecInput() {
+  ReserveValueWidth(Label21, "-6dB");
+  ReserveValueWidth(Label25, "20dB");
+  ReserveValueWidth(Label26, "Total: 50dB");
+}
 
 }  // namespace vt::frame

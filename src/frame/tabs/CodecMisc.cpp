@@ -3,6 +3,6 @@
 
 namespace vt::frame {
 
-void TFrame1::SetupCodecMisc() {}
+void TFrame1::SetupCodecMisc() { ReserveValueWidth(Label43, "99"); }
 
 }  // namespace vt::frame

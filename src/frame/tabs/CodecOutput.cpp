@@ -3,6 +3,6 @@
 
 namespace vt::frame {
 
-void TFrame1::SetupCodecOutput() {}
+void TFrame1::SetupCodecOutput() { ReserveValueWidth(Label22, "99"); }
 
 }  // namespace vt::frame

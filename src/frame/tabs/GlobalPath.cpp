@@ -3,6 +3,19 @@
 
 namespace vt::frame {
 
-void TFrame1::SetupGlobalPath() {}
+void TFrame1::ReserveValueWidth(QLabel* label, const char* widest) {
+  label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) + 4);
+}
+
+void TFrame1::SetupGlobalPath() {
+  // Q15 and Q12 words over the whole range: long bars for a usable resolution.
+  for (TScrollBar* bar : {ScrollBar12, ScrollBar14, ScrollBar15, ScrollBar16, ScrollBar17,
+                          ScrollBar18, ScrollBar26, ScrollBar27})
+    bar->setMinimumWidth(220);
+  for (QLabel* l : {Label27, Label33, Label34, Label44}) ReserveValueWidth(l, "-72.24 dB");
+  for (QLabel* l : {Label30, Label31}) ReserveValueWidth(l, "1949.99 Hz");
+  ReserveValueWidth(Label32, "32767");
+  ReserveValueWidth(Label46, "30 ms");
+}
 
 }  // namespace vt::frame

@@ -3,6 +3,6 @@
 
 namespace vt::frame {
 
-void TFrame1::SetupTest() {}
+void TFrame1::SetupTest() { Edit1->setFixedWidth(90); }
 
 }  // namespace vt::frame

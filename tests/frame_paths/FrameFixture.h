@@ -1,0 +1,49 @@
+// One QApplication and one main frame for the tests of the codec, DSP-config,
+// path and test pages; helpers that find a control and the page or group it sits in.
+#pragma once
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QString>
+
+#include <memory>
+
+#include "frame/TFrame1.h"
+
+namespace vt::testing {
+
+inline QApplication& App() {
+  static int argc = 1;
+  static char name[] = "frame_paths_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+// The frame as created, shared by the read-only checks of a test binary.
+inline frame::TFrame1& Frame() {
+  App();
+  static std::unique_ptr<frame::TFrame1> f = std::make_unique<frame::TFrame1>();
+  return *f;
+}
+
+template <class T = QWidget>
+T* Find(const char* name) {
+  return Frame().findChild<T*>(QString::fromLatin1(name));
+}
+
+// The name of the page (TabSheetN) that holds `w`.
+inline QString PageOf(const QWidget* w) {
+  for (const QWidget* p = w; p; p = p->parentWidget())
+    if (p->objectName().startsWith("TabSheet")) return p->objectName();
+  return {};
+}
+
+// The title of the nearest titled group around `w`.
+inline QString GroupOf(const QWidget* w) {
+  for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+    if (auto* g = qobject_cast<const QGroupBox*>(p); g && !g->title().isEmpty()) return g->title();
+  return {};
+}
+
+}  // namespace vt::testing
