@@ -6,24 +6,24 @@
 #include <QGroupBox>
 #include <QString>
 
-#include <memory>
-
 #include "frame/TFrame1.h"
 
 namespace vt::testing {
 
+// Kept to the end of the process: tearing Qt down among the exit handlers, after
+// a window was shown, crashes in the input-device registry.
 inline QApplication& App() {
   static int argc = 1;
   static char name[] = "frame_paths_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 // The frame as created, shared by the read-only checks of a test binary.
 inline frame::TFrame1& Frame() {
   App();
-  static std::unique_ptr<frame::TFrame1> f = std::make_unique<frame::TFrame1>();
+  static frame::TFrame1* f = new frame::TFrame1;
   return *f;
 }
 

@@ -26,14 +26,10 @@ QList<QWidget*> ShownControls(QWidget* page) {
   return out;
 }
 
-TEST(PathLayout, PagesFitThePageControlWithoutClippingOrOverlap) {
-  frame::TFrame1& f = Frame();
-  // The page control of the host window is about 1090 x 470 pixels.
-  f.PageControl1->setFixedSize(1090, 470);
-  f.show();
+void ExpectPagesFit(frame::TFrame1& f) {
   for (const char* name : kPages) {
     SCOPED_TRACE(name);
-    QWidget* page = Find(name);
+    QWidget* page = f.findChild<QWidget*>(name);
     ASSERT_NE(page, nullptr);
     f.PageControl1->setCurrentWidget(page);
     App().processEvents();
@@ -55,7 +51,27 @@ TEST(PathLayout, PagesFitThePageControlWithoutClippingOrOverlap) {
       }
     }
   }
-  f.hide();
+}
+
+// Both default views: the Q710/2 one shows the most controls, the Q711/15 one
+// hides groups and leaves their neighbours to hold the page together.
+TEST(PathLayout, PagesFitThePageControlWithoutClippingOrOverlap) {
+  App();
+  frame::TFrame1 f;
+  // The page control of the host window is about 1090 x 470 pixels.
+  f.PageControl1->setFixedSize(1090, 470);
+  f.show();
+  {
+    SCOPED_TRACE("Q710/2 view");
+    f.RadioButton35->setChecked(true);
+    ASSERT_TRUE(f.CheckBox100->isVisibleTo(f.TabSheet8));  // the fuller layout is on
+    ExpectPagesFit(f);
+  }
+  {
+    SCOPED_TRACE("Q711/15 view");
+    f.RadioButton34->setChecked(true);
+    ExpectPagesFit(f);
+  }
 }
 
 }  // namespace

@@ -297,14 +297,33 @@ TEST(PathPages, NamedGroupsAndTestControls) {
   EXPECT_EQ(PageOf(initDas), "TabSheet13");
   // The caption texts that name the mode and clock fields sit beside them.
   std::set<QString> captions;
-  for (auto* l : Find<QGroupBox>("TestConfigGroup")->findChildren<QLabel*>()) captions.insert(l->text());
+  for (auto* l : Find<QGroupBox>("TestConfigGroup")->findChildren<QLabel*>())
+    captions.insert(l->text());
   EXPECT_TRUE(captions.count("Mode") && captions.count("DAI clock"));
+}
+
+// Only the controls the gating shows on a Q710/2 handset are hidden when the frame is built.
+TEST(PathPages, OnlyTheChipDependentControlsStartHidden) {
+  for (const char* name : {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet15", "TabSheet8",
+                           "TabSheet10", "TabSheet12", "TabSheet16", "TabSheet14", "TabSheet13",
+                           "TabSheet7"}) {
+    QWidget* page = Find(name);
+    ASSERT_NE(page, nullptr);
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
+      if (!w->isVisibleTo(page) && w->parentWidget()->isVisibleTo(page)) {
+        EXPECT_EQ(kHiddenAtStart.count(w->objectName()), 1u) << w->objectName().toStdString();
+      }
+    }
+  }
+  for (const QString& n : kHiddenAtStart) EXPECT_TRUE(Find(n.toLatin1().constData())->isHidden());
 }
 
 TEST(PathPages, SectionPagesCarryTheirMemoButtonsOnce) {
   const char* withSections[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet15",
                                 "TabSheet8", "TabSheet10", "TabSheet12", "TabSheet16"};
-  const QStringList memoCaptions = {"Send all to Memo", "Get all from Memo", "Q7xx settings to Memo"};
+  const QStringList memoCaptions = {"Send all to Memo", "Get all from Memo",
+                                    "Q7xx settings to Memo"};
   auto count = [](QWidget* page, const QString& caption) {
     int n = 0;
     for (auto* b : page->findChildren<QPushButton*>()) n += b->text() == caption;
@@ -338,7 +357,8 @@ TEST(PathPages, RadioGroupsAreExclusiveOnTheirOwn) {
   for (size_t g = 0; g < groups.size(); ++g) {
     for (const char* pick : groups[g]) {
       radio(pick)->setChecked(true);
-      for (const char* other : groups[g]) EXPECT_EQ(radio(other)->isChecked(), other == pick) << pick;
+      for (const char* other : groups[g])
+        EXPECT_EQ(radio(other)->isChecked(), other == pick) << pick;
       // Every other group still has exactly one button on.
       for (size_t h = 0; h < groups.size(); ++h) {
         if (h == g) continue;
