@@ -35,7 +35,7 @@ const std::vector<std::string> kEcRowsQ710 = {
 void TFrame1::SetupEchoCanceller() {
   ValueListEditor4->SetStrings(kEcRowsQ711);
   ValueListEditor9->SetStrings(kEcRowsQ710);
-  for (TValueListEditor* list : {ValueListEditor4, ValueListEditor9}) FitList(list, 120, 380);
+  for (TValueListEditor* list : {ValueListEditor4, ValueListEditor9}) FitList(list, 120, 340);
   for (TTrackBar* bar : {TrackBar14, TrackBar16, TrackBar17}) bar->setMinimumWidth(240);
   PutScaleUnder(TrackBar14, {EcIccSpeedLowLabel, EcIccSpeedHighLabel});
   PutScaleUnder(TrackBar16, {EcIccTimeOutMark0, EcIccTimeOutMark1, EcIccTimeOutMark2,

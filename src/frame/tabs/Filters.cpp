@@ -32,7 +32,7 @@ void TFrame1::SetupFilters() {
   // The IIR lists fill the height of the FIR lists beside them.
   for (TValueListEditor* list :
        {ValueListEditor1, ValueListEditor2, ValueListEditor3, ValueListEditor7})
-    FitList(list, 60, 250);
+    FitList(list, 70, 240);
   // The wizard buttons stand out, as in the designed form.
   for (TButton* wizard : {FiltersDlWizardButton, FiltersUlWizardButton}) {
     QFont f = wizard->font();

@@ -55,6 +55,7 @@ void TFrame1::SetupUlDyn() {
   PutScaleUnder(ScrollBar55, {UlNgFilteredLabel, UlNgPassingLabel});
   PutScaleUnder(ScrollBar56, {UlNgSoftLabel, UlNgHardLabel});
   PutScaleUnder(ScrollBar54, {UlNgHighLabel, UlNgLowLabel});
+  for (TTrackBar* bar : {TrackBar12, TrackBar13}) bar->setMinimumWidth(200);
   PutScaleUnder(TrackBar12, {UlNgNoVoiceLabel, UlNgVoiceLabel});
   PutScaleUnder(TrackBar13, {UlNgClosedLabel, UlNgOpenLabel});
 }
