@@ -4,7 +4,9 @@
 namespace vt::frame {
 
 void TFrame1::SetupMusic() {
-  MakeFrameless(MusicMemoColumn);
+  for (TGroupBox* column :
+       {MusicClearLiftColumn, MusicEnhancerColumn, MusicMixerColumn, MusicMemoColumn})
+    MakeFrameless(column);
   PutScaleUnder(ScrollBar47, {MusicGenerationLowLabel, MusicGenerationHighLabel});
   PutScaleUnder(ScrollBar48, {MusicFilteringLowLabel, MusicFilteringHighLabel});
   PutScaleUnder(ScrollBar46, {MusicPresenceDryLabel, MusicPresenceWetLabel});
