@@ -11,5 +11,7 @@ class TFrame1;
 extern TFrame1* Frame1;
 // Path of the host INI file; empty until the host gives it.
 extern std::string IniFilePath;
+// The selective echo suppressor's dynamic control exists (set by the gating).
+extern bool hasDynamicSelectiveEs;
 
 }  // namespace vt::frame

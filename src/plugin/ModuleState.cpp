@@ -1,11 +1,12 @@
 #include "plugin/ModuleState.h"
 
 #include "frame/TFrame1.h"
+#include "target/HandsetState.h"
 
 namespace vt::plugin {
 
 void ClearModuleUseCounts() {
-  // The counts live with the handset commands; cleared there once they land.
+  vt::ClearModuleUseCounts();
 }
 
 void CloseReport(vt::frame::TFrame1* frame) {
