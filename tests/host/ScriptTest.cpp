@@ -17,7 +17,7 @@ namespace {
 
 const std::string kHost = std::string(VT_BINARY_DIR) + "/bin/voxhost";
 
-struct Run {
+struct ScriptRun {
   int status = -1;
   std::string out;  // standard output and error together
 };
@@ -33,12 +33,12 @@ std::string Slurp(const std::string& path) {
   return s.str();
 }
 
-Run RunScript(const std::string& script, const std::string& extra = "") {
+ScriptRun RunScript(const std::string& script, const std::string& extra = "") {
   std::string file = Temp("script.vts");
   std::ofstream(file) << script;
   std::string cmd = "'" + kHost + "' --offscreen --ini '" + Temp("host.ini") + "' --script '" +
                     file + "' " + extra + " 2>&1";
-  Run r;
+  ScriptRun r;
   FILE* p = ::popen(cmd.c_str(), "r");
   char buf[4096];
   size_t n;
@@ -53,7 +53,7 @@ Run RunScript(const std::string& script, const std::string& extra = "") {
 TEST(Script, DumpsEveryControlAndTakesAScreenshot) {
   std::string dump = Temp("dump.json"), shot = Temp("frame.png");
   std::remove(shot.c_str());
-  Run r = RunScript("# a comment\ntab DSP config\ntab Home\ndump " + dump + "\nshot Frame1 " +
+  ScriptRun r = RunScript("# a comment\ntab DSP config\ntab Home\ndump " + dump + "\nshot Frame1 " +
                     shot + "\n");
   ASSERT_EQ(r.status, 0) << r.out;
   std::string json = Slurp(dump);
@@ -69,7 +69,7 @@ TEST(Script, DumpsEveryControlAndTakesAScreenshot) {
 }
 
 TEST(Script, AFailingLineStopsTheRunAndNamesTheLine) {
-  Run r = RunScript("tab Home\nclick NoSuchButton\ndump " + Temp("never.json") + "\n");
+  ScriptRun r = RunScript("tab Home\nclick NoSuchButton\ndump " + Temp("never.json") + "\n");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("script line 2"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("NoSuchButton"), std::string::npos) << r.out;
@@ -81,7 +81,7 @@ TEST(Script, AFailingLineStopsTheRunAndNamesTheLine) {
 }
 
 TEST(Script, DialogsTakeQueuedAnswersAndFailWithoutOne) {
-  Run r = RunScript("answer OK\nclick Button142\n");
+  ScriptRun r = RunScript("answer OK\nclick Button142\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("dialog: [What's new ?] Based on V2.51\\nAdded harmonizers control\\n"
                        "Added low voice booster control\\n -> OK"),
@@ -97,7 +97,7 @@ TEST(Script, DialogsTakeQueuedAnswersAndFailWithoutOne) {
 TEST(Script, DrivesAModalWindowAndSavesTheMemo) {
   std::string file = Temp("tuning.txt");
   std::remove(file.c_str());
-  Run r = RunScript("check RadioButton5 on\nmemo 2 set Begin DSP_CONF\\n    DL_FIR_en=Yes\\nEnd DSP_CONF\n"
+  ScriptRun r = RunScript("check RadioButton5 on\nmemo 2 set Begin DSP_CONF\\n    DL_FIR_en=Yes\\nEnd DSP_CONF\n"
                     "answer " + file + "\nclick SaveMemoToFileButton\n"
                     "check Form12.RadioButton7 on\nset Form12.Edit1 car 2\nclick Form12.Button1\n"
                     "memo 2 print\n");
@@ -111,7 +111,7 @@ TEST(Script, DrivesAModalWindowAndSavesTheMemo) {
 TEST(Script, ConnectsToTheSocketManager) {
   vt::sockmgr::Server server;
   server.Start();
-  Run r = RunScript("linkstate\n", "--connect 127.0.0.1:" + std::to_string(server.Port()));
+  ScriptRun r = RunScript("linkstate\n", "--connect 127.0.0.1:" + std::to_string(server.Port()));
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("link: Connected to 127.0.0.1:" + std::to_string(server.Port())),
             std::string::npos)
