@@ -101,6 +101,7 @@ void ScriptRunner::Step() {
     return;
   }
   ++running_;
+  Schedule(20);  // keeps stepping if this line ends up waiting on a modal window
   QString err = RunLine(line);
   --running_;
   if (finished_) return;

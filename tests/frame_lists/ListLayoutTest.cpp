@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "Frame.h"
+#include "tests/support/FrameFixture.h"
 
 namespace vt::testing {
 namespace {

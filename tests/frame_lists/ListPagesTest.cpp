@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Frame.h"
+#include "tests/support/FrameFixture.h"
 
 namespace vt::testing {
 namespace {

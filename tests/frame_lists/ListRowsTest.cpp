@@ -4,7 +4,7 @@
 
 #include <QHeaderView>
 
-#include "Frame.h"
+#include "tests/support/FrameFixture.h"
 
 namespace vt::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QTabWidget>
 
-#include "FrameFixture.h"
+#include "tests/support/FrameFixture.h"
 
 namespace vt::testing {
 namespace {

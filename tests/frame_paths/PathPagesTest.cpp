@@ -9,7 +9,7 @@
 
 #include <set>
 
-#include "FrameFixture.h"
+#include "tests/support/FrameFixture.h"
 
 namespace vt::testing {
 namespace {

@@ -36,7 +36,7 @@ std::string Slurp(const std::string& path) {
 ScriptRun RunScript(const std::string& script, const std::string& extra = "") {
   std::string file = Temp("script.vts");
   std::ofstream(file) << script;
-  std::string cmd = "'" + kHost + "' --offscreen --ini '" + Temp("host.ini") + "' --script '" +
+  std::string cmd = "timeout 60 '" + kHost + "' --offscreen --ini '" + Temp("host.ini") + "' --script '" +
                     file + "' " + extra + " 2>&1";
   ScriptRun r;
   FILE* p = ::popen(cmd.c_str(), "r");

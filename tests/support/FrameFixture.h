@@ -1,5 +1,5 @@
-// One QApplication and one main frame for the tests of the codec, DSP-config,
-// path and test pages; helpers that find a control and the page or group it sits in.
+// One QApplication and one main frame for the read-only checks of the pages;
+// helpers that find a control and the page or group it sits in.
 #pragma once
 
 #include <QApplication>
@@ -14,7 +14,7 @@ namespace vt::testing {
 // a window was shown, crashes in the input-device registry.
 inline QApplication& App() {
   static int argc = 1;
-  static char name[] = "frame_paths_tests";
+  static char name[] = "frame_tests";
   static char* argv[] = {name, nullptr};
   static QApplication* app = new QApplication(argc, argv);
   return *app;
