@@ -4,47 +4,13 @@
 // of one container on top of each other.
 #include <gtest/gtest.h>
 
-#include <QAbstractScrollArea>
 #include <QSignalBlocker>
-#include <QTabWidget>
 
 #include "tests/support/FrameFixture.h"
+#include "tests/support/PageLayout.h"
 
 namespace vt::testing {
 namespace {
-
-// The designed controls inside `page` that are shown, without Qt's inner parts.
-QList<QWidget*> ShownControls(QWidget* page) {
-  QList<QWidget*> out;
-  for (QWidget* w : page->findChildren<QWidget*>()) {
-    if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
-    if (qobject_cast<QAbstractScrollArea*>(w->parentWidget())) continue;
-    if (qobject_cast<QTabWidget*>(w->parentWidget())) continue;
-    if (w->isVisible()) out << w;
-  }
-  return out;
-}
-
-void ExpectFits(QWidget* page) {
-  ASSERT_TRUE(page->isVisible());
-  const QRect area = page->rect();
-  const QList<QWidget*> controls = ShownControls(page);
-  ASSERT_FALSE(controls.isEmpty());
-  for (QWidget* w : controls) {
-    const std::string n = w->objectName().toStdString();
-    EXPECT_TRUE(area.contains(QRect(w->mapTo(page, QPoint(0, 0)), w->size())))
-        << n << " lies outside its page";
-    const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
-    EXPECT_GE(w->width(), least.width()) << n << " is squeezed";
-    EXPECT_GE(w->height(), least.height()) << n << " is squeezed";
-    // Siblings may sit in different cells of a grid or in a stacked scale line.
-    for (QWidget* v : controls) {
-      if (v == w || v->parentWidget() != w->parentWidget()) continue;
-      EXPECT_FALSE(w->geometry().intersects(v->geometry()))
-          << n << " overlaps " << v->objectName().toStdString();
-    }
-  }
-}
 
 TEST(ListLayout, PagesFitWithEveryOptionalControlShown) {
   frame::TFrame1& f = Frame();
@@ -67,14 +33,14 @@ TEST(ListLayout, PagesFitWithEveryOptionalControlShown) {
       ASSERT_NE(page, nullptr);
       f.PageControl1->setCurrentWidget(page);
       App().processEvents();
-      ExpectFits(page);
+      ExpectPageFits(page);
     }
     f.PageControl1->setCurrentWidget(f.TabSheet17);
     for (QWidget* page : {f.TabSheet22, f.TabSheet23, f.TabSheet24}) {
       SCOPED_TRACE(page->objectName().toStdString());
       f.PageControl2->setCurrentWidget(page);
       App().processEvents();
-      ExpectFits(page);
+      ExpectPageFits(page);
       // The inner pages take the whole tab.
       EXPECT_GE(f.PageControl2->width(), f.TabSheet17->width() - 20);
     }

@@ -2,23 +2,13 @@
 // helpers that find a control and the page or group it sits in.
 #pragma once
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QString>
 
 #include "frame/TFrame1.h"
+#include "tests/support/QtApp.h"
 
 namespace vt::testing {
-
-// Kept to the end of the process: tearing Qt down among the exit handlers, after
-// a window was shown, crashes in the input-device registry.
-inline QApplication& App() {
-  static int argc = 1;
-  static char name[] = "frame_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
 
 // The frame as created, shared by the read-only checks of a test binary.
 inline frame::TFrame1& Frame() {
