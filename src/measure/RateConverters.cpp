@@ -38,7 +38,9 @@ Event* TUpSamplerBy6::Process(int16_t* samples, int32_t count) {
       double y = 6.0 * coefficients_[static_cast<size_t>(p)] * x;
       for (int i = 1; p + 6 * i < taps_; ++i)
         y += coefficients_[static_cast<size_t>(p + 6 * i)] * past_[static_cast<size_t>(i)];
-      samples[o] = static_cast<int16_t>(static_cast<int32_t>(y));
+      // When the channel's share of count is not a multiple of 6 the last
+      // input has fewer than six slots left: nothing is written past count.
+      if (o < count) samples[o] = static_cast<int16_t>(static_cast<int32_t>(y));
       o += stride;
     }
     for (size_t i = past_.size() - 1; i >= 1; --i) past_[i] = past_[i - 1];

@@ -91,6 +91,67 @@ TEST(UpSamplerBy6, KeepsTheLevelAndRejectsImages) {
     EXPECT_LT(Component(out, skip, n, image, 48000), 16384 * 1e-3) << image;  // < -60 dB
 }
 
+// Plain up-sampler: six phases per input, the current input weighted 6 h[p],
+// older inputs (kept times 6, newest first) through h[p + 6 i].
+std::vector<int16_t> ReferenceUp(const std::vector<int16_t>& x) {
+  const auto& h = ConversionFilter();
+  std::vector<double> past(40, 0.0);
+  std::vector<int16_t> y;
+  for (int16_t v : x) {
+    for (size_t p = 0; p < 6; ++p) {
+      double acc = 6.0 * h[p] * v;
+      for (size_t i = 1; p + 6 * i < h.size(); ++i) acc += h[p + 6 * i] * past[i];
+      y.push_back(static_cast<int16_t>(static_cast<int32_t>(std::trunc(acc))));
+    }
+    for (size_t i = past.size() - 1; i >= 1; --i) past[i] = past[i - 1];
+    past[0] = 6.0 * v;
+  }
+  return y;
+}
+
+// Writes -15000, -14003, -13006, ... (wrapping within +-15000) to its channel
+// and keeps what it wrote.
+struct TSteps : TMeasureTool {
+  TSteps() : TMeasureTool("Steps") {}
+  Event* Process(int16_t* s, int32_t n) override {
+    for (int32_t i = 0; i < n; i += Stride()) {
+      s[i] = static_cast<int16_t>(static_cast<int>(k++ * 997 % 30000) - 15000);
+      fed.push_back(s[i]);
+    }
+    return nullptr;
+  }
+  unsigned k = 0;
+  std::vector<int16_t> fed;
+};
+
+TEST(UpSamplerBy6, MatchesPlainInterpolationAndStaysInsideItsBuffer) {
+  for (bool stereo : {false, true}) {
+    // 4410 values: the 44100 Hz stereo port buffer, whose channel holds 2205
+    // values, not a multiple of 6.
+    for (int32_t count : {4800, 4410, 1000}) {
+      TSteps steps;
+      TUpSamplerBy6 up(&steps);
+      up.SetFormat(48000, stereo);
+      const int stride = stereo ? 2 : 1;
+      std::vector<int16_t> buf(static_cast<size_t>(count) + 16, 1234);
+      up.Process(buf.data(), count);
+      for (size_t k = static_cast<size_t>(count); k < buf.size(); ++k)
+        ASSERT_EQ(buf[k], 1234) << "written past count at " << k << " (count " << count << ")";
+      const std::vector<int16_t> expect = ReferenceUp(steps.fed);
+      size_t checked = 0;
+      for (int32_t o = 0; o < count && static_cast<size_t>(o / stride) < expect.size(); o += stride) {
+        ASSERT_EQ(buf[static_cast<size_t>(o)], expect[static_cast<size_t>(o / stride)])
+            << "stereo " << stereo << " count " << count << " at " << o;
+        if (stereo) {
+          ASSERT_EQ(buf[static_cast<size_t>(o + 1)], 1234) << "other channel touched";
+        }
+        ++checked;
+      }
+      EXPECT_GE(checked, static_cast<size_t>(count / stride / 6 * 6));
+    }
+  }
+}
+
 // One 1 kHz tone of amplitude 16384 up and down again: rms 16384 / sqrt(2).
 TEST(RateConverters, UpThenDownMeasuresTheToneLevel) {
   TSineGenerator sine;
