@@ -15,8 +15,9 @@ constexpr int kAreaSizes[HandsetEmulator::kAreas + 1] = {0, 16, 16, 16, 200, 16,
 
 const std::vector<uint32_t> kStatusType1 = {7599,  62988, 62989, 63017, 63016,
                                             62991, 62985, 62986, 62982};
-const std::vector<uint32_t> kStatusType3 = {4168,  63500, 63501, 3642, 63503,
-                                            63497, 63498, 63494};
+// Indices 3 and 4 share one address on chip type 3.
+const std::vector<uint32_t> kStatusType3 = {4168,  63500, 63501, 3642, 3642,
+                                            63503, 63497, 63498, 63494};
 
 // The group bit of area 7 word 0 that puts a word of area 8 in force; -1 for
 // words that belong to no group.

@@ -7,6 +7,7 @@
 
 #include "sockmgr/emulator/BuiltInImages.h"
 #include "sockmgr/emulator/HandsetEmulator.h"
+#include "target/HandsetTables.h"
 #include "target/ShellLines.h"
 
 using vt::sockmgr::ApiLevelFor;
@@ -204,6 +205,21 @@ TEST(Emulator, PlainAddressesAndRegisters) {
   EXPECT_EQ(vt::ParseColonValue(h.Execute("bbl peek 4168\r\n")), 77);
   EXPECT_EQ(vt::ParseColonValue(h.Execute("bbl peek 4168\r\n")), 77);
   EXPECT_EQ(HandsetEmulator(1).StatusAddresses().front(), 7599u);
+}
+
+TEST(Emulator, StatusAddressesStandByIndexAsTheModulePeeksThem) {
+  const uint32_t type1[] = {7599, 62988, 62989, 63017, 63016, 62991, 62985, 62986, 62982};
+  const uint32_t type3[] = {4168, 63500, 63501, 3642, 3642, 63503, 63497, 63498, 63494};
+  HandsetEmulator q711(1), q710(3);
+  ASSERT_EQ(q711.StatusAddresses().size(), 9u);
+  ASSERT_EQ(q710.StatusAddresses().size(), 9u);
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(q711.StatusAddresses()[size_t(i)], type1[i]) << i;
+    EXPECT_EQ(q710.StatusAddresses()[size_t(i)], type3[i]) << i;
+    int32_t address = 0;
+    ASSERT_TRUE(vt::StatusAddress(3, i, address));
+    EXPECT_EQ(q710.StatusAddresses()[size_t(i)], uint32_t(address)) << i;
+  }
 }
 
 TEST(Emulator, BadInputGetsAnErrorText) {
