@@ -1,5 +1,7 @@
 #include "filters/FirFit.h"
 
+#include <cmath>
+
 #include "filters/FitSteps.h"
 
 namespace vt::filters {
@@ -85,6 +87,7 @@ FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targe
       const long double f = ev.Frequency(x);
       if (f < context.fixed.firstFreq || f > context.fixed.lastFreq) continue;
       const long double v = ev.Total(x);
+      if (!std::isfinite(v)) continue;  // a broken measured point has no level
       if (v > result.rippleMax) result.rippleMax = v;
       if (v < result.rippleMin) result.rippleMin = v;
     }
@@ -100,7 +103,10 @@ FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targe
   }
 
   const long double shift = targetLevel - PredictedAt(context.fixed, fir, kLevelFrequency);
-  for (int i = 0; i <= lastBand; ++i) fir.levels[i] += shift;
+  // Without a level at 1000 Hz (a broken measured point there) the levels stay.
+  if (std::isfinite(shift)) {
+    for (int i = 0; i <= lastBand; ++i) fir.levels[i] += shift;
+  }
   ev.Design(fir);
   refresh();
   result.cancelled = observer.Cancelled();

@@ -2,6 +2,7 @@
 // the alignment that centres the mask on the response, and the fit test.
 #pragma once
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -52,7 +53,11 @@ MarginColumns ColumnsFor(const LimitMask& mask, const PlotMapping& plot, long do
 
 // Fills the margins from per-column limits and response, then aligns them.
 // upper(x), lower(x) and response(x) give dB at column x; tighten takes each
-// limit kTightening dB in.
+// limit kTightening dB in. A margin that is not finite (a spectrum point of
+// -inf dB, as a pasted linear amplitude of 0 gives, or a NaN) is stored as NaN:
+// it counts neither for the smallest margins nor for the fit and moves no band,
+// so one broken point can neither make the alignment infinite nor keep a run
+// from ending.
 template <class Upper, class Lower, class Response>
 void FillMargins(const MarginColumns& columns, bool tighten, Upper upper, Lower lower,
                  Response response, MaskMargins& out) {
@@ -63,6 +68,7 @@ void FillMargins(const MarginColumns& columns, bool tighten, Upper upper, Lower 
   for (int x = columns.upperBegin; x < columns.upperEnd; ++x) {
     long double margin = upper(x) - response(x);
     if (tighten) margin = margin - kTightening;
+    if (!std::isfinite(margin)) margin = NAN;  // a broken point, see above
     out.upper.values.push_back(margin);
     if (margin < out.minUpper) out.minUpper = margin;
   }
@@ -73,6 +79,7 @@ void FillMargins(const MarginColumns& columns, bool tighten, Upper upper, Lower 
   for (int x = columns.lowerBegin; x < columns.lowerEnd; ++x) {
     long double margin = response(x) - lower(x);
     if (tighten) margin = margin - kTightening;
+    if (!std::isfinite(margin)) margin = NAN;
     out.lower.values.push_back(margin);
     if (margin < out.minLower) out.minLower = margin;
   }

@@ -207,6 +207,54 @@ TEST(AutoCorrect, EmptyOrBrokenSpectraEndByThemselves) {
   }
 }
 
+// A pasted linear amplitude of 0 gives a level of -inf dB. Such a point (or one
+// of +inf dB) is as broken as a NaN one: both runs end by themselves with the
+// same levels as with a NaN there, and the levels stay finite numbers.
+TEST(AutoCorrect, InfinitePointsAreBrokenPointsToo) {
+  for (long double bad : {-INFINITY, INFINITY}) {
+    Spectrum infinite = reference::HandsetSpectrum(), broken = infinite;
+    infinite.level[40] = bad;
+    broken.level[40] = NAN;
+    FirDesign a = FlatFir(31), b = FlatFir(31);
+    ScriptedObserver oa, ob;
+    const LimitMask mask = *FindMask(Wizard::Downlink, "TS26.131");
+    const AutoCorrectResult ra =
+        AutoCorrect(a, {mask, PlotMapping{}, SpectrumResponse(infinite)}, {}, oa);
+    const AutoCorrectResult rb =
+        AutoCorrect(b, {mask, PlotMapping{}, SpectrumResponse(broken)}, {}, ob);
+    EXPECT_FALSE(ra.cancelled) << bad;
+    EXPECT_TRUE(ra.fits) << bad;
+    EXPECT_TRUE(std::isfinite(ra.margins.offset)) << bad;
+    EXPECT_EQ(ra.maskPasses, rb.maskPasses) << bad;
+    EXPECT_EQ(a.levels, b.levels) << bad;
+    for (int k = 0; k < 16; ++k) EXPECT_TRUE(std::isfinite(a.levels[k])) << bad << " " << k;
+
+    FirDesign c = FlatFir(31), d = FlatFir(31);
+    ScriptedObserver oc, od;
+    const FirFitResult rc = FitFir(c, FirCalculationContext(infinite), 0, oc);
+    const FirFitResult rd = FitFir(d, FirCalculationContext(broken), 0, od);
+    EXPECT_FALSE(rc.failed) << bad;
+    EXPECT_FALSE(rc.cancelled) << bad;
+    EXPECT_TRUE(std::isfinite(rc.Ripple())) << bad;
+    EXPECT_EQ(rc.Ripple(), rd.Ripple()) << bad;
+    EXPECT_EQ(c.levels, d.levels) << bad;
+    EXPECT_NEAR(infinite.At(1000) + c.Response(1000), 0, 0.01) << bad;
+  }
+  // The point next to 1000 Hz broken: no level to put on the target, the
+  // levels stay finite.
+  Spectrum measured = reference::HandsetSpectrum();
+  ASSERT_GT(measured.freq[80], 1000);
+  ASSERT_LT(measured.freq[79], 1000);
+  measured.level[80] = -INFINITY;
+  FirDesign fir = FlatFir(31);
+  ScriptedObserver observer;
+  const FirFitResult r = FitFir(fir, FirCalculationContext(measured), 0, observer);
+  EXPECT_FALSE(r.cancelled);
+  EXPECT_TRUE(std::isfinite(r.Ripple()));
+  for (int k = 0; k < 16; ++k) EXPECT_TRUE(std::isfinite(fir.levels[k])) << k;
+  for (int i = 0; i < 31; ++i) EXPECT_TRUE(std::isfinite(fir.taps[i])) << i;
+}
+
 TEST(AutoCorrect, RefusesAnUndesignableLength) {
   const FitContext context = HandsetContext("TS26.131");
   FirDesign fir;
