@@ -65,12 +65,12 @@ void TDownSamplerBy6::LoadFilter() {
 void TDownSamplerBy6::SetChild(TMeasureTool* analyzer) {
   auto lock = LockBlock(*this);
   children[0] = analyzer;
-  if (analyzer) {
-    analyzer->SetFormat(sampleRate, stereo);
-    SwitchMutex(analyzer->Mutex());
-  }
+  if (analyzer) analyzer->SetFormat(sampleRate, stereo);
   LoadFilter();
   Rearm();
+  // Last: once the new lock is published a streaming thread may take it and
+  // run Process, which must find the filter already reloaded.
+  if (analyzer) SwitchMutex(analyzer->Mutex());
 }
 
 Event* TDownSamplerBy6::Process(int16_t* samples, int32_t count) {

@@ -6,6 +6,7 @@
 #include <complex>
 #include <numbers>
 #include <numeric>
+#include <thread>
 
 #include "TestBlocks.h"
 #include "measure/ConversionFilter.h"
@@ -234,6 +235,34 @@ TEST(DownSamplerBy6, SetChildSwitchesLockAndClearsHistory) {
   down.Process(silence.data(), 600);
   EXPECT_EQ(second.values, std::vector<int16_t>(100, 0)) << "no trace of the earlier signal";
   EXPECT_EQ(first.values.size(), 100u);
+}
+
+// The streaming thread reaches the down-sampler through its current lock
+// only: everything SetChild changed must be visible to whoever takes the new
+// lock (ThreadSanitizer reports a filter reloaded after the new lock was
+// published). The hand-over below is a relaxed flag, which orders nothing by
+// itself, so the block's lock is the only link between the two threads.
+TEST(DownSamplerBy6, SetChildFinishesBeforeTheNewLockIsPublished) {
+  TCapture first, second;
+  TDownSamplerBy6 down(&first);
+  down.SetFormat(48000, false);
+  std::vector<int16_t> loud(600, 30000);
+  down.Process(loud.data(), 600);
+  std::atomic<int> step{0};
+  std::vector<int16_t> got;
+  std::thread streaming([&] {
+    while (step.load(std::memory_order_relaxed) == 0) std::this_thread::yield();
+    std::vector<int16_t> silence(6, 0);
+    auto lock = LockBlock(down);
+    down.Process(silence.data(), 6);
+    got = second.values;
+  });
+  down.SetChild(&second);
+  step.store(1, std::memory_order_relaxed);
+  streaming.join();
+  EXPECT_EQ(got, std::vector<int16_t>{0}) << "the first output comes from cleared history";
+  EXPECT_EQ(first.values.size(), 100u);
+  EXPECT_EQ(&down.Mutex(), &second.Mutex());
 }
 
 }  // namespace
