@@ -290,13 +290,15 @@ int VirtualBench::StepLocked(int maxFrames, Finished& finished) {
     }
   }
   frames_ += static_cast<uint64_t>(n);
-  if (o && (out_.pos += static_cast<uint32_t>(n)) * 2 * oc >= o->bufferLength) {
+  // A buffer is done after its whole frames: a trailing part of a frame (an odd
+  // length in stereo) is never played or recorded, as on a card.
+  if (o && (out_.pos += static_cast<uint32_t>(n)) >= o->bufferLength / (2 * oc)) {
     out_.queue.pop_front();
     out_.pos = 0;
     finished.emplace_back(out_.done, o);
   }
-  if (i && (in_.pos += static_cast<uint32_t>(n)) * 2 * ic >= i->bufferLength) {
-    i->bytesRecorded = i->bufferLength;
+  if (i && (in_.pos += static_cast<uint32_t>(n)) >= i->bufferLength / (2 * ic)) {
+    i->bytesRecorded = in_.pos * 2 * ic;
     in_.queue.pop_front();
     in_.pos = 0;
     finished.emplace_back(in_.done, i);

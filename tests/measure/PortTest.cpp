@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 #include "TestBlocks.h"
@@ -323,6 +327,60 @@ TEST(VirtualBenchPath, GainDelayFirAndNoisePerChannel) {
   double ms = 0;
   for (double v : inR) ms += v * v;
   EXPECT_NEAR(std::sqrt(ms / 20000), 100, 3);
+}
+
+// Stereo buffers of an odd number of values end in half a frame. The bench
+// plays and records the whole frames and hands the buffer back; it once
+// waited forever for the missing half, holding its lock. Everything runs on a
+// helper thread so that a stuck bench fails the test instead of hanging it.
+TEST(VirtualBenchDevices, BufferEndingInAPartFrameComesBackDone) {
+  struct Run {
+    std::mutex mutex;
+    std::condition_variable cv;
+    int outDone = 0, inDone = 0;
+    uint32_t recorded = 0;
+    bool finished = false;
+  };
+  auto run = std::make_shared<Run>();
+  std::thread([run] {
+    auto bench = std::make_unique<VirtualBench>(false);
+    static int16_t play[4801 + 1], record[4801 + 1];
+    std::fill(std::begin(play), std::end(play), int16_t{700});
+    WaveHeader out, in;
+    out.data = play;
+    out.bufferLength = 4801 * 2;
+    in.data = record;
+    in.bufferLength = 4801 * 2;
+    const WaveFormat format = MakeWaveFormat(48000, true);
+    bench->OpenOutput(format, [run](WaveHeader*) {
+      std::lock_guard lock(run->mutex);
+      ++run->outDone;
+      run->cv.notify_all();
+    });
+    bench->OpenInput(format, [run](WaveHeader* h) {
+      std::lock_guard lock(run->mutex);
+      ++run->inDone;
+      run->recorded = h->bytesRecorded;
+      run->cv.notify_all();
+    });
+    bench->AddInputBuffer(&in);
+    bench->StartInput();
+    bench->WriteOutput(&out);
+    {
+      std::unique_lock lock(run->mutex);
+      run->cv.wait_for(lock, 10s, [&] { return run->outDone > 0 && run->inDone > 0; });
+    }
+    bench.reset();
+    std::lock_guard lock(run->mutex);
+    run->finished = true;
+    run->cv.notify_all();
+  }).detach();
+  std::unique_lock lock(run->mutex);
+  ASSERT_TRUE(run->cv.wait_for(lock, 20s, [&] { return run->finished; }))
+      << "the bench is stuck on a buffer that ends in half a frame";
+  EXPECT_EQ(run->outDone, 1);
+  EXPECT_EQ(run->inDone, 1);
+  EXPECT_EQ(run->recorded, 4800u * 2) << "whole frames only";
 }
 
 // The real-time bench paces buffers by the clock: four 50 ms buffers need about 200 ms.
