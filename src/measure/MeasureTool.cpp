@@ -48,9 +48,11 @@ bool TSynchro::Armed() const {
 }
 
 Event* TSynchro::Process() {
-  calls_.fetch_add(1, std::memory_order_relaxed);
   std::lock_guard lock(mutex_);
   if (!armed_) return nullptr;
+  // Only calls that bring the event nearer count as progress for a waiter:
+  // audio reaching a disarmed synchro can never end a wait.
+  calls_.fetch_add(1, std::memory_order_relaxed);
   if (counter_ < threshold_) {
     ++counter_;
     return nullptr;
@@ -80,8 +82,9 @@ bool TSynchro::WaitFor(std::chrono::milliseconds limit) {
       lastProgress = now;
     } else if (now - lastProgress >= NoAudioTimeout()) {
       std::lock_guard lock(mutex_);
-      error_ = "No audio reached " + event_.Name() + " for " +
-               std::to_string(NoAudioTimeout().count()) + " ms";
+      error_ = armed_ ? "No audio reached " + event_.Name() + " for " +
+                            std::to_string(NoAudioTimeout().count()) + " ms"
+                      : event_.Name() + " is not armed: nothing can fire it";
       return false;
     }
     if (limit != std::chrono::milliseconds::max() && now - start >= limit) {

@@ -38,8 +38,8 @@ class TSynchro {
   // GUI thread: signal the event and disarm.
   void Stop();
   // GUI thread: blocks until the event fires. Returns false (and sets Error())
-  // when no buffer at all reached this synchro for NoAudioTimeout(): the stream
-  // stopped or the device went away.
+  // when no buffer reached this synchro while armed for NoAudioTimeout(): the
+  // stream stopped, the device went away, or the synchro is not armed.
   bool Wait();
   // As Wait, giving up after `limit` even while audio flows.
   bool WaitFor(std::chrono::milliseconds limit);

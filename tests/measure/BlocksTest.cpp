@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <thread>
 #include <vector>
 
 #include "measure/FirFilter.h"
@@ -45,7 +46,7 @@ TEST(Synchro, WaitEndsOnTheEventOnStopOrWhenNoAudioArrives) {
   synchro.SetThreshold(0);
   synchro.Arm();
   ASSERT_NE(synchro.Process(), nullptr);
-  synchro.Process();  // disarmed: counted as audio, no event
+  EXPECT_EQ(synchro.Process(), nullptr);  // disarmed: no event
   // The streaming thread signals what Process returned; here the test does.
   synchro.Arm();
   synchro.Process()->Set();
@@ -65,6 +66,34 @@ TEST(Synchro, WaitEndsOnTheEventOnStopOrWhenNoAudioArrives) {
   EXPECT_GE(std::chrono::steady_clock::now() - start, 150ms);
   EXPECT_NE(synchro.Error().find("No audio"), std::string::npos) << synchro.Error();
   EXPECT_FALSE(synchro.WaitFor(50ms));
+  TSynchro::SetNoAudioTimeout(saved);
+}
+
+// A second wait after the synchro fired (no re-arm) while buffers keep coming:
+// nothing can fire it, so the wait must end with an error instead of blocking
+// the GUI thread for as long as the stream runs.
+TEST(Synchro, WaitOnADisarmedSynchroEndsWhileAudioFlows) {
+  const auto saved = TSynchro::NoAudioTimeout();
+  TSynchro::SetNoAudioTimeout(150ms);
+  TSynchro synchro;
+  synchro.SetThreshold(2);
+  synchro.Arm();
+  std::atomic<bool> done{false};
+  std::atomic<int> calls{0};
+  std::thread streaming([&] {
+    // A buffer a millisecond, stopping at the latest after 20000 of them.
+    for (; calls.load() < 20000 && !done.load(); ++calls) {
+      if (Event* e = synchro.Process()) e->Set();
+      std::this_thread::sleep_for(1ms);
+    }
+  });
+  EXPECT_TRUE(synchro.Wait()) << synchro.Error();
+  EXPECT_FALSE(synchro.Wait());
+  const bool stillStreaming = calls.load() < 20000;
+  done.store(true);
+  streaming.join();
+  EXPECT_TRUE(stillStreaming) << "the wait ended only when the audio stopped";
+  EXPECT_NE(synchro.Error().find("not armed"), std::string::npos) << synchro.Error();
   TSynchro::SetNoAudioTimeout(saved);
 }
 
