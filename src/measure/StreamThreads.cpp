@@ -66,6 +66,7 @@ void StreamFailed(PortDirection& d, const std::string& why) {
   ReportStreamError(why);
 }
 
+// Output streaming thread: signals a buffer's generator events.
 void Fire(Event* a, Event* b) {
   if (a) a->Set();
   if (b) b->Set();
