@@ -8,9 +8,11 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
+#include "sockmgr/server/Backend.h"
 #include "sockmgr/server/Server.h"
 
 namespace {
@@ -120,4 +122,28 @@ TEST(Script, ConnectsToTheSocketManager) {
   r = RunScript("linkstate\n", "--connect 127.0.0.1:" + std::to_string(server.Port()));
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("link: Not connected"), std::string::npos) << r.out;
+}
+
+TEST(Script, DumpShowsTheGatingOfTheConnectedHandset) {
+  vt::sockmgr::FirmwareVersion v;
+  ASSERT_TRUE(vt::sockmgr::FirmwareVersion::Parse("4.0.0.0", v));
+  vt::sockmgr::Server server({}, std::make_unique<vt::sockmgr::EmulatedBackend>(3, v));
+  server.Start();
+  std::string dump = Temp("gated.json");
+  ScriptRun r = RunScript("tab DSP config\ndump " + dump + "\n",
+                          "--connect 127.0.0.1:" + std::to_string(server.Port()));
+  ASSERT_EQ(r.status, 0) << r.out;
+  std::string json = Slurp(dump);
+  auto visible = [&](const std::string& name) {
+    size_t at = json.find("\"name\": \"" + name + "\"");
+    EXPECT_NE(at, std::string::npos) << name;
+    size_t end = json.find('}', at);
+    size_t begin = json.rfind('{', at);
+    return json.substr(begin, end - begin).find("\"visible\": true") != std::string::npos;
+  };
+  EXPECT_TRUE(visible("GroupBox59"));   // the accelerator of version 4
+  EXPECT_TRUE(visible("ValueListEditor9"));
+  EXPECT_FALSE(visible("ValueListEditor4"));
+  EXPECT_FALSE(visible("GroupBox43"));  // needs A = 3 exactly
+  EXPECT_FALSE(visible("CheckBox90"));
 }
