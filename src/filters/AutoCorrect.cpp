@@ -30,28 +30,13 @@ AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
                               const AutoCorrectOptions& options, FitObserver& observer,
                               ResponseEvaluator& ev) {
   if (fir.tapCount < 1 || fir.tapCount > kMaxTapCount) return AutoCorrectResult{};
-  const PlotMapping& plot = context.plot;
-  const MarginColumns columns =
-      ColumnsFor(context.mask, plot, context.fixed.firstFreq, context.fixed.lastFreq);
-  const std::vector<BandRange> bands = BandRanges(plot, fir.tapCount);
-  const int lastBand = BandCount(fir.tapCount) - 1;
-  std::vector<long double> err = ErrorArray(plot);
   AutoCorrectResult result;
   MaskMargins& margins = result.margins;
+  FitRun run(fir, context, options.noFlatness, ev, observer, margins);
+  const PlotMapping& plot = run.plot;
+  std::vector<long double>& err = run.err;
 
-  auto refresh = [&] {
-    ev.Update(fir);
-    FillMargins(
-        columns, options.noFlatness, [&](int x) { return ev.Upper(x); },
-        [&](int x) { return ev.Lower(x); }, [&](int x) { return ev.Total(x); }, margins);
-  };
-  auto redesign = [&] {
-    ev.Design(fir);
-    refresh();
-    observer.Repaint(fir, margins);
-  };
-
-  refresh();
+  run.Refresh();
   observer.Repaint(fir, margins);
   observer.SetProgressText(kMaskCorrectionText);
   observer.Started();
@@ -61,13 +46,13 @@ AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
          (options.maxMaskPasses == 0 || result.maskPasses < options.maxMaskPasses)) {
     observer.ProcessEvents();
     ViolationErrors(margins, plot, err);
-    MaskCorrection(fir, err, bands, MaskRule::Wizard);
-    redesign();
+    MaskCorrection(fir, err, run.bands, MaskRule::Wizard);
+    run.Redesign();
     ++result.maskPasses;
   }
 
   RecentreLevels(fir, kRecentreDivisor);
-  redesign();
+  run.Redesign();
 
   observer.SetProgressText(kFlatnessText);
   long double previous = -100000000;
@@ -81,13 +66,14 @@ AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
     // A NaN change (0 after 0) counts as settled too.
     if (!(fabsl((total - previous) / previous) >= kFlatnessSettled)) last = true;
     previous = total;
-    for (int i = 1; i <= lastBand; ++i) fir.levels[i] += kFlatnessStep * MeanError(err, bands[i]);
-    redesign();
+    for (int i = 1; i <= run.lastBand; ++i)
+      fir.levels[i] += kFlatnessStep * MeanError(err, run.bands[i]);
+    run.Redesign();
     ++result.flatnessPasses;
   }
 
   RecentreLevels(fir, kRecentreDivisor);
-  redesign();
+  run.Redesign();
   result.cancelled = observer.Cancelled();
   result.fits = margins.Fits();
   observer.Finished();

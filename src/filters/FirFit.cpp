@@ -32,28 +32,13 @@ FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targe
 FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targetLevel,
                     FitObserver& observer, ResponseEvaluator& ev) {
   if (fir.tapCount < 1 || fir.tapCount > kMaxTapCount) return FirFitResult{};
-  const PlotMapping& plot = context.plot;
-  const MarginColumns columns =
-      ColumnsFor(context.mask, plot, context.fixed.firstFreq, context.fixed.lastFreq);
-  const std::vector<BandRange> bands = BandRanges(plot, fir.tapCount);
-  const int lastBand = BandCount(fir.tapCount) - 1;
-  std::vector<long double> err = ErrorArray(plot);
   FirFitResult result;
   MaskMargins& margins = result.margins;
+  FitRun run(fir, context, false, ev, observer, margins);
+  const PlotMapping& plot = run.plot;
+  std::vector<long double>& err = run.err;
 
-  auto refresh = [&] {
-    ev.Update(fir);
-    FillMargins(
-        columns, false, [&](int x) { return ev.Upper(x); }, [&](int x) { return ev.Lower(x); },
-        [&](int x) { return ev.Total(x); }, margins);
-  };
-  auto redesign = [&] {
-    ev.Design(fir);
-    refresh();
-    observer.Repaint(fir, margins);
-  };
-
-  refresh();
+  run.Refresh();
   observer.Repaint(fir, margins);
   observer.Started();
   observer.ProcessEvents();
@@ -61,16 +46,16 @@ FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targe
   while (!result.failed && !margins.Fits() && !observer.Cancelled()) {
     observer.ProcessEvents();
     ViolationErrors(margins, plot, err);
-    MaskCorrection(fir, err, bands, MaskRule::FirCalculation);
-    for (int i = 0; i <= lastBand; ++i) {
+    MaskCorrection(fir, err, run.bands, MaskRule::FirCalculation);
+    for (int i = 0; i <= run.lastBand; ++i) {
       if (fir.levels[i] > kLevelLimit || fir.levels[i] < -kLevelLimit) result.failed = true;
     }
-    redesign();
+    run.Redesign();
     ++result.maskPasses;
   }
 
   RecentreLevels(fir, kRecentreDivisor);
-  redesign();
+  run.Redesign();
 
   if (result.failed) {
     result.rippleMax = kFailedRipple;
@@ -95,9 +80,10 @@ FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targe
     observer.RippleChanged(ripple);
     // A NaN improvement (0 after 0) counts as settled too.
     if (!((previous - ripple) / previous >= kRippleSettled)) last = true;
-    fir.levels[0] += kRippleBandZeroStep * MeanError(err, bands[0]);
-    for (int i = 1; i <= lastBand; ++i) fir.levels[i] += kRippleBandStep * MeanError(err, bands[i]);
-    redesign();
+    fir.levels[0] += kRippleBandZeroStep * MeanError(err, run.bands[0]);
+    for (int i = 1; i <= run.lastBand; ++i)
+      fir.levels[i] += kRippleBandStep * MeanError(err, run.bands[i]);
+    run.Redesign();
     previous = ripple;
     ++result.ripplePasses;
   }
@@ -105,10 +91,10 @@ FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targe
   const long double shift = targetLevel - PredictedAt(context.fixed, fir, kLevelFrequency);
   // Without a level at 1000 Hz (a broken measured point there) the levels stay.
   if (std::isfinite(shift)) {
-    for (int i = 0; i <= lastBand; ++i) fir.levels[i] += shift;
+    for (int i = 0; i <= run.lastBand; ++i) fir.levels[i] += shift;
   }
   ev.Design(fir);
-  refresh();
+  run.Refresh();
   result.cancelled = observer.Cancelled();
   observer.Finished();
   observer.Repaint(fir, margins);

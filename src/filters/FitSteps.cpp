@@ -91,4 +91,31 @@ void RecentreLevels(FirDesign& fir, long double divisor) {
   for (int i = 0; i < bands; ++i) fir.levels[i] += shift;
 }
 
+FitRun::FitRun(FirDesign& fir, const FitContext& context, bool noFlatness, ResponseEvaluator& ev,
+               FitObserver& observer, MaskMargins& margins)
+    : plot(context.plot),
+      columns(ColumnsFor(context.mask, context.plot, context.fixed.firstFreq,
+                         context.fixed.lastFreq)),
+      bands(BandRanges(context.plot, fir.tapCount)),
+      lastBand(BandCount(fir.tapCount) - 1),
+      err(ErrorArray(context.plot)),
+      fir_(fir),
+      noFlatness_(noFlatness),
+      ev_(ev),
+      observer_(observer),
+      margins_(margins) {}
+
+void FitRun::Refresh() {
+  ev_.Update(fir_);
+  FillMargins(
+      columns, noFlatness_, [&](int x) { return ev_.Upper(x); },
+      [&](int x) { return ev_.Lower(x); }, [&](int x) { return ev_.Total(x); }, margins_);
+}
+
+void FitRun::Redesign() {
+  ev_.Design(fir_);
+  Refresh();
+  observer_.Repaint(fir_, margins_);
+}
+
 }  // namespace vt::filters

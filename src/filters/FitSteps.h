@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "filters/FirDesign.h"
+#include "filters/FitEvaluator.h"
+#include "filters/FitObserver.h"
 #include "filters/Margins.h"
 #include "filters/PlotMapping.h"
 
@@ -59,5 +61,31 @@ void MaskCorrection(FirDesign& fir, const std::vector<long double>& err,
 // Adds (Lmax - Lmin)/divisor - Lmax to levels 0..N/2: the highest level ends at
 // spread/divisor dB.
 void RecentreLevels(FirDesign& fir, long double divisor);
+
+// What a fitting run keeps from start to end: the margin columns, band ranges
+// and error array of its plot, and the way it redesigns and re-evaluates.
+class FitRun {
+ public:
+  FitRun(FirDesign& fir, const FitContext& context, bool noFlatness, ResponseEvaluator& ev,
+         FitObserver& observer, MaskMargins& margins);
+
+  // Re-evaluates the response for the current taps and fills the margins.
+  void Refresh();
+  // Taps from the levels, then Refresh and a repaint.
+  void Redesign();
+
+  const PlotMapping& plot;
+  const MarginColumns columns;
+  const std::vector<BandRange> bands;
+  const int lastBand;
+  std::vector<long double> err;
+
+ private:
+  FirDesign& fir_;
+  bool noFlatness_;
+  ResponseEvaluator& ev_;
+  FitObserver& observer_;
+  MaskMargins& margins_;
+};
 
 }  // namespace vt::filters
