@@ -26,7 +26,7 @@ TFrame1::TFrame1(QWidget* owner) : QWidget(owner) {
   Timer1->setInterval(10000);  // disabled; the status buttons set 100 ms and start it
   SetupMemoStrip();
 #include "frame/tabs/AllSetup.inc"
-  CurrentValueList = nullptr;
+  CurrentValueList = ValueListEditor4;  // the Q711/15 list until the gating says otherwise
   building_ = false;
 }
 

@@ -85,6 +85,11 @@ TEST_F(Module, FrameAndToolWindowsLiveTogether) {
   EXPECT_FALSE(Frame1->hasExtendedEcParams);
   EXPECT_FALSE(Frame1->hasConvergenceAccelerator);
   EXPECT_FALSE(Frame1->Timer1->isActive());
+  EXPECT_EQ(Frame1->Timer1->interval(), 10000);
+  EXPECT_EQ(Frame1->CurrentValueList, Frame1->ValueListEditor4);
+  EXPECT_EQ(Frame1->CalFilePath, "");
+  EXPECT_EQ(Frame1->Report, nullptr);
+  EXPECT_EQ(Frame1->PageControl1->currentWidget(), Frame1->TabSheet19);  // opens on "Home"
 
   const char* captions[] = {"DL filter Wizzard", "UL filter Wizzard", "EC ES NS Wizzard",
                             "AutoCorrect", "Help", "FIR calculation",
