@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 
 #include <cstdio>
 #include <cstring>
@@ -121,6 +122,41 @@ TEST_F(Module, FrameAndToolWindowsLiveTogether) {
   EXPECT_EQ(vt::Link(), &link);  // the module-wide link survives the frame
   _delete_frame();                // a second delete is harmless
   _set_socket_manager(nullptr);
+}
+
+TEST_F(Module, PagesAndMemoStripAreLaidOutInOrder) {
+  _create_frame(nullptr);
+  const char* pages[][2] = {
+      {"TabSheet19", "Home"},          {"TabSheet1", "codec config"},
+      {"TabSheet2", "codec input"},    {"TabSheet3", "codec output"},
+      {"TabSheet15", "codec misc"},    {"TabSheet8", "DSP config"},
+      {"TabSheet10", "Global path adj"}, {"TabSheet4", "Echo canceller"},
+      {"TabSheet18", "Selective echo supp"}, {"TabSheet9", "Echo suppressor"},
+      {"TabSheet5", "Noise suppressor"}, {"TabSheet6", "Filters"},
+      {"TabSheet20", "UL Dyn treatment"}, {"TabSheet11", "DL Dyn treatment"},
+      {"TabSheet12", "Delays"},        {"TabSheet16", "PCM port"},
+      {"TabSheet14", "TTY"},           {"TabSheet13", "Test"},
+      {"TabSheet7", "Misc"},           {"TabSheet17", "Measures / AutoTuning"},
+      {"TabSheet21", "Music treatment"}};
+  ASSERT_EQ(Frame1->PageControl1->count(), 21);
+  for (int i = 0; i < 21; ++i) {
+    EXPECT_EQ(Frame1->PageControl1->widget(i)->objectName().toStdString(), pages[i][0]);
+    EXPECT_EQ(Frame1->PageControl1->tabText(i).toStdString(), pages[i][1]);
+  }
+  const char* buttons[] = {"Send all to Memo", "Get all from Memo", "Send mux to Memo",
+                           "Get mux from Memo", "UpDate Mux", "Q7xx all to Memo",
+                           "Save Memo to file", "Load Memo from file"};
+  auto column = Frame1->MemoButtons->findChildren<QPushButton*>();
+  ASSERT_EQ(column.size(), 8);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(column[i]->text().toStdString(), buttons[i]);
+  EXPECT_EQ(Frame1->Label45->text().toStdString(), "VoxTuner V2.52");
+  EXPECT_TRUE(Frame1->RadioButton4->isChecked());
+  EXPECT_EQ(Frame1->RadioButton34->text().toStdString(), "Default Q711/15 view");
+  EXPECT_EQ(Frame1->RadioButton35->text().toStdString(), "Default Q710/2, Q620/2 view");
+  // The "Active" buttons are exclusive although each heads its own memo.
+  Frame1->RadioButton6->click();
+  EXPECT_FALSE(Frame1->RadioButton4->isChecked());
+  EXPECT_EQ(Frame1->ActiveMemo(), 2);
 }
 
 TEST_F(Module, ASecondCreateReturnsTheSameFrameAndForgetsTheIni) {
