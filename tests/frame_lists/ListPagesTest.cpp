@@ -1,292 +1,171 @@
 // The designed controls of the echo, noise, filter, dynamics, music and
 // measures pages: class, page, group, caption, range, large step, start state,
-// hidden and disabled at design time.
+// hidden and disabled at design time; their buttons, radio groups and layout.
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
-#include "tests/support/FrameFixture.h"
+#include "tests/support/ControlTable.h"
+#include "tests/support/PageLayout.h"
 
 namespace vt::testing {
 namespace {
 
-using namespace vt::frame;
-
-enum Kind { kGroup, kLabel, kButton, kCheck, kRadio, kScroll, kTrack, kList };
-enum State : unsigned { kShown = 0, kHid = 1, kOff = 2 };
-
-struct Control {
-  const char* name;
-  Kind kind;
-  const char* page;
-  const char* group;    // object name of the enclosing group box, or nullptr
-  const char* caption;  // text or title; nullptr for bars and lists
-  int min, max, start, step;  // bars: range, position, large step; buttons: checked
-  unsigned state;
-};
-
+// Groups by object name.
 // clang-format off
-const Control kControls[] = {
-  // "Echo canceller"
-  {"CheckBox18", kCheck, "TabSheet4", nullptr, "Echo can par", 0, 0, 0, 0, kShown},
-  {"Button5", kButton, "TabSheet4", nullptr, "Send to target", 0, 0, 0, 0, kShown},
-  {"Button67", kButton, "TabSheet4", nullptr, "Wizard", 0, 0, 0, 0, kShown},
-  {"ValueListEditor4", kList, "TabSheet4", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"ValueListEditor9", kList, "TabSheet4", nullptr, nullptr, 0, 0, 0, 0, kHid},
-  {"GroupBox59", kGroup, "TabSheet4", nullptr, "Initial Convergence Accelerator", 0, 0, 0, 0,
-   kShown},
-  {"TrackBar14", kTrack, "TabSheet4", "GroupBox59", nullptr, 5000, 32000, 7000, -1, kShown},
-  {"TrackBar16", kTrack, "TabSheet4", "GroupBox59", nullptr, 0, 100, 25, -1, kShown},
-  {"TrackBar17", kTrack, "TabSheet4", "GroupBox59", nullptr, 20, 64, 58, -1, kShown},
-  // "Selective echo supp"
-  {"CheckBox96", kCheck, "TabSheet18", nullptr, "Selective ES par", 0, 0, 0, 0, kHid},
-  {"Label80", kLabel, "TabSheet18", nullptr, "Selective ES par", 0, 0, 0, 0, kShown},
-  {"CheckBox98", kCheck, "TabSheet18", nullptr, "Enable", 0, 0, 0, 0, kShown},
-  {"ValueListEditor8", kList, "TabSheet18", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"Button97", kButton, "TabSheet18", nullptr, "update", 0, 0, 0, 0, kShown},
-  {"Button98", kButton, "TabSheet18", nullptr, "Send to Memo", 0, 0, 0, 0, kShown},
-  {"Button99", kButton, "TabSheet18", nullptr, "Get from Memo", 0, 0, 0, 0, kShown},
-  {"Button101", kButton, "TabSheet18", nullptr, "Q7xx settings to Memo", 0, 0, 0, 0, kShown},
-  {"Button102", kButton, "TabSheet18", nullptr, "Wizard", 0, 0, 0, 0, kShown},
-  {"GroupBox57", kGroup, "TabSheet18", nullptr, "Dynamic control", 0, 0, 0, 0, kShown},
-  {"CheckBox120", kCheck, "TabSheet18", "GroupBox57", "Enable dynamic", 0, 0, 0, 0, kShown},
-  {"ScrollBar61", kScroll, "TabSheet18", "GroupBox57", nullptr, 0, 250, 0, -1, kShown},
-  {"ScrollBar62", kScroll, "TabSheet18", "GroupBox57", nullptr, 0, 80, 0, -1, kShown},
-  {"ScrollBar63", kScroll, "TabSheet18", "GroupBox57", nullptr, 1000, 28000, 1000, -1, kShown},
-  {"RadioButton3", kRadio, "TabSheet18", "GroupBox57", "Use magnification", 0, 0, 0, 0, kShown},
-  {"RadioButton36", kRadio, "TabSheet18", "GroupBox57", "Use magnification + scaling", 0, 0, 1,
-   0, kShown},
-  {"TrackBar15", kTrack, "TabSheet18", nullptr, nullptr, 0, 32767, 0, -1, kOff},
-  {"Button56", kButton, "TabSheet18", nullptr, "Start getting status", 0, 0, 0, 0, kShown},
-  // "Echo suppressor"
-  {"CheckBox19", kCheck, "TabSheet9", nullptr, "Echo sup par", 0, 0, 0, 0, kShown},
-  {"Button6", kButton, "TabSheet9", nullptr, "update", 0, 0, 0, 0, kShown},
-  {"ValueListEditor5", kList, "TabSheet9", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  // "Noise suppressor"
-  {"CheckBox20", kCheck, "TabSheet5", nullptr, "Noise sup param", 0, 0, 0, 0, kShown},
-  {"Button7", kButton, "TabSheet5", nullptr, "update", 0, 0, 0, 0, kShown},
-  {"ValueListEditor6", kList, "TabSheet5", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"TrackBar48", kTrack, "TabSheet5", nullptr, nullptr, 0, 100, 0, -1, kShown},
-  {"TrackBar5", kTrack, "TabSheet5", nullptr, nullptr, 0, 100, 50, -1, kShown},
-  {"TrackBar6", kTrack, "TabSheet5", nullptr, nullptr, 0, 100, 50, -1, kShown},
-  {"TrackBar7", kTrack, "TabSheet5", nullptr, nullptr, 0, 100, 50, -1, kShown},
-  {"GroupBox43", kGroup, "TabSheet5", nullptr, "Downlink Noise Suppressor", 0, 0, 0, 0, kShown},
-  {"CheckBox13", kCheck, "TabSheet5", "GroupBox43", "Noise sup param", 0, 0, 0, 0, kShown},
-  {"Button38", kButton, "TabSheet5", "GroupBox43", "update", 0, 0, 0, 0, kShown},
-  {"ValueListEditor10", kList, "TabSheet5", "GroupBox43", nullptr, 0, 0, 0, 0, kShown},
-  {"TrackBar8", kTrack, "TabSheet5", "GroupBox43", nullptr, 0, 100, 0, -1, kShown},
-  {"TrackBar9", kTrack, "TabSheet5", "GroupBox43", nullptr, 0, 100, 50, -1, kShown},
-  {"TrackBar10", kTrack, "TabSheet5", "GroupBox43", nullptr, 0, 100, 50, -1, kShown},
-  {"TrackBar11", kTrack, "TabSheet5", "GroupBox43", nullptr, 0, 100, 50, -1, kShown},
-  // "Filters"
-  {"CheckBox10", kCheck, "TabSheet6", nullptr, "UL FIR coeff", 0, 0, 0, 0, kShown},
-  {"CheckBox9", kCheck, "TabSheet6", nullptr, "DL FIR coeff", 0, 0, 0, 0, kShown},
-  {"CheckBox15", kCheck, "TabSheet6", nullptr, "UL IIR coeff", 0, 0, 0, 0, kShown},
-  {"CheckBox83", kCheck, "TabSheet6", nullptr, "DL IIR coeff", 0, 0, 0, 0, kShown},
-  {"Button4", kButton, "TabSheet6", nullptr, "Send to target", 0, 0, 0, 0, kShown},
-  {"Button3", kButton, "TabSheet6", nullptr, "Send to target", 0, 0, 0, 0, kShown},
-  {"Button1", kButton, "TabSheet6", nullptr, "Send to target", 0, 0, 0, 0, kShown},
-  {"Button73", kButton, "TabSheet6", nullptr, "Send to target", 0, 0, 0, 0, kShown},
-  {"ValueListEditor1", kList, "TabSheet6", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"ValueListEditor2", kList, "TabSheet6", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"ValueListEditor3", kList, "TabSheet6", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"ValueListEditor7", kList, "TabSheet6", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"RadioButton18", kRadio, "TabSheet6", nullptr, "32", 0, 0, 1, 0, kShown},
-  {"RadioButton19", kRadio, "TabSheet6", nullptr, "47 sym", 0, 0, 0, 0, kShown},
-  {"RadioButton20", kRadio, "TabSheet6", nullptr, "48 sym", 0, 0, 0, 0, kShown},
-  {"RadioButton31", kRadio, "TabSheet6", nullptr, "63 sym", 0, 0, 0, 0, kHid},
-  {"RadioButton32", kRadio, "TabSheet6", nullptr, "64 sym", 0, 0, 0, 0, kHid},
-  // "UL Dyn treatment"
-  {"CheckBox39", kCheck, "TabSheet20", nullptr, "Limiter release speed", 0, 0, 0, 0, kShown},
-  {"ScrollBar20", kScroll, "TabSheet20", nullptr, nullptr, 1, 200, 10, 10, kShown},
-  {"Label36", kLabel, "TabSheet20", nullptr, "10 dB/s", 0, 0, 0, 0, kShown},
-  {"CheckBox38", kCheck, "TabSheet20", nullptr, "Low Voice Booster", 0, 0, 0, 0, kShown},
-  {"GroupBox60", kGroup, "TabSheet20", nullptr, "Low Voice Booster parameters", 0, 0, 0, 0,
-   kShown},
-  {"ScrollBar21", kScroll, "TabSheet20", "GroupBox60", nullptr, 8192, 16383, 13014, 10, kShown},
-  {"Label37", kLabel, "TabSheet20", "GroupBox60", "100 dB/s", 0, 0, 0, 0, kShown},
-  {"ScrollBar22", kScroll, "TabSheet20", "GroupBox60", nullptr, 16385, 32767, 17156, 10, kShown},
-  {"Label38", kLabel, "TabSheet20", "GroupBox60", "20 dB/s", 0, 0, 0, 0, kShown},
-  {"ScrollBar19", kScroll, "TabSheet20", "GroupBox60", nullptr, 4096, 32767, 8192, 10, kShown},
-  {"Label197", kLabel, "TabSheet20", "GroupBox60", "6 dB", 0, 0, 0, 0, kShown},
-  {"CheckBox118", kCheck, "TabSheet20", nullptr, "Noise gate", 0, 0, 0, 0, kShown},
-  {"GroupBox53", kGroup, "TabSheet20", nullptr, "UL Dyn NG Parameters", 0, 0, 0, 0, kShown},
-  {"ScrollBar55", kScroll, "TabSheet20", "GroupBox53", nullptr, 10, 50, 30, 10, kShown},
-  {"ScrollBar56", kScroll, "TabSheet20", "GroupBox53", nullptr, 2, 1024, 128, 10, kShown},
-  {"ScrollBar13", kScroll, "TabSheet20", "GroupBox53", nullptr, 1, 39, 19, 10, kShown},
-  {"Label139", kLabel, "TabSheet20", "GroupBox53", "-20dB", 0, 0, 0, 0, kShown},
-  {"ScrollBar52", kScroll, "TabSheet20", "GroupBox53", nullptr, 1, 8000, 800, 10, kShown},
-  {"Label141", kLabel, "TabSheet20", "GroupBox53", "100ms", 0, 0, 0, 0, kShown},
-  {"ScrollBar53", kScroll, "TabSheet20", "GroupBox53", nullptr, 1, 160, 8, 10, kShown},
-  {"Label143", kLabel, "TabSheet20", "GroupBox53", "1ms", 0, 0, 0, 0, kShown},
-  {"ScrollBar54", kScroll, "TabSheet20", "GroupBox53", nullptr, 2, 150, 32, 10, kShown},
-  {"ScrollBar57", kScroll, "TabSheet20", "GroupBox53", nullptr, 1, 59, 39, 10, kShown},
-  {"Label160", kLabel, "TabSheet20", "GroupBox53", "-20dB", 0, 0, 0, 0, kShown},
-  {"ScrollBar58", kScroll, "TabSheet20", "GroupBox53", nullptr, 1, 2000, 800, 10, kShown},
-  {"Label162", kLabel, "TabSheet20", "GroupBox53", "100ms", 0, 0, 0, 0, kShown},
-  {"ScrollBar59", kScroll, "TabSheet20", "GroupBox53", nullptr, 1, 500, 80, 10, kShown},
-  {"Label164", kLabel, "TabSheet20", "GroupBox53", "10ms", 0, 0, 0, 0, kShown},
-  {"ScrollBar60", kScroll, "TabSheet20", "GroupBox53", nullptr, 2, 1000, 100, 10, kShown},
-  {"CheckBox119", kCheck, "TabSheet20", "GroupBox53", "Add comfort noise", 0, 0, 1, 0, kShown},
-  {"Button54", kButton, "TabSheet20", "GroupBox53", "Warning!!!!!", 0, 0, 0, 0, kHid},
-  {"GroupBox61", kGroup, "TabSheet20", nullptr, "UL harmonizer", 0, 0, 0, 0, kShown},
-  {"CheckBox40", kCheck, "TabSheet20", "GroupBox61", "Harmonizer level", 0, 0, 0, 0, kShown},
-  {"ScrollBar64", kScroll, "TabSheet20", "GroupBox61", nullptr, 256, 768, 256, 10, kShown},
-  {"Label198", kLabel, "TabSheet20", "GroupBox61", "1", 0, 0, 0, 0, kShown},
-  {"GroupBox54", kGroup, "TabSheet20", nullptr, nullptr, 0, 0, 0, 0, kHid},
-  {"TrackBar12", kTrack, "TabSheet20", "GroupBox54", nullptr, 0, 100, 0, 10, kOff},
-  {"TrackBar13", kTrack, "TabSheet20", "GroupBox54", nullptr, 0, 100, 0, 10, kOff},
-  {"Button50", kButton, "TabSheet20", "GroupBox54", "Start getting status", 0, 0, 0, 0, kShown},
-  // "DL Dyn treatment"
-  {"CheckBox91", kCheck, "TabSheet11", nullptr, "DL peak", 0, 0, 0, 0, kShown},
-  {"ScrollBar30", kScroll, "TabSheet11", nullptr, nullptr, 512, 16384, 5120, 10, kShown},
-  {"Label50", kLabel, "TabSheet11", nullptr, "-10 dBfs", 0, 0, 0, 0, kShown},
-  {"ScrollBar31", kScroll, "TabSheet11", nullptr, nullptr, 1, 159, 159, 10, kShown},
-  {"Label51", kLabel, "TabSheet11", nullptr, "159 samples", 0, 0, 0, 0, kShown},
-  {"ScrollBar32", kScroll, "TabSheet11", nullptr, nullptr, 256, 8095, 809, 10, kShown},
-  {"Label52", kLabel, "TabSheet11", nullptr, "10 dB", 0, 0, 0, 0, kShown},
-  {"CheckBox90", kCheck, "TabSheet11", nullptr, "Enable", 0, 0, 0, 0, kShown},
-  {"CheckBox92", kCheck, "TabSheet11", nullptr, "Link w/i limiter", 0, 0, 0, 0, kShown},
-  {"CheckBox94", kCheck, "TabSheet11", nullptr, "Noise", 0, 0, 0, 0, kShown},
-  {"GroupBox33", kGroup, "TabSheet11", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"ScrollBar33", kScroll, "TabSheet11", "GroupBox33", nullptr, 1, 39, 19, 10, kShown},
-  {"Label60", kLabel, "TabSheet11", "GroupBox33", "-20dB", 0, 0, 0, 0, kShown},
-  {"ScrollBar34", kScroll, "TabSheet11", "GroupBox33", nullptr, 1, 8000, 800, 10, kShown},
-  {"Label62", kLabel, "TabSheet11", "GroupBox33", "100ms", 0, 0, 0, 0, kShown},
-  {"ScrollBar35", kScroll, "TabSheet11", "GroupBox33", nullptr, 1, 160, 8, 10, kShown},
-  {"Label64", kLabel, "TabSheet11", "GroupBox33", "1ms", 0, 0, 0, 0, kShown},
-  {"ScrollBar36", kScroll, "TabSheet11", "GroupBox33", nullptr, 2, 150, 32, 10, kShown},
-  {"ScrollBar37", kScroll, "TabSheet11", "GroupBox33", nullptr, 10, 50, 30, 10, kShown},
-  {"ScrollBar38", kScroll, "TabSheet11", "GroupBox33", nullptr, 2, 1024, 128, 10, kShown},
-  {"Label77", kLabel, "TabSheet11", "GroupBox33", "Soft Opening", 0, 0, 0, 0, kShown},
-  {"Label78", kLabel, "TabSheet11", "GroupBox33", "soft", 0, 0, 0, 0, kShown},
-  {"Label79", kLabel, "TabSheet11", "GroupBox33", "hard", 0, 0, 0, 0, kShown},
-  {"CheckBox95", kCheck, "TabSheet11", "GroupBox33", "Enable", 0, 0, 0, 0, kShown},
-  {"CheckBox97", kCheck, "TabSheet11", "GroupBox33", "-6dB in analog", 0, 0, 0, 0, kHid},
-  {"Button130", kButton, "TabSheet11", "GroupBox33", "Warning!!!!!", 0, 0, 0, 0, kHid},
-  {"TrackBar4", kTrack, "TabSheet11", "GroupBox33", nullptr, 0, 100, 0, 10, kOff},
-  {"TrackBar1", kTrack, "TabSheet11", "GroupBox33", nullptr, 0, 100, 0, 10, kOff},
-  {"Button93", kButton, "TabSheet11", "GroupBox33", "Start getting status", 0, 0, 0, 0, kShown},
-  {"CheckBox108", kCheck, "TabSheet11", nullptr, "Voice", 0, 0, 0, 0, kShown},
-  {"Label82", kLabel, "TabSheet11", nullptr, "Compressor", 0, 0, 0, 0, kShown},
-  {"GroupBox38", kGroup, "TabSheet11", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"ScrollBar39", kScroll, "TabSheet11", "GroupBox38", nullptr, -40, 80, 20, 10, kShown},
-  {"Label83", kLabel, "TabSheet11", "GroupBox38", "-50 dBfs", 0, 0, 0, 0, kShown},
-  {"ScrollBar40", kScroll, "TabSheet11", "GroupBox38", nullptr, 0, 120, 80, 10, kShown},
-  {"Label85", kLabel, "TabSheet11", "GroupBox38", "-20 dBfs", 0, 0, 0, 0, kShown},
-  {"ScrollBar41", kScroll, "TabSheet11", "GroupBox38", nullptr, 3, 6, 4, 10, kShown},
-  {"Label88", kLabel, "TabSheet11", "GroupBox38", "2:1", 0, 0, 0, 0, kShown},
-  {"ScrollBar42", kScroll, "TabSheet11", "GroupBox38", nullptr, 0, 120, 110, 10, kShown},
-  {"Label90", kLabel, "TabSheet11", "GroupBox38", "-5 dBfs", 0, 0, 0, 0, kShown},
-  {"ScrollBar43", kScroll, "TabSheet11", "GroupBox38", nullptr, 0, 80, 0, 10, kShown},
-  {"Label92", kLabel, "TabSheet11", "GroupBox38", "0 dBfs", 0, 0, 0, 0, kShown},
-  {"TrackBar2", kTrack, "TabSheet11", "GroupBox38", nullptr, 0, 100, 0, 10, kOff},
-  {"TrackBar3", kTrack, "TabSheet11", "GroupBox38", nullptr, -40, 0, 0, 10, kOff},
-  {"Button104", kButton, "TabSheet11", "GroupBox38", "Start getting status", 0, 0, 0, 0, kShown},
-  {"Button103", kButton, "TabSheet11", nullptr, "Show tuning graph", 0, 0, 0, 0, kShown},
-  {"GroupBox62", kGroup, "TabSheet11", nullptr, "DL harmonizer", 0, 0, 0, 0, kShown},
-  {"CheckBox41", kCheck, "TabSheet11", "GroupBox62", "Harmonizer level", 0, 0, 0, 0, kShown},
-  {"ScrollBar65", kScroll, "TabSheet11", "GroupBox62", nullptr, 256, 768, 256, 10, kShown},
-  {"Label199", kLabel, "TabSheet11", "GroupBox62", "1", 0, 0, 0, 0, kShown},
-  // "Music treatment"
-  {"CheckBox111", kCheck, "TabSheet21", nullptr, "ClearLift", 0, 0, 0, 0, kShown},
-  {"GroupBox40", kGroup, "TabSheet21", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"CheckBox112", kCheck, "TabSheet21", "GroupBox40", "Enable", 0, 0, 0, 0, kShown},
-  {"ScrollBar44", kScroll, "TabSheet21", "GroupBox40", nullptr, 0, 20, 0, 10, kShown},
-  {"Label108", kLabel, "TabSheet21", "GroupBox40", "0 dB", 0, 0, 0, 0, kShown},
-  {"ScrollBar45", kScroll, "TabSheet21", "GroupBox40", nullptr, 10, 50, 10, 10, kShown},
-  {"Label111", kLabel, "TabSheet21", "GroupBox40", "0.25ms", 0, 0, 0, 0, kShown},
-  {"ScrollBar66", kScroll, "TabSheet21", nullptr, nullptr, 256, 768, 256, 10, kShown},
-  {"Label200", kLabel, "TabSheet21", nullptr, "1", 0, 0, 0, 0, kShown},
-  {"Label201", kLabel, "TabSheet21", nullptr, "Harmonizer level", 0, 0, 0, 0, kShown},
-  {"CheckBox113", kCheck, "TabSheet21", nullptr, "MIDI enhancer", 0, 0, 0, 0, kShown},
-  {"GroupBox41", kGroup, "TabSheet21", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"ScrollBar47", kScroll, "TabSheet21", "GroupBox41", nullptr, 10, 93, 20, 10, kShown},
-  {"ScrollBar48", kScroll, "TabSheet21", "GroupBox41", nullptr, 8, 32, 20, 10, kShown},
-  {"ScrollBar46", kScroll, "TabSheet21", "GroupBox41", nullptr, 0, 256, 128, 10, kShown},
-  {"CheckBox114", kCheck, "TabSheet21", nullptr, "MIDI mixer", 0, 0, 0, 0, kShown},
-  {"GroupBox42", kGroup, "TabSheet21", nullptr, nullptr, 0, 0, 0, 0, kShown},
-  {"ScrollBar50", kScroll, "TabSheet21", "GroupBox42", nullptr, -30, 9, 0, 10, kShown},
-  {"Label112", kLabel, "TabSheet21", "GroupBox42", "0 dB", 0, 0, 0, 0, kShown},
-  {"ScrollBar51", kScroll, "TabSheet21", "GroupBox42", nullptr, -30, 9, -6, 10, kShown},
-  {"Label124", kLabel, "TabSheet21", "GroupBox42", "-6 dB", 0, 0, 0, 0, kShown},
-  {"Button107", kButton, "TabSheet21", nullptr, "Send all to Memo", 0, 0, 0, 0, kShown},
-  {"Button108", kButton, "TabSheet21", nullptr, "Get all from Memo", 0, 0, 0, 0, kShown},
-  {"Button109", kButton, "TabSheet21", nullptr, "Q7xx settings to Memo", 0, 0, 0, 0, kShown},
-  // "Measures / AutoTuning": the calibration file as the plug-in fills it
-  {"CalFileGroup", kGroup, "TabSheet22", nullptr, "Calibration file", 0, 0, 0, 0, kShown},
-  {"CalFileCaption", kLabel, "TabSheet22", "CalFileGroup", "File:", 0, 0, 0, 0, kShown},
-  {"CalFileLabel", kLabel, "TabSheet22", "CalFileGroup", "", 0, 0, 0, 0, kShown},
+const std::vector<Rows> kTable = {
+    {"TabSheet4", nullptr, {  // "Echo canceller"
+        {"CheckBox18", kCheck, "Echo can par"}, {"Button5", kButton, "Send to target"},
+        {"Button67", kButton, "Wizard"}, {"ValueListEditor4", kList},
+        {"ValueListEditor9", kList, {}, 0, 0, 0, 0, kHid},
+        {"GroupBox59", kGroup, "Initial Convergence Accelerator"}}},
+    {"TabSheet4", "GroupBox59", {
+        {"TrackBar14", kTrack, {}, 5000, 32000, 7000}, {"TrackBar16", kTrack, {}, 0, 100, 25},
+        {"TrackBar17", kTrack, {}, 20, 64, 58}}},
+    {"TabSheet18", nullptr, {  // "Selective echo supp"
+        {"CheckBox96", kCheck, "Selective ES par", 0, 0, 0, 0, kHid},
+        {"Label80", kLabel, "Selective ES par"}, {"CheckBox98", kCheck, "Enable"},
+        {"ValueListEditor8", kList}, {"Button97", kButton, "update"},
+        {"Button98", kButton, "Send to Memo"}, {"Button99", kButton, "Get from Memo"},
+        {"Button101", kButton, "Q7xx settings to Memo"}, {"Button102", kButton, "Wizard"},
+        {"GroupBox57", kGroup, "Dynamic control"}, {"TrackBar15", kTrack, {}, 0, 32767, 0, 0, kOff},
+        {"Button56", kButton, "Start getting status"}}},
+    {"TabSheet18", "GroupBox57", {
+        {"CheckBox120", kCheck, "Enable dynamic"}, {"ScrollBar61", kScroll, {}, 0, 250},
+        {"ScrollBar62", kScroll, {}, 0, 80}, {"ScrollBar63", kScroll, {}, 1000, 28000, 1000},
+        {"RadioButton3", kRadio, "Use magnification"},
+        {"RadioButton36", kRadio, "Use magnification + scaling", 0, 0, 1}}},
+    {"TabSheet9", nullptr, {  // "Echo suppressor"
+        {"CheckBox19", kCheck, "Echo sup par"}, {"Button6", kButton, "update"},
+        {"ValueListEditor5", kList}}},
+    {"TabSheet5", nullptr, {  // "Noise suppressor"
+        {"CheckBox20", kCheck, "Noise sup param"}, {"Button7", kButton, "update"},
+        {"ValueListEditor6", kList}, {"TrackBar48", kTrack, {}, 0, 100},
+        {"TrackBar5", kTrack, {}, 0, 100, 50}, {"TrackBar6", kTrack, {}, 0, 100, 50},
+        {"TrackBar7", kTrack, {}, 0, 100, 50},
+        {"GroupBox43", kGroup, "Downlink Noise Suppressor"}}},
+    {"TabSheet5", "GroupBox43", {
+        {"CheckBox13", kCheck, "Noise sup param"}, {"Button38", kButton, "update"},
+        {"ValueListEditor10", kList}, {"TrackBar8", kTrack, {}, 0, 100},
+        {"TrackBar9", kTrack, {}, 0, 100, 50}, {"TrackBar10", kTrack, {}, 0, 100, 50},
+        {"TrackBar11", kTrack, {}, 0, 100, 50}}},
+    {"TabSheet6", nullptr, {  // "Filters"
+        {"CheckBox10", kCheck, "UL FIR coeff"}, {"CheckBox9", kCheck, "DL FIR coeff"},
+        {"CheckBox15", kCheck, "UL IIR coeff"}, {"CheckBox83", kCheck, "DL IIR coeff"},
+        {"Button4", kButton, "Send to target"}, {"Button3", kButton, "Send to target"},
+        {"Button1", kButton, "Send to target"}, {"Button73", kButton, "Send to target"},
+        {"ValueListEditor1", kList}, {"ValueListEditor2", kList}, {"ValueListEditor3", kList},
+        {"ValueListEditor7", kList}, {"RadioButton18", kRadio, "32", 0, 0, 1},
+        {"RadioButton19", kRadio, "47 sym"}, {"RadioButton20", kRadio, "48 sym"},
+        {"RadioButton31", kRadio, "63 sym", 0, 0, 0, 0, kHid},
+        {"RadioButton32", kRadio, "64 sym", 0, 0, 0, 0, kHid}}},
+    {"TabSheet20", nullptr, {  // "UL Dyn treatment"
+        {"CheckBox39", kCheck, "Limiter release speed"},
+        {"ScrollBar20", kScroll, {}, 1, 200, 10, 10}, {"Label36", kLabel, "10 dB/s"},
+        {"CheckBox38", kCheck, "Low Voice Booster"},
+        {"GroupBox60", kGroup, "Low Voice Booster parameters"},
+        {"CheckBox118", kCheck, "Noise gate"}, {"GroupBox53", kGroup, "UL Dyn NG Parameters"},
+        {"GroupBox61", kGroup, "UL harmonizer"}, {"GroupBox54", kGroup, {}, 0, 0, 0, 0, kHid}}},
+    {"TabSheet20", "GroupBox60", {
+        {"ScrollBar21", kScroll, {}, 8192, 16383, 13014, 10}, {"Label37", kLabel, "100 dB/s"},
+        {"ScrollBar22", kScroll, {}, 16385, 32767, 17156, 10}, {"Label38", kLabel, "20 dB/s"},
+        {"ScrollBar19", kScroll, {}, 4096, 32767, 8192, 10}, {"Label197", kLabel, "6 dB"}}},
+    {"TabSheet20", "GroupBox53", {
+        {"ScrollBar55", kScroll, {}, 10, 50, 30, 10},
+        {"ScrollBar56", kScroll, {}, 2, 1024, 128, 10}, {"ScrollBar13", kScroll, {}, 1, 39, 19, 10},
+        {"Label139", kLabel, "-20dB"}, {"ScrollBar52", kScroll, {}, 1, 8000, 800, 10},
+        {"Label141", kLabel, "100ms"}, {"ScrollBar53", kScroll, {}, 1, 160, 8, 10},
+        {"Label143", kLabel, "1ms"}, {"ScrollBar54", kScroll, {}, 2, 150, 32, 10},
+        {"ScrollBar57", kScroll, {}, 1, 59, 39, 10}, {"Label160", kLabel, "-20dB"},
+        {"ScrollBar58", kScroll, {}, 1, 2000, 800, 10}, {"Label162", kLabel, "100ms"},
+        {"ScrollBar59", kScroll, {}, 1, 500, 80, 10}, {"Label164", kLabel, "10ms"},
+        {"ScrollBar60", kScroll, {}, 2, 1000, 100, 10},
+        {"CheckBox119", kCheck, "Add comfort noise", 0, 0, 1},
+        {"Button54", kButton, "Warning!!!!!", 0, 0, 0, 0, kHid}}},
+    {"TabSheet20", "GroupBox61", {
+        {"CheckBox40", kCheck, "Harmonizer level"}, {"ScrollBar64", kScroll, {}, 256, 768, 256, 10},
+        {"Label198", kLabel, "1"}}},
+    {"TabSheet20", "GroupBox54", {
+        {"TrackBar12", kTrack, {}, 0, 100, 0, 10, kOff},
+        {"TrackBar13", kTrack, {}, 0, 100, 0, 10, kOff},
+        {"Button50", kButton, "Start getting status"}}},
+    {"TabSheet11", nullptr, {  // "DL Dyn treatment"
+        {"CheckBox91", kCheck, "DL peak"}, {"ScrollBar30", kScroll, {}, 512, 16384, 5120, 10},
+        {"Label50", kLabel, "-10 dBfs"}, {"ScrollBar31", kScroll, {}, 1, 159, 159, 10},
+        {"Label51", kLabel, "159 samples"}, {"ScrollBar32", kScroll, {}, 256, 8095, 809, 10},
+        {"Label52", kLabel, "10 dB"}, {"CheckBox90", kCheck, "Enable"},
+        {"CheckBox92", kCheck, "Link w/i limiter"}, {"CheckBox94", kCheck, "Noise"},
+        {"GroupBox33", kGroup}, {"CheckBox108", kCheck, "Voice"}, {"Label82", kLabel, "Compressor"},
+        {"GroupBox38", kGroup}, {"Button103", kButton, "Show tuning graph"},
+        {"GroupBox62", kGroup, "DL harmonizer"}}},
+    {"TabSheet11", "GroupBox33", {
+        {"ScrollBar33", kScroll, {}, 1, 39, 19, 10}, {"Label60", kLabel, "-20dB"},
+        {"ScrollBar34", kScroll, {}, 1, 8000, 800, 10}, {"Label62", kLabel, "100ms"},
+        {"ScrollBar35", kScroll, {}, 1, 160, 8, 10}, {"Label64", kLabel, "1ms"},
+        {"ScrollBar36", kScroll, {}, 2, 150, 32, 10}, {"ScrollBar37", kScroll, {}, 10, 50, 30, 10},
+        {"ScrollBar38", kScroll, {}, 2, 1024, 128, 10}, {"Label77", kLabel, "Soft Opening"},
+        {"Label78", kLabel, "soft"}, {"Label79", kLabel, "hard"}, {"CheckBox95", kCheck, "Enable"},
+        {"CheckBox97", kCheck, "-6dB in analog", 0, 0, 0, 0, kHid},
+        {"Button130", kButton, "Warning!!!!!", 0, 0, 0, 0, kHid},
+        {"TrackBar4", kTrack, {}, 0, 100, 0, 10, kOff},
+        {"TrackBar1", kTrack, {}, 0, 100, 0, 10, kOff},
+        {"Button93", kButton, "Start getting status"}}},
+    {"TabSheet11", "GroupBox38", {
+        {"ScrollBar39", kScroll, {}, -40, 80, 20, 10}, {"Label83", kLabel, "-50 dBfs"},
+        {"ScrollBar40", kScroll, {}, 0, 120, 80, 10}, {"Label85", kLabel, "-20 dBfs"},
+        {"ScrollBar41", kScroll, {}, 3, 6, 4, 10}, {"Label88", kLabel, "2:1"},
+        {"ScrollBar42", kScroll, {}, 0, 120, 110, 10}, {"Label90", kLabel, "-5 dBfs"},
+        {"ScrollBar43", kScroll, {}, 0, 80, 0, 10}, {"Label92", kLabel, "0 dBfs"},
+        {"TrackBar2", kTrack, {}, 0, 100, 0, 10, kOff},
+        {"TrackBar3", kTrack, {}, -40, 0, 0, 10, kOff},
+        {"Button104", kButton, "Start getting status"}}},
+    {"TabSheet11", "GroupBox62", {
+        {"CheckBox41", kCheck, "Harmonizer level"}, {"ScrollBar65", kScroll, {}, 256, 768, 256, 10},
+        {"Label199", kLabel, "1"}}},
+    {"TabSheet21", nullptr, {  // "Music treatment"
+        {"CheckBox111", kCheck, "ClearLift"}, {"GroupBox40", kGroup},
+        {"ScrollBar66", kScroll, {}, 256, 768, 256, 10}, {"Label200", kLabel, "1"},
+        {"Label201", kLabel, "Harmonizer level"}, {"CheckBox113", kCheck, "MIDI enhancer"},
+        {"GroupBox41", kGroup}, {"CheckBox114", kCheck, "MIDI mixer"}, {"GroupBox42", kGroup},
+        {"Button107", kButton, "Send all to Memo"}, {"Button108", kButton, "Get all from Memo"},
+        {"Button109", kButton, "Q7xx settings to Memo"}}},
+    {"TabSheet21", "GroupBox40", {
+        {"CheckBox112", kCheck, "Enable"}, {"ScrollBar44", kScroll, {}, 0, 20, 0, 10},
+        {"Label108", kLabel, "0 dB"}, {"ScrollBar45", kScroll, {}, 10, 50, 10, 10},
+        {"Label111", kLabel, "0.25ms"}}},
+    {"TabSheet21", "GroupBox41", {
+        {"ScrollBar47", kScroll, {}, 10, 93, 20, 10}, {"ScrollBar48", kScroll, {}, 8, 32, 20, 10},
+        {"ScrollBar46", kScroll, {}, 0, 256, 128, 10}}},
+    {"TabSheet21", "GroupBox42", {
+        {"ScrollBar50", kScroll, {}, -30, 9, 0, 10}, {"Label112", kLabel, "0 dB"},
+        {"ScrollBar51", kScroll, {}, -30, 9, -6, 10}, {"Label124", kLabel, "-6 dB"}}},
+    {"TabSheet22", nullptr, {  // "Measures / AutoTuning": the calibration file
+        {"CalFileGroup", kGroup, "Calibration file"}}},
+    {"TabSheet22", "CalFileGroup", {
+        {"CalFileCaption", kLabel, "File:"}, {"CalFileLabel", kLabel, ""}}},
 };
 // clang-format on
 
-QWidget* EnclosingGroup(QWidget* w, const char* name) {
-  for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
-    if (p->objectName() == QLatin1String(name)) return p;
-  return nullptr;
-}
-
-QString CaptionOf(QWidget* w) {
-  if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
-  if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
-  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-  return {};
-}
-
-bool IsKind(QWidget* w, Kind k) {
-  switch (k) {
-    case kGroup: return qobject_cast<TGroupBox*>(w);
-    case kLabel: return qobject_cast<TLabel*>(w);
-    case kButton: return qobject_cast<TButton*>(w);
-    case kCheck: return qobject_cast<TCheckBox*>(w);
-    case kRadio: return qobject_cast<TRadioButton*>(w);
-    case kScroll: return qobject_cast<TScrollBar*>(w);
-    case kTrack: return qobject_cast<TTrackBar*>(w);
-    case kList: return qobject_cast<TValueListEditor*>(w);
-  }
-  return false;
-}
-
 TEST(ListPages, DesignedControlsHaveTheirClassPlaceCaptionRangeAndState) {
-  for (const Control& c : kControls) {
-    SCOPED_TRACE(c.name);
-    QWidget* w = Find(c.name);
-    ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(IsKind(w, c.kind));
-    QWidget* page = Find(c.page);
-    ASSERT_NE(page, nullptr);
-    EXPECT_TRUE(page->isAncestorOf(w)) << "not on " << c.page;
-    if (c.group) {
-      EXPECT_NE(EnclosingGroup(w, c.group), nullptr) << "not in " << c.group;
-    }
-    if (c.caption) {
-      EXPECT_EQ(CaptionOf(w).toStdString(), c.caption);
-    }
-    if (auto* bar = qobject_cast<QAbstractSlider*>(w)) {
-      EXPECT_EQ(bar->minimum(), c.min);
-      EXPECT_EQ(bar->maximum(), c.max);
-      EXPECT_EQ(bar->value(), c.start);
-      if (c.step >= 0) {
-        EXPECT_EQ(bar->pageStep(), c.step);
-      }
-    }
-    if (c.kind == kCheck || c.kind == kRadio) {
-      EXPECT_EQ(qobject_cast<QAbstractButton*>(w)->isChecked(), c.start != 0);
-    }
-    EXPECT_EQ(w->isHidden(), (c.state & kHid) != 0);
-    EXPECT_EQ(w->isEnabled(), (c.state & kOff) == 0);
-  }
+  ExpectControls(kTable);
 }
 
-// Every page carries its memo buttons and, where it has one, its wizard.
-TEST(ListPages, PagesCarryTheirMemoAndWizardButtons) {
-  struct PageButtons {
+QStringList Captions(const char* page) {
+  QStringList out;
+  for (QPushButton* b : Find(page)->findChildren<QPushButton*>()) out << b->text();
+  return out;
+}
+
+// Every page carries its memo buttons and, where it has one, its wizard; the
+// measures pages their bench buttons.
+TEST(ListPages, PagesCarryTheirMemoWizardAndBenchButtons) {
+  const struct {
     const char* page;
     std::vector<const char*> captions;
-  };
-  const PageButtons pages[] = {
+  } pages[] = {
       {"TabSheet4", {"Send to Memo", "Get from Memo", "Q7xx settings to Memo", "Wizard"}},
       {"TabSheet9", {"Send to Memo", "Get from Memo", "Q7xx settings to Memo"}},
       {"TabSheet5", {"Send to Memo", "Get from Memo", "Q7xx  to Memo"}},
@@ -295,58 +174,26 @@ TEST(ListPages, PagesCarryTheirMemoAndWizardButtons) {
         "Send to Memo", "Send to Memo", "Send to Memo", "Wizard", "Wizard"}},
       {"TabSheet20", {"Send all to Memo", "Get all from Memo", "Q7xx settings to Memo"}},
       {"TabSheet11", {"Send all to Memo", "Get all from Memo", "Q7xx settings to Memo"}},
+      {"TabSheet22", {"Define cal file", "Cal Ref mike", "Cal mouth", "Import ear data", "Cal Ear",
+                      "Cal CMU200", "Cal DL electrical IF", "Cal UL electrical IF"}},
+      {"TabSheet24", {"RLR", "SLR", "ERL/TCL (echo)", "Wave bench", "Start Word report",
+                      "Close Word report"}},
   };
-  for (const PageButtons& p : pages) {
+  for (const auto& p : pages) {
     SCOPED_TRACE(p.page);
-    QStringList found;
-    for (QPushButton* b : Find(p.page)->findChildren<QPushButton*>()) found << b->text();
-    for (const char* caption : p.captions) {
-      EXPECT_TRUE(found.removeOne(QString::fromLatin1(caption))) << caption;
-    }
+    QStringList found = Captions(p.page);
+    for (const char* caption : p.captions) EXPECT_TRUE(found.removeOne(caption)) << caption;
   }
   // The filter wizards' buttons are bold, one in each direction's group.
-  int bold = 0;
-  for (QPushButton* b : Find("TabSheet6")->findChildren<QPushButton*>())
-    if (b->text() == "Wizard") {
-      EXPECT_TRUE(b->font().bold());
-      ++bold;
-    }
-  EXPECT_EQ(bold, 2);
+  EXPECT_EQ(Captions("TabSheet6").count("Wizard"), 2);
   for (const char* group : {"Downlink filtering", "Uplink filtering"}) {
-    int wizards = 0;
+    QList<QPushButton*> wizards;
     for (QGroupBox* g : Find("TabSheet6")->findChildren<QGroupBox*>())
       if (g->title() == group)
-        for (QPushButton* b : g->findChildren<QPushButton*>()) wizards += b->text() == "Wizard";
-    EXPECT_EQ(wizards, 1) << group;
-  }
-}
-
-// The calibration, configuration and measurement pages of "Measures / AutoTuning".
-TEST(ListPages, MeasuresPagesHoldTheBenchButtonsAndInterfaceChoices) {
-  auto* pages = Find<QTabWidget>("PageControl2");
-  ASSERT_NE(pages, nullptr);
-  ASSERT_EQ(pages->count(), 3);
-  EXPECT_EQ(pages->tabText(0), "Calibration");
-  EXPECT_EQ(pages->tabText(1), "Configuration");
-  EXPECT_EQ(pages->tabText(2), "Measurements");
-
-  auto buttons = [](const char* page) {
-    QStringList out;
-    for (QAbstractButton* b : Find(page)->findChildren<QAbstractButton*>()) out << b->text();
-    return out;
-  };
-  QStringList cal = buttons("TabSheet22");
-  for (const char* c : {"Define cal file", "Cal Ref mike", "Cal mouth", "Import ear data",
-                        "Cal Ear", "Cal CMU200", "Cal DL electrical IF", "Cal UL electrical IF"})
-    EXPECT_TRUE(cal.contains(c)) << c;
-  QStringList meas = buttons("TabSheet24");
-  for (const char* c : {"RLR", "SLR", "ERL/TCL (echo)", "Wave bench", "Start Word report",
-                        "Close Word report", "Log result"})
-    EXPECT_TRUE(meas.contains(c)) << c;
-  for (QCheckBox* b : Find("TabSheet24")->findChildren<QCheckBox*>()) {
-    if (b->text() == "Log result") {
-      EXPECT_TRUE(b->isChecked());
-    }
+        for (QPushButton* b : g->findChildren<QPushButton*>())
+          if (b->text() == "Wizard") wizards << b;
+    ASSERT_EQ(wizards.size(), 1) << group;
+    EXPECT_TRUE(wizards[0]->font().bold());
   }
   for (QPushButton* b : Find("TabSheet24")->findChildren<QPushButton*>())
     if (b->text() == "RLR" || b->text() == "SLR" || b->text() == "ERL/TCL (echo)") {
@@ -354,65 +201,87 @@ TEST(ListPages, MeasuresPagesHoldTheBenchButtonsAndInterfaceChoices) {
       ASSERT_NE(g, nullptr);
       EXPECT_EQ(g->title(), "Telephonometry");
     }
+  QList<QCheckBox*> log;
+  for (QCheckBox* b : Find("TabSheet24")->findChildren<QCheckBox*>())
+    if (b->text() == "Log result") log << b;
+  ASSERT_EQ(log.size(), 1);
+  EXPECT_TRUE(log[0]->isChecked());
+}
 
-  // Two independent choices, each with its designed default.
-  struct Choice {
+// The calibration, configuration and measurement pages of "Measures /
+// AutoTuning"; on the configuration page two independent interface choices,
+// each with its designed default.
+TEST(ListPages, MeasuresPagesAndTheirInterfaceChoices) {
+  auto* pages = Find<QTabWidget>("PageControl2");
+  ASSERT_NE(pages, nullptr);
+  QStringList tabs;
+  for (int i = 0; i < pages->count(); ++i) tabs << pages->tabText(i);
+  EXPECT_EQ(tabs, QStringList({"Calibration", "Configuration", "Measurements"}));
+
+  const struct {
     const char* group;
-    std::vector<const char*> captions;
+    QStringList captions;
     const char* checked;
-  };
-  const Choice choices[] = {
+  } choices[] = {
       {"DL measurement IF",
        {"Type 1 or free-field", "Type 3.2 low leak", "Type 3.2 hi leak", "Type 3.3",
         "Electrical IF"},
        "Type 3.2 low leak"},
       {"UL measurement IF", {"Artificial mouth", "Electrical IF"}, "Artificial mouth"},
   };
-  QList<QRadioButton*> firsts;
-  for (const Choice& c : choices) {
-    SCOPED_TRACE(c.group);
-    QGroupBox* group = nullptr;
+  QList<QRadioButton*> radios[2];
+  for (int c = 0; c < 2; ++c) {
+    SCOPED_TRACE(choices[c].group);
     for (QGroupBox* g : Find("TabSheet23")->findChildren<QGroupBox*>())
-      if (g->title() == c.group) group = g;
-    ASSERT_NE(group, nullptr);
-    QList<QRadioButton*> radios = group->findChildren<QRadioButton*>();
-    ASSERT_EQ(radios.size(), int(c.captions.size()));
-    for (size_t i = 0; i < c.captions.size(); ++i) {
-      EXPECT_EQ(radios[int(i)]->text(), c.captions[i]);
-      EXPECT_EQ(radios[int(i)]->isChecked(), radios[int(i)]->text() == c.checked);
+      if (g->title() == choices[c].group) radios[c] = g->findChildren<QRadioButton*>();
+    QStringList captions;
+    for (QRadioButton* r : radios[c]) {
+      captions << r->text();
+      EXPECT_EQ(r->isChecked(), r->text() == choices[c].checked) << r->text().toStdString();
     }
-    firsts << radios.first();
+    EXPECT_EQ(captions, choices[c].captions);
   }
+  ASSERT_FALSE(radios[0].isEmpty() || radios[1].isEmpty());
   // Choosing the DL interface leaves the UL one alone.
-  firsts[0]->setChecked(true);
-  for (QRadioButton* r : Find("TabSheet23")->findChildren<QRadioButton*>()) {
-    if (r->text() == "Artificial mouth") {
-      EXPECT_TRUE(r->isChecked());
-    }
-  }
-  for (QRadioButton* r : Find("TabSheet23")->findChildren<QRadioButton*>())
-    if (r->text() == "Type 3.2 low leak") {
-      EXPECT_FALSE(r->isChecked());
-      r->setChecked(true);
-    }
+  radios[0][0]->setChecked(true);
+  EXPECT_FALSE(radios[0][1]->isChecked());
+  EXPECT_TRUE(radios[1][0]->isChecked());
+  radios[0][1]->setChecked(true);  // back to the designed state
 }
 
-// Radio buttons choose only within their own group.
 TEST(ListPages, RadioGroupsAreIndependent) {
-  Frame();
-  TFrame1& f = Frame();
-  f.RadioButton20->setChecked(true);
-  EXPECT_FALSE(f.RadioButton18->isChecked());
-  EXPECT_TRUE(f.RadioButton36->isChecked());
-  f.RadioButton3->setChecked(true);
-  EXPECT_FALSE(f.RadioButton36->isChecked());
-  EXPECT_TRUE(f.RadioButton20->isChecked());
-  f.RadioButton31->setChecked(true);
-  EXPECT_FALSE(f.RadioButton20->isChecked());
-  // Back to the designed state for the other tests.
-  f.RadioButton18->setChecked(true);
-  f.RadioButton36->setChecked(true);
-  EXPECT_FALSE(f.RadioButton31->isChecked());
+  App();
+  frame::TFrame1 f;
+  ExpectExclusiveGroups(f, {{"RadioButton18", "RadioButton19", "RadioButton20", "RadioButton31",
+                             "RadioButton32"},
+                            {"RadioButton3", "RadioButton36"}});
+}
+
+// The pages fit the page control of the host window (about 1090 x 470 pixels)
+// with the largest layout: the Q710/2 list and all that the gating or a
+// warning can show.
+TEST(ListLayout, PagesFitWithEveryOptionalControlShown) {
+  frame::TFrame1& f = Frame();
+  const std::initializer_list<QWidget*> optional = {
+      f.ValueListEditor9, f.CheckBox96, f.GroupBox54, f.Button54, f.Button130,
+      f.CheckBox97, f.RadioButton31, f.RadioButton32};
+  for (QWidget* w : optional) w->show();
+  f.ValueListEditor4->hide();
+  f.PageControl1->setFixedSize(1090, 470);
+  f.show();
+  {
+    // Page changes without the tab-change handler: this is about layout only.
+    QSignalBlocker quiet(f.PageControl1);
+    ExpectTabsFit(f.PageControl1, {"TabSheet4", "TabSheet18", "TabSheet9", "TabSheet5",
+                                   "TabSheet6", "TabSheet20", "TabSheet11", "TabSheet21"});
+    f.PageControl1->setCurrentWidget(f.TabSheet17);
+    ExpectTabsFit(f.PageControl2, {"TabSheet22", "TabSheet23", "TabSheet24"});
+    // The inner pages take the whole tab.
+    EXPECT_GE(f.PageControl2->width(), f.TabSheet17->width() - 20);
+  }
+  f.hide();
+  f.ValueListEditor4->show();
+  for (QWidget* w : optional) w->hide();
 }
 
 }  // namespace

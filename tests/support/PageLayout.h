@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QList>
 #include <QTabWidget>
 #include <QWidget>
+
+#include <vector>
 
 namespace vt::testing {
 
@@ -42,6 +45,20 @@ inline void ExpectPageFits(QWidget* page) {
       EXPECT_FALSE(w->geometry().intersects(v->geometry()))
           << n << " overlaps " << v->objectName().toStdString();
     }
+  }
+}
+
+// Shows the named pages of `tabs` one after the other, each fitting.
+inline void ExpectTabsFit(QTabWidget* tabs, const std::vector<const char*>& pages,
+                          const char* trace = "") {
+  SCOPED_TRACE(trace);
+  for (const char* name : pages) {
+    SCOPED_TRACE(name);
+    auto* page = tabs->findChild<QWidget*>(name);
+    ASSERT_NE(page, nullptr);
+    tabs->setCurrentWidget(page);
+    QCoreApplication::processEvents();
+    ExpectPageFits(page);
   }
 }
 
