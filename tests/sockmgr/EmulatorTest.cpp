@@ -24,19 +24,26 @@ bool ApiFails(HandsetEmulator& h, int index) {
 }  // namespace
 
 TEST(Emulator, IdentificationWordsByChipAndVersion) {
-  HandsetEmulator q711(1);  // 5.28.0.0
-  EXPECT_EQ(q711.Execute("bbl shread16 0x0001\r\n"), "shread16 [0x0001]: 0x0105\r\n");
-  EXPECT_EQ(q711.Execute("bbl shread16 0x0002\r\n"), "shread16 [0x0002]: 0x001C\r\n");
-  EXPECT_EQ(q711.Execute("bbl shread16 0x0003\r\n"), "shread16 [0x0003]: 0x0000\r\n");
-
-  HandsetEmulator q710(3);  // 3.4.8.0: C = 8 in bits 12..15, B = 4
-  EXPECT_EQ(vt::ParseColonValue(q710.Execute("bbl shread16 0x0001\r\n")), 0x0303);
-  EXPECT_EQ(vt::ParseColonValue(q710.Execute("bbl shread16 0x0002\r\n")), 0x8004);
-  EXPECT_EQ(vt::ParseColonValue(q710.Execute("bbl shread16 0x0003\r\n")), 0);
-
-  HandsetEmulator odd(3, FirmwareVersion{3, 2, 7, 6});
-  EXPECT_EQ(odd.IdWord(2), 0x7002);
-  EXPECT_EQ(odd.IdWord(3), 6);
+  // Version A.B.C.D: chip type and A in word 1, C in bits 12..15 and B in
+  // bits 0..11 of word 2, D in word 3.
+  const struct {
+    int chip;
+    FirmwareVersion v;
+    const char* words[3];
+  } cases[] = {{1, {5, 28, 0, 0}, {"0x0105", "0x001C", "0x0000"}},
+               {3, {3, 4, 8, 0}, {"0x0303", "0x8004", "0x0000"}},
+               {3, {3, 2, 7, 6}, {"0x0303", "0x7002", "0x0006"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.v.ToString());
+    HandsetEmulator h(c.chip, c.v);
+    for (int w = 1; w <= 3; ++w) {
+      std::string n = "0x000" + std::to_string(w);
+      EXPECT_EQ(h.Execute("bbl shread16 " + n + "\r\n"),
+                "shread16 [" + n + "]: " + c.words[w - 1] + "\r\n");
+    }
+  }
+  EXPECT_EQ(HandsetEmulator(1).IdWord(2), 0x001C);  // chip 1 defaults to 5.28.0.0
+  EXPECT_EQ(HandsetEmulator(3).IdWord(2), 0x8004);  // chip 3 defaults to 3.4.8.0
   EXPECT_THROW(HandsetEmulator(2), std::invalid_argument);
 }
 
@@ -59,14 +66,14 @@ TEST(Emulator, BuiltInImagesAreTheInitDasWords) {
     EXPECT_EQ(q711.BuiltInWord(6, i), codec[i]) << i;
     EXPECT_EQ(q710.BuiltInWord(6, i), codec[i]) << i;
   }
-  // A few words that differ between the two images, and the ends.
-  EXPECT_EQ(q711.BuiltInWord(4, 86), 32767);
-  EXPECT_EQ(q710.BuiltInWord(4, 86), 16384);
-  EXPECT_EQ(q711.BuiltInWord(4, 116), 53392);
-  EXPECT_EQ(q710.BuiltInWord(4, 138), 53392);
-  EXPECT_EQ(q711.BuiltInWord(4, 180), 32767);
-  EXPECT_EQ(q710.BuiltInWord(4, 189), 32702);
-  EXPECT_EQ(q711.BuiltInWord(4, 189), 0);
+  // A few words that differ between the two images, the ends, and how many
+  // parameter words are not zero.
+  const struct {
+    int chip, index, word;
+  } words[] = {{1, 86, 32767},  {3, 86, 16384}, {1, 116, 53392}, {3, 138, 53392},
+               {1, 180, 32767}, {3, 189, 32702}, {1, 189, 0}};
+  for (const auto& w : words)
+    EXPECT_EQ((w.chip == 1 ? q711 : q710).BuiltInWord(4, w.index), w.word) << w.index;
   int nonZero1 = 0, nonZero3 = 0;
   for (int i = 0; i < 190; ++i) {
     nonZero1 += q711.BuiltInWord(4, i) != 0;
@@ -76,38 +83,32 @@ TEST(Emulator, BuiltInImagesAreTheInitDasWords) {
   EXPECT_EQ(nonZero3, 65);
   // Read over the shell: aurdb gives the built-in word as four hex digits.
   EXPECT_EQ(q711.Execute("bbl aurdb 4 116\r\n"), "aurdb [4 116] 0xD090\r\n");
-  EXPECT_EQ(vt::ParseBracketValue(q711.Execute("bbl aurdb 4 116\r\n")), 53392);
-  EXPECT_EQ(vt::ToSigned16(vt::ParseBracketValue(q711.Execute("bbl aurdb 4 116\r\n"))), -12144);
 }
 
 TEST(Emulator, WordInForceFollowsTheStatusBits) {
   HandsetEmulator h(1);
   // Codec item 3 lives at area 6 index 4; its status bit is bit 4 of area 2 word 15.
   EXPECT_EQ(h.Execute("bbl auwrm 6 4 -2\r\n"), "auwrm 6 4 65534 ok\r\n");
-  EXPECT_EQ(h.WrittenWord(6, 4), 65534);
-  EXPECT_EQ(vt::ParseBracketValue(h.Execute("bbl aurdm 6 4\r\n")), 255);  // built-in still in force
-  EXPECT_FALSE(h.StatusBit(6, 4));
+  EXPECT_EQ(h.Execute("bbl aurdm 6 4\r\n"), "aurdm [6 4] 0x00FF\r\n");  // built-in in force
   h.Execute("bbl auwrm 2 15 16\r\n");
-  EXPECT_TRUE(h.StatusBit(6, 4));
   EXPECT_EQ(h.Execute("bbl aurdm 6 4\r\n"), "aurdm [6 4] 0xFFFE\r\n");
   EXPECT_EQ(h.Execute("bbl aurdb 6 4\r\n"), "aurdb [6 4] 0x00FF\r\n");
-  EXPECT_EQ(vt::ParseBracketValue(h.Execute("bbl aurdm 2 15\r\n")), 16);
-
-  // Parameter word 87 of area 4: bit 7 of area 2 word 6.
-  h.Execute("bbl auwrm 4 87 1234\r\n");
-  EXPECT_EQ(h.WordInForce(4, 87), 32752);
-  h.Execute("bbl auwrm 2 6 128\r\n");
-  EXPECT_EQ(h.WordInForce(4, 87), 1234);
-  EXPECT_EQ(h.WordInForce(4, 86), 32767);  // bit 6 still clear
-
-  // DSP items (area 5) by area 2 word 14, tone words (area 3) by area 2 word 0.
-  h.Execute("bbl auwrm 5 3 160\r\n");
-  h.Execute("bbl auwrm 2 14 8\r\n");
-  EXPECT_EQ(h.WordInForce(5, 3), 160);
-  h.Execute("bbl auwrm 3 8 31\r\n");
-  EXPECT_EQ(h.WordInForce(3, 8), 0);
-  h.Execute("bbl auwrm 2 0 65535\r\n");
-  EXPECT_EQ(h.WordInForce(3, 8), 31);
+  EXPECT_EQ(h.Execute("bbl aurdm 2 15\r\n"), "aurdm [2 15] 0x0010\r\n");
+  // Parameter word 87 by bit 7 of area 2 word 6, DSP items (area 5) by area 2
+  // word 14, tone words (area 3) by area 2 word 0.
+  const struct {
+    int area, index, value, statusWord, status, builtIn;
+  } words[] = {{4, 87, 1234, 6, 128, 32752}, {5, 3, 160, 14, 8, 0}, {3, 8, 31, 0, 65535, 0}};
+  for (const auto& w : words) {
+    SCOPED_TRACE(w.area);
+    h.Execute(vt::AreaWriteLine(w.area, w.index, w.value));
+    EXPECT_FALSE(h.StatusBit(w.area, w.index));
+    EXPECT_EQ(h.WordInForce(w.area, w.index), w.builtIn);
+    h.Execute(vt::AreaWriteLine(2, w.statusWord, w.status));
+    EXPECT_TRUE(h.StatusBit(w.area, w.index));
+    EXPECT_EQ(h.WordInForce(w.area, w.index), w.value);
+  }
+  EXPECT_EQ(h.WordInForce(4, 86), 32767);  // bit 6 of area 2 word 6 still clear
 }
 
 TEST(Emulator, AreaEightGroupsFollowAreaSevenWordZero) {
@@ -157,21 +158,16 @@ TEST(Emulator, ApiFailuresByFirmwareMatchTheIdentificationProbe) {
 
 TEST(Emulator, ApplyStepsAreRecorded) {
   HandsetEmulator h(1);
-  // The DSP apply sequence of item 3 (mask 256).
+  // The DSP apply sequence of item 3 (mask 256), the codec apply sequence of
+  // item 10 (mask 2048), then a parameter apply.
   for (const char* line : {"bbl auwrm 5 0 256\r\n", "bbl auwrm 2 14 1\r\n", "bbl auwrm 1 0 4\r\n",
-                           "bbl auwrm 5 0 0\r\n", "bbl auwrm 2 14 0\r\n"})
+                           "bbl auwrm 5 0 0\r\n", "bbl auwrm 2 14 0\r\n", "bbl auwrm 6 0 2048\r\n",
+                           "bbl auwrm 1 0 8\r\n", "dbg wait 40\r\n", "bbl auwrm 1 0 0\r\n",
+                           "bbl auwrm 1 0 2\r\n"})
     h.Execute(line);
-  // The codec apply sequence of item 10 (mask 2048), then a parameter apply.
-  for (const char* line : {"bbl auwrm 6 0 2048\r\n", "bbl auwrm 1 0 8\r\n", "dbg wait 40\r\n",
-                           "bbl auwrm 1 0 0\r\n", "bbl auwrm 1 0 2\r\n"})
-    h.Execute(line);
-  auto applies = h.Applies();
-  ASSERT_EQ(applies.size(), 3u);
-  EXPECT_EQ(applies[0].command, 4);
-  EXPECT_EQ(applies[0].mask, 256);
-  EXPECT_EQ(applies[1].command, 8);
-  EXPECT_EQ(applies[1].mask, 2048);
-  EXPECT_EQ(applies[2].command, 2);
+  std::vector<std::pair<int, int>> applies;
+  for (const auto& a : h.Applies()) applies.emplace_back(a.command, a.mask);
+  EXPECT_EQ(applies, (std::vector<std::pair<int, int>>{{4, 256}, {8, 2048}, {2, 0}}));
   EXPECT_EQ(h.ApplyCount(4), 1);
   EXPECT_EQ(h.ApplyCount(1), 0);
   EXPECT_EQ(h.WaitedMs(), 40);
@@ -184,16 +180,11 @@ TEST(Emulator, PlainAddressesAndRegisters) {
   EXPECT_EQ(h.Execute("bbl poke 7000 -1\r\n"), "poke 7000 ok\r\n");
   EXPECT_EQ(h.Execute("bbl peek 7000\r\n"), "peek [7000]: 0xFFFF\r\n");
   EXPECT_EQ(h.Execute("bbl peek 0x1B58\r\n"), "peek [7000]: 0xFFFF\r\n");
-  EXPECT_EQ(vt::ToSigned16(vt::ParseColonValue(h.Execute("bbl peek 7000\r\n"))), -1);
   h.SetMemory(0x7000A050, 0x01000000);
-  std::string wide = h.Execute("bbl peek 0x7000A050\r\n");
-  EXPECT_EQ(wide, "peek [1879089232]: 0x01000000\r\n");
-  EXPECT_EQ(vt::ParseColonLongValue(wide), 0x01000000u);
+  EXPECT_EQ(h.Execute("bbl peek 0x7000A050\r\n"), "peek [1879089232]: 0x01000000\r\n");
 
   EXPECT_EQ(h.Execute("dbg write 0x70002030 0x0000F000\r\n"), "dbg write ok\r\n");
-  std::string reg = h.Execute("dbg read 0x70002030\r\n");
-  EXPECT_EQ(reg, "dbg read [0x70002030]: 0x0000F000\r\n");
-  EXPECT_EQ(vt::ParseColonLongValue(reg), 0xF000u);
+  EXPECT_EQ(h.Execute("dbg read 0x70002030\r\n"), "dbg read [0x70002030]: 0x0000F000\r\n");
   EXPECT_EQ(h.Register(0x70002030), 0xF000u);
 
   // Status addresses of chip type 3 wander; a poked value stands still.
@@ -204,21 +195,20 @@ TEST(Emulator, PlainAddressesAndRegisters) {
   h.Execute("bbl poke 4168 77\r\n");
   EXPECT_EQ(vt::ParseColonValue(h.Execute("bbl peek 4168\r\n")), 77);
   EXPECT_EQ(vt::ParseColonValue(h.Execute("bbl peek 4168\r\n")), 77);
-  EXPECT_EQ(HandsetEmulator(1).StatusAddresses().front(), 7599u);
 }
 
 TEST(Emulator, StatusAddressesStandByIndexAsTheModulePeeksThem) {
-  const uint32_t type1[] = {7599, 62988, 62989, 63017, 63016, 62991, 62985, 62986, 62982};
-  const uint32_t type3[] = {4168, 63500, 63501, 3642, 3642, 63503, 63497, 63498, 63494};
-  HandsetEmulator q711(1), q710(3);
-  ASSERT_EQ(q711.StatusAddresses().size(), 9u);
-  ASSERT_EQ(q710.StatusAddresses().size(), 9u);
-  for (int i = 0; i < 9; ++i) {
-    EXPECT_EQ(q711.StatusAddresses()[size_t(i)], type1[i]) << i;
-    EXPECT_EQ(q710.StatusAddresses()[size_t(i)], type3[i]) << i;
-    int32_t address = 0;
-    ASSERT_TRUE(vt::StatusAddress(3, i, address));
-    EXPECT_EQ(q710.StatusAddresses()[size_t(i)], uint32_t(address)) << i;
+  const std::vector<uint32_t> addresses[] = {
+      {7599, 62988, 62989, 63017, 63016, 62991, 62985, 62986, 62982},
+      {4168, 63500, 63501, 3642, 3642, 63503, 63497, 63498, 63494}};
+  for (int chip : {1, 3}) {
+    const auto& expected = addresses[chip / 2];
+    EXPECT_EQ(HandsetEmulator(chip).StatusAddresses(), expected) << chip;
+    for (int i = 0; i < 9; ++i) {
+      int32_t address = 0;
+      EXPECT_TRUE(vt::StatusAddress(chip, i, address) && uint32_t(address) == expected[size_t(i)])
+          << chip << " " << i << " " << address;
+    }
   }
 }
 

@@ -41,9 +41,13 @@ class FakeHandset {
   }
   const std::string& Device() const { return device_; }
   HandsetEmulator& Emulator() { return emu_; }
-  void Say(const std::string& text) { Write(text); }
-
- private:
+  SerialOptions Options(const std::string& prompt = "Q7xx> ", int quietGapMs = 50) const {
+    SerialOptions o;
+    o.device = device_;
+    o.prompt = prompt;
+    o.quietGapMs = quietGapMs;
+    return o;
+  }
   void Write(const std::string& text) {
     size_t done = 0;
     while (done < text.size()) {
@@ -52,6 +56,8 @@ class FakeHandset {
       done += size_t(n);
     }
   }
+
+ private:
   void Run() {
     std::string pending;
     while (!stop_) {
@@ -96,13 +102,8 @@ long long MsSince(Clock::time_point t0) {
 TEST(SerialBackend, PromptEndsTheAnswer) {
   FakeHandset handset(FakeHandset::Style::Prompt);
   ASSERT_FALSE(handset.Device().empty());
-  SerialOptions o;
-  o.device = handset.Device();
-  o.baud = 115200;
-  o.prompt = "Q7xx> ";
-  o.quietGapMs = 2000;  // long: only the prompt can end the answer early
-  SerialBackend serial(o);
-  EXPECT_EQ(serial.Describe(), "serial handset on " + o.device + " at 115200 baud");
+  SerialBackend serial(handset.Options("Q7xx> ", 2000));  // only the prompt can end it early
+  EXPECT_EQ(serial.Describe(), "serial handset on " + handset.Device() + " at 115200 baud");
   auto t0 = Clock::now();
   std::string answer = serial.Execute("bbl shread16 0x0001\r\n", 3000);
   EXPECT_LT(MsSince(t0), 1000);
@@ -113,10 +114,7 @@ TEST(SerialBackend, PromptEndsTheAnswer) {
 
 TEST(SerialBackend, QuietGapEndsAnAnswerWithoutPrompt) {
   FakeHandset handset(FakeHandset::Style::SplitNoPrompt);
-  SerialOptions o;
-  o.device = handset.Device();
-  o.quietGapMs = 150;
-  SerialBackend serial(o);
+  SerialBackend serial(handset.Options("", 150));
   auto t0 = Clock::now();
   std::string answer = serial.Execute("bbl aurdb 4 138\r\n", 3000);
   auto took = MsSince(t0);
@@ -125,11 +123,9 @@ TEST(SerialBackend, QuietGapEndsAnAnswerWithoutPrompt) {
   EXPECT_LT(took, 1500);
 }
 
-TEST(SerialBackend, SilentHandsetAndStaleInput) {
+TEST(SerialBackend, SilentHandsetStaleInputAndMissingDevice) {
   FakeHandset silent(FakeHandset::Style::Silent);
-  SerialOptions o;
-  o.device = silent.Device();
-  SerialBackend serial(o);
+  SerialBackend serial(silent.Options(""));
   auto t0 = Clock::now();
   EXPECT_EQ(serial.Execute("bbl peek 1\r\n", 200), "");
   auto took = MsSince(t0);
@@ -137,18 +133,17 @@ TEST(SerialBackend, SilentHandsetAndStaleInput) {
   EXPECT_LT(took, 1500);
 
   FakeHandset chatty(FakeHandset::Style::Prompt);
-  o.device = chatty.Device();
-  o.prompt = "Q7xx> ";
-  SerialBackend serial2(o);
-  chatty.Say("boot messages nobody asked for\r\n");
+  SerialBackend serial2(chatty.Options());
+  chatty.Write("boot messages nobody asked for\r\n");
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
   std::string answer = serial2.Execute("bbl peek 4168\r\n", 2000);
   EXPECT_EQ(answer.find("boot"), std::string::npos) << answer;
   EXPECT_EQ(answer.rfind("bbl peek 4168\r\npeek [4168]: 0x", 0), 0u) << answer;
 
-  o.device = "/dev/no-such-tty";
+  SerialOptions missing;
+  missing.device = "/dev/no-such-tty";
   try {
-    SerialBackend missing(o);
+    SerialBackend none(missing);
     FAIL() << "opened a missing device";
   } catch (const std::runtime_error& e) {
     EXPECT_NE(std::string(e.what()).find("/dev/no-such-tty"), std::string::npos);
@@ -158,10 +153,7 @@ TEST(SerialBackend, SilentHandsetAndStaleInput) {
 TEST(SerialBackend, ServerCarriesTheModuleLinesToTheTty) {
   vt::SetLinkWaitMs(5000);
   FakeHandset handset(FakeHandset::Style::Prompt);
-  SerialOptions o;
-  o.device = handset.Device();
-  o.prompt = "Q7xx> ";
-  Server server({}, std::make_unique<SerialBackend>(o));
+  Server server({}, std::make_unique<SerialBackend>(handset.Options()));
   server.Start();
   EXPECT_THROW(server.Emulator(), std::logic_error);
   vt::testing::ModuleClient module(server.Port());

@@ -6,50 +6,38 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <random>
-#include <sstream>
-#include <thread>
 
 #include "TestClients.h"
 #include "sockmgr/server/Server.h"
-#include "target/HandsetState.h"
-#include "target/Identify.h"
 #include "target/ShellLines.h"
 
-using vt::sockmgr::EmulatedBackend;
 using vt::sockmgr::FirmwareVersion;
 using vt::sockmgr::Server;
 using vt::sockmgr::ServerOptions;
+using vt::testing::Eventually;
 using vt::testing::ModuleClient;
 using vt::testing::RawClient;
 
 namespace {
 
-const std::string kGreeting1 = "0000->ID_assign 1 0000->Type query ";
-
 class ServerTest : public ::testing::Test {
  protected:
   void SetUp() override { vt::SetLinkWaitMs(3000); }
-  void TearDown() override {
-    vt::SetLink(nullptr);
-    vt::SetLinkWaitMs(100000);
-  }
-  void StartServer(int chip = 1, FirmwareVersion v = vt::sockmgr::DefaultVersion(1),
-                   ServerOptions options = {}) {
-    server_ = std::make_unique<Server>(options, std::make_unique<EmulatedBackend>(chip, v));
+  void TearDown() override { vt::SetLinkWaitMs(100000); }
+  void StartServer(ServerOptions options = {}, int chip = 1,
+                   FirmwareVersion v = vt::sockmgr::DefaultVersion(1)) {
+    server_ = std::make_unique<Server>(options,
+                                       std::make_unique<vt::sockmgr::EmulatedBackend>(chip, v));
     server_->Start();
     port_ = server_->Port();
   }
-  template <typename F>
-  bool Eventually(F condition, int ms = 2000) {
-    for (int i = 0; i < ms / 5; ++i) {
-      if (condition()) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return condition();
+  // A raw client that has taken in its greeting.
+  std::unique_ptr<RawClient> Raw() {
+    auto c = std::make_unique<RawClient>(port_);
+    c->ReadUntil("Type query ");
+    return c;
   }
-
   std::unique_ptr<Server> server_;
   int port_ = 0;
 };
@@ -60,65 +48,11 @@ TEST_F(ServerTest, GreetingCarriesTheIdAndTheTypeQuery) {
   StartServer();
   ASSERT_NE(port_, 0);
   RawClient raw(port_);
-  std::string greeting = raw.ReadQuiet();
-  EXPECT_EQ(greeting, kGreeting1);
-  // The module's reading of it: ten characters after "0000->", the id up to
-  // the blank, then the type query of eleven characters.
-  ASSERT_EQ(greeting.substr(6, 4), "ID_a");
-  EXPECT_EQ(greeting.substr(16, 2), "1 ");
-  EXPECT_EQ(greeting.substr(18 + 6, 4), "Type");
-  EXPECT_EQ(greeting.size(), 18 + 6 + 11u);
-
+  EXPECT_EQ(raw.ReadQuiet(), "0000->ID_assign 1 0000->Type query ");
   ModuleClient module(port_);
   module.Greet();
   EXPECT_EQ(module.link.ClientId, 2);
   EXPECT_TRUE(Eventually([&] { return server_->ClientCount() == 2; }));
-}
-
-TEST_F(ServerTest, ShellLinesRoundTripThroughTheModuleLink) {
-  StartServer(3, FirmwareVersion{3, 4, 8, 0});
-  ModuleClient module(port_);
-  module.Greet();
-  auto& emu = server_->Emulator();
-  emu.SetMemory(0x7000A050, 0x01000000);
-  emu.SetRegister(0x70002030, 0x3000);
-
-  EXPECT_EQ(vt::ParseColonValue(module.Query("bbl shread16 0x0001\r\n")), 0x0303);
-  EXPECT_EQ(vt::ParseColonValue(module.Query("bbl shread16 0x0002\r\n")), 0x8004);
-  EXPECT_EQ(vt::ParseBracketValue(module.Query("bbl aurdb 4 138\r\n")), 53392);
-  EXPECT_EQ(vt::ParseColonLongValue(module.Query("bbl peek 0x7000A050\r\n")), 0x01000000u);
-  EXPECT_EQ(vt::ParseColonLongValue(module.Query("dbg read 0x70002030\r\n")), 0x3000u);
-  module.Query("bbl auwrm 6 3 -7\r\n");
-  EXPECT_EQ(vt::ToSigned16(vt::ParseBracketValue(module.Query("bbl aurdm 2 15\r\n"))), 0);
-  EXPECT_EQ(emu.WrittenWord(6, 3), 65529);
-  EXPECT_EQ(module.link.Granted, 0u);
-
-  auto lines = emu.Lines();
-  ASSERT_EQ(lines.size(), 7u);
-  EXPECT_EQ(lines[0], "bbl shread16 0x0001");
-  EXPECT_EQ(lines[5], "bbl auwrm 6 3 -7");
-  EXPECT_EQ(server_->CommandsCarried(), 7u);
-  EXPECT_EQ(server_->OwnerId(), 0);
-}
-
-TEST_F(ServerTest, IdentificationFindsChipVersionAndApiFlags) {
-  struct Case {
-    int chip;
-    FirmwareVersion v;
-    int flags;
-  } cases[] = {{3, {3, 4, 8, 0}, 5}, {3, {3, 4, 6, 0}, 3}, {3, {3, 2, 7, 2}, 1}, {1, {5, 28, 0, 0}, 0}};
-  for (const auto& c : cases) {
-    StartServer(c.chip, c.v);
-    ModuleClient module(port_);
-    module.Greet();
-    vt::SetLink(&module.link);
-    vt::ChipIdentity id = vt::IdentifyChip();
-    EXPECT_EQ(id.chipType, c.chip);
-    EXPECT_EQ(id.version, (vt::ChipVersion{c.v.A, c.v.B, c.v.C, c.v.D}));
-    for (int n = 1; n <= 5; ++n) EXPECT_EQ(vt::ApiFlag(n), n <= c.flags) << c.v.ToString() << " " << n;
-    vt::SetLink(nullptr);
-    server_->Stop();
-  }
 }
 
 TEST_F(ServerTest, RequestsQueueFirstComeFirstServed) {
@@ -152,51 +86,46 @@ TEST_F(ServerTest, RequestsQueueFirstComeFirstServed) {
 
 TEST_F(ServerTest, DisconnectReleasesTheChannelAndLeavesTheQueue) {
   StartServer();
-  RawClient a(port_), b(port_), c(port_);
-  a.ReadQuiet();
-  b.ReadQuiet();
-  c.ReadQuiet();
-  a.Send("0000->Request ");
-  ASSERT_EQ(a.ReadUntil("Granted "), "0000->Granted ");
-  b.Send("0000->Request ");
-  c.Send("0000->Request ");
+  auto a = Raw(), b = Raw(), c = Raw();
+  a->Send("0000->Request ");
+  ASSERT_EQ(a->ReadUntil("Granted "), "0000->Granted ");
+  b->Send("0000->Request ");
+  c->Send("0000->Request ");
   ASSERT_TRUE(Eventually([&] { return server_->WaitingIds().size() == 2; }));
-  b.Close();  // a queued client vanishes
+  b->Close();  // a queued client vanishes
   ASSERT_TRUE(Eventually([&] { return server_->WaitingIds() == std::vector<int>{3}; }));
-  a.Close();  // the owner vanishes
-  EXPECT_EQ(c.ReadUntil("Granted "), "0000->Granted ");
+  a->Close();  // the owner vanishes
+  EXPECT_EQ(c->ReadUntil("Granted "), "0000->Granted ");
   EXPECT_EQ(server_->OwnerId(), 3);
   EXPECT_TRUE(Eventually([&] { return server_->ClientCount() == 1; }));
 }
 
 TEST_F(ServerTest, EveryLineIsAcknowledgedAndNothingFollowsTheReply) {
   StartServer();
-  RawClient raw(port_);
-  raw.ReadQuiet();
+  auto raw = Raw(), fresh = Raw();
   // All in one segment; the answer is complete before anything else.
-  raw.Send("0000->Request UART->01000bbl poke 7000 5\r\nUART->01000bbl peek 7000\r\n0000->?UART ");
-  EXPECT_EQ(raw.ReadQuiet(300), "0000->Granted 0000->Done 0000->Done UART->peek [7000]: 0x0005\r\n");
-  raw.Send("0000->?UART ");  // asked again: the same answer
-  EXPECT_EQ(raw.ReadQuiet(), "UART->peek [7000]: 0x0005\r\n");
-  raw.Send("0000->Release ");
-  EXPECT_EQ(raw.ReadQuiet(), "0000->Done ");
-  // Before any line was carried, a reply is still non-empty.
-  RawClient fresh(port_);
-  fresh.ReadQuiet();
-  fresh.Send("0000->?UART ");
-  EXPECT_EQ(fresh.ReadQuiet(), "UART->\r\n");
+  raw->Send("0000->Request UART->01000bbl poke 7000 5\r\nUART->01000bbl peek 7000\r\n0000->?UART ");
+  EXPECT_EQ(raw->ReadQuiet(300), "0000->Granted 0000->Done 0000->Done UART->peek [7000]: 0x0005\r\n");
+  raw->Send("0000->?UART ");  // asked again: the same answer
+  EXPECT_EQ(raw->ReadQuiet(), "UART->peek [7000]: 0x0005\r\n");
+  raw->Send("0000->Release ");
+  EXPECT_EQ(raw->ReadQuiet(), "0000->Done ");
+  EXPECT_EQ(server_->CommandsCarried(), 2u);
+  EXPECT_EQ(server_->OwnerId(), 0);
+  // A client that had no line carried gets an empty, but not a missing, reply.
+  fresh->Send("0000->?UART ");
+  EXPECT_EQ(fresh->ReadQuiet(), "UART->\r\n");
 }
 
 TEST_F(ServerTest, MessagesSplitAcrossSegments) {
   StartServer();
-  RawClient raw(port_);
-  raw.ReadQuiet();
+  auto raw = Raw();
   std::string text = "0000->Type:Tool,1,x 0000->Request UART->01000bbl shread16 0x0001\r\n0000->?UART ";
   for (char ch : text) {
-    raw.Send(std::string(1, ch));
+    raw->Send(std::string(1, ch));
     std::this_thread::sleep_for(std::chrono::microseconds(300));
   }
-  EXPECT_EQ(raw.ReadUntil("\r\n"), "0000->Granted 0000->Done UART->shread16 [0x0001]: 0x0105\r\n");
+  EXPECT_EQ(raw->ReadUntil("\r\n"), "0000->Granted 0000->Done UART->shread16 [0x0001]: 0x0105\r\n");
 }
 
 TEST_F(ServerTest, LinesWithoutTheChannelAreRefused) {
@@ -204,14 +133,13 @@ TEST_F(ServerTest, LinesWithoutTheChannelAreRefused) {
   ModuleClient owner(port_);
   owner.Greet();
   vt::RequestChannel(&owner.link);
-  RawClient intruder(port_);
-  intruder.ReadQuiet();
-  intruder.Send("UART->01000bbl poke 100 5\r\n");
-  EXPECT_EQ(intruder.ReadQuiet(), "0000->Denied ");
-  intruder.Send("0000->?UART ");
-  EXPECT_EQ(intruder.ReadQuiet(), "UART->error: channel not granted\r\n");
-  intruder.Send("0000->Release ");  // releasing what one does not hold changes nothing
-  EXPECT_EQ(intruder.ReadQuiet(), "0000->Done ");
+  auto intruder = Raw();
+  intruder->Send("UART->01000bbl poke 100 5\r\n");
+  EXPECT_EQ(intruder->ReadQuiet(), "0000->Denied ");
+  intruder->Send("0000->?UART ");
+  EXPECT_EQ(intruder->ReadQuiet(), "UART->error: channel not granted\r\n");
+  intruder->Send("0000->Release ");  // releasing what one does not hold changes nothing
+  EXPECT_EQ(intruder->ReadQuiet(), "0000->Done ");
   EXPECT_EQ(server_->Emulator().Memory(100), 0u);
   EXPECT_EQ(server_->CommandsRefused(), 1u);
   EXPECT_EQ(server_->OwnerId(), 1);
@@ -223,7 +151,7 @@ TEST_F(ServerTest, LinesWithoutTheChannelAreRefused) {
 TEST_F(ServerTest, GarbageFloodsAndVanishingClientsHurtNoOne) {
   ServerOptions options;
   options.maxMessageBytes = 1024;
-  StartServer(1, vt::sockmgr::DefaultVersion(1), options);
+  StartServer(options);
   std::atomic<bool> stop{false};
   std::thread flooder([&] {
     std::mt19937 rng(42);
@@ -248,9 +176,9 @@ TEST_F(ServerTest, GarbageFloodsAndVanishingClientsHurtNoOne) {
   ModuleClient module(port_);
   module.Greet();
   for (int i = 0; i < 100; ++i) {
-    std::string line = "bbl poke " + std::to_string(1000 + i) + " " + std::to_string(i) + "\r\n";
-    module.Query(line);
-    ASSERT_EQ(vt::ParseColonValue(module.Query("bbl peek " + std::to_string(1000 + i) + "\r\n")), i);
+    std::string address = std::to_string(1000 + i);
+    module.Query("bbl poke " + address + " " + std::to_string(i) + "\r\n");
+    ASSERT_EQ(vt::ParseColonValue(module.Query("bbl peek " + address + "\r\n")), i);
   }
   churn.join();
   stop = true;
@@ -265,21 +193,17 @@ TEST_F(ServerTest, LogCapturesEveryMessageWithTheClientId) {
   std::remove(path.c_str());
   ServerOptions options;
   options.logFile = path;
-  StartServer(1, vt::sockmgr::DefaultVersion(1), options);
+  StartServer(options);
   {
     ModuleClient module(port_);
     module.Greet();
     module.Query("bbl peek 4168\r\n");
-    RawClient raw(port_);
-    raw.ReadQuiet();
-    raw.Send("zz\x01");
-    raw.ReadQuiet(100);
+    auto raw = Raw();
+    raw->Send("zz\x01");
+    raw->ReadQuiet(100);
   }
   server_->Stop();
-  std::ifstream in(path);
-  std::stringstream all;
-  all << in.rdbuf();
-  std::string log = all.str();
+  std::string log = vt::testing::ReadFile(path);
   for (const char* part : {"client 1 out 0000->ID_assign 1 0000->Type query ",
                            "client 1 in 0000->Type:VoxTuner,7,Q7xx ",
                            "client 1 in 0000->Request ", "client 1 out 0000->Granted ",
@@ -294,16 +218,12 @@ TEST_F(ServerTest, LogCapturesEveryMessageWithTheClientId) {
 
 TEST_F(ServerTest, StartFailuresAreReported) {
   StartServer();
-  ServerOptions same;
-  same.port = uint16_t(port_);
-  Server clash(same);
-  EXPECT_THROW(clash.Start(), std::runtime_error);
-  ServerOptions badHost;
+  ServerOptions inUse, badHost, badLog;
+  inUse.port = uint16_t(port_);
   badHost.host = "no.such.host.invalid";
-  EXPECT_THROW(Server(badHost).Start(), std::runtime_error);
-  ServerOptions badLog;
   badLog.logFile = "/nonexistent/dir/x.log";
-  EXPECT_THROW(Server(badLog).Start(), std::runtime_error);
+  for (const ServerOptions& bad : {inUse, badHost, badLog})
+    EXPECT_THROW(Server(bad).Start(), std::runtime_error) << bad.host << bad.port << bad.logFile;
 }
 
 TEST_F(ServerTest, StopClosesConnectedClients) {
@@ -311,15 +231,14 @@ TEST_F(ServerTest, StopClosesConnectedClients) {
   ModuleClient a(port_);
   a.Greet();
   vt::RequestChannel(&a.link);
-  RawClient b(port_);
-  b.ReadQuiet();
-  b.Send("0000->Request ");
+  auto b = Raw();
+  b->Send("0000->Request ");
   auto t0 = std::chrono::steady_clock::now();
   server_->Stop();
   server_->Stop();
   EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2));
-  b.ReadQuiet(100);
-  EXPECT_TRUE(b.ClosedByPeer());
+  b->ReadQuiet(100);
+  EXPECT_TRUE(b->ClosedByPeer());
   vt::SendUartCommand(&a.link, "bbl peek 1\r\n", 1000);
   EXPECT_FALSE(a.socket.Active());
 }

@@ -10,9 +10,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
-#include <memory>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <thread>
 
 #include "target/Link.h"
 #include "target/TcpClientSocket.h"
@@ -21,74 +24,59 @@ namespace vt::testing {
 
 class RawClient {
  public:
-  explicit RawClient(int port) {
-    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  explicit RawClient(int port) : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_port = htons(uint16_t(port));
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) Close();
     int one = 1;
-    if (fd_ >= 0) ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    if (::connect(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) Close();
+    else ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
   }
   ~RawClient() { Close(); }
   RawClient(const RawClient&) = delete;
   RawClient& operator=(const RawClient&) = delete;
 
-  bool Connected() const { return fd_ >= 0; }
   void Close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
   }
   bool Send(const std::string& text) {
-    size_t done = 0;
-    while (fd_ >= 0 && done < text.size()) {
-      ssize_t n = ::send(fd_, text.data() + done, text.size() - done, MSG_NOSIGNAL);
+    for (size_t done = 0; done < text.size();) {
+      ssize_t n = fd_ < 0 ? -1 : ::send(fd_, text.data() + done, text.size() - done, MSG_NOSIGNAL);
       if (n <= 0) return false;
       done += size_t(n);
     }
-    return done == text.size();
+    return true;
   }
   // Everything that arrives until nothing more came for quietMs (at most maxMs).
-  std::string ReadQuiet(int quietMs = 150, int maxMs = 3000) {
-    std::string out;
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
-    while (fd_ >= 0 && std::chrono::steady_clock::now() < end) {
-      pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, quietMs) <= 0) break;
-      char buf[4096];
-      ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
-      if (n <= 0) {
-        closedByPeer_ = true;
-        break;
-      }
-      out.append(buf, size_t(n));
-    }
-    return out;
-  }
+  std::string ReadQuiet(int quietMs = 150, int maxMs = 3000) { return Read("", quietMs, maxMs); }
   // Reads until `text` has arrived (or maxMs passed); returns all that came.
   std::string ReadUntil(const std::string& text, int maxMs = 3000) {
-    std::string out;
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
-    while (fd_ >= 0 && out.find(text) == std::string::npos) {
-      auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                      end - std::chrono::steady_clock::now()).count();
-      if (left <= 0) break;
-      pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, int(left)) <= 0) break;
-      char buf[4096];
-      ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
-      if (n <= 0) {
-        closedByPeer_ = true;
-        break;
-      }
-      out.append(buf, size_t(n));
-    }
-    return out;
+    return Read(text, maxMs, maxMs);
   }
   bool ClosedByPeer() const { return closedByPeer_; }
 
  private:
+  std::string Read(const std::string& until, int waitMs, int maxMs) {
+    using namespace std::chrono;
+    std::string out;
+    auto end = steady_clock::now() + milliseconds(maxMs);
+    while (fd_ >= 0 && (until.empty() || out.find(until) == std::string::npos)) {
+      auto left = duration_cast<milliseconds>(end - steady_clock::now()).count();
+      pollfd p{fd_, POLLIN, 0};
+      if (left <= 0 || ::poll(&p, 1, int(std::min<long long>(left, waitMs))) <= 0) break;
+      char buf[4096];
+      ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+      if (n <= 0) {
+        closedByPeer_ = true;
+        break;
+      }
+      out.append(buf, size_t(n));
+    }
+    return out;
+  }
+
   int fd_ = -1;
   bool closedByPeer_ = false;
 };
@@ -119,5 +107,20 @@ struct ModuleClient {
     return answer;
   }
 };
+
+// True as soon as condition() holds, false when it still fails after ms.
+template <typename F>
+bool Eventually(F condition, int ms = 2000) {
+  for (int i = 0; i < ms / 5 && !condition(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  return condition();
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
 
 }  // namespace vt::testing

@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
-#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -43,65 +41,54 @@ class Process {
     fd_ = out[0];
   }
   ~Process() {
-    if (pid_ > 0 && !exited_) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-    }
+    if (pid_ > 0 && !exited_ && ::kill(pid_, SIGKILL) == 0) ::waitpid(pid_, nullptr, 0);
     if (fd_ >= 0) ::close(fd_);
   }
-  // Output until a line end (the first line) or until the program ends.
-  std::string FirstLine(int ms = 5000) {
+  // The port named on the first output line, 0 when there is none.
+  int Port(std::string* firstLine, int ms = 5000) {
     while (output_.find('\n') == std::string::npos && ReadSome(ms)) {
     }
-    return output_.substr(0, output_.find('\n'));
-  }
-  bool ReadSome(int ms) {
-    pollfd p{fd_, POLLIN, 0};
-    if (::poll(&p, 1, ms) <= 0) return false;
-    char buf[1024];
-    ssize_t n = ::read(fd_, buf, sizeof buf);
-    if (n <= 0) return false;
-    output_.append(buf, size_t(n));
-    return true;
+    *firstLine = output_.substr(0, output_.find('\n'));
+    auto colon = firstLine->rfind(':');
+    return colon == std::string::npos ? 0 : std::atoi(firstLine->c_str() + colon + 1);
   }
   void Signal(int sig) { ::kill(pid_, sig); }
   // Exit code, or -1 when it did not end within ms.
   int Wait(int ms = 5000) {
-    for (int i = 0; i < ms / 10; ++i) {
-      int status = 0;
-      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-        exited_ = true;
-        while (ReadSome(10)) {
-        }
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    int status = 0;
+    for (int i = 0; i < ms / 10 && !exited_; ++i) {
+      exited_ = ::waitpid(pid_, &status, WNOHANG) == pid_;
+      if (!exited_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return -1;
+    while (exited_ && ReadSome(10)) {
+    }
+    return !exited_ ? -1 : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
   const std::string& Output() const { return output_; }
 
  private:
+  bool ReadSome(int ms) {
+    pollfd p{fd_, POLLIN, 0};
+    char buf[1024];
+    ssize_t n = ::poll(&p, 1, ms) > 0 ? ::read(fd_, buf, sizeof buf) : 0;
+    if (n > 0) output_.append(buf, size_t(n));
+    return n > 0;
+  }
+
   pid_t pid_ = -1;
   int fd_ = -1;
   bool exited_ = false;
   std::string output_;
 };
 
-int PortOf(const std::string& firstLine) {
-  auto colon = firstLine.rfind(':');
-  return colon == std::string::npos ? 0 : std::atoi(firstLine.c_str() + colon + 1);
-}
-
 }  // namespace
 
 TEST(Voxsockmgr, ServesTheEmulatedHandsetAndStopsOnSigterm) {
-  std::string log = std::string(VT_BINARY_DIR) + "/voxsockmgr_test.log";
+  std::string log = std::string(VT_BINARY_DIR) + "/voxsockmgr_test.log", first;
   std::remove(log.c_str());
   Process p({"--listen", "127.0.0.1:0", "--chip", "3", "--version", "3.4.6.0", "--log", log});
-  std::string first = p.FirstLine();
+  int port = p.Port(&first);
   ASSERT_EQ(first.rfind("voxsockmgr listening on 127.0.0.1:", 0), 0u) << first;
-  int port = PortOf(first);
   ASSERT_GT(port, 0);
   vt::SetLinkWaitMs(3000);
   {
@@ -117,16 +104,15 @@ TEST(Voxsockmgr, ServesTheEmulatedHandsetAndStopsOnSigterm) {
   p.Signal(SIGTERM);
   EXPECT_EQ(p.Wait(), 0) << p.Output();
   EXPECT_NE(p.Output().find("chip type 3, firmware 3.4.6.0"), std::string::npos) << p.Output();
-  std::ifstream in(log);
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_NE(text.str().find("client 1 to handset bbl shread16 0x0002\\r\\n"), std::string::npos);
+  EXPECT_NE(vt::testing::ReadFile(log).find("client 1 to handset bbl shread16 0x0002\\r\\n"),
+            std::string::npos);
   std::remove(log.c_str());
 }
 
 TEST(Voxsockmgr, StopsOnSigint) {
   Process p({"--listen", "127.0.0.1:0"});
-  ASSERT_GT(PortOf(p.FirstLine()), 0) << p.Output();
+  std::string first;
+  ASSERT_GT(p.Port(&first), 0) << p.Output();
   p.Signal(SIGINT);
   EXPECT_EQ(p.Wait(), 0) << p.Output();
 }
@@ -146,8 +132,7 @@ TEST(Voxsockmgr, BadOptionsEndWithAMessage) {
   };
   for (auto& c : cases) {
     Process p(c.args);
-    int code = p.Wait();
-    EXPECT_GT(code, 0) << c.args[0];
+    EXPECT_GT(p.Wait(), 0) << c.args[0];
     EXPECT_NE(p.Output().find(c.says), std::string::npos) << c.args[0] << ": " << p.Output();
   }
 }

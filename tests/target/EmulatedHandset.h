@@ -4,20 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
+#include "../sockmgr/TestClients.h"
 #include "sockmgr/server/Server.h"
 #include "target/Handset.h"
-#include "target/Link.h"
-#include "target/TcpClientSocket.h"
 
 namespace vt::testing {
+
+using Lines_ = std::vector<std::string>;
 
 class EmulatedHandset : public ::testing::Test {
  protected:
@@ -35,29 +32,20 @@ class EmulatedHandset : public ::testing::Test {
     server_ = std::make_unique<sockmgr::Server>(
         options, std::make_unique<sockmgr::EmulatedBackend>(chipType, version));
     server_->Start();
-    std::string error;
-    ASSERT_TRUE(socket_.Connect("127.0.0.1", server_->Port(), 3000, &error)) << error;
-    link_ = SocketManager{};
-    link_.ClientSocket = &socket_;
-    link_.ClientType = "VoxTuner";
-    link_.ClientNumber = 1;
-    link_.ClientInfo = "tests";
-    // Take the greeting (client id and type query) before the first command.
-    while (link_.ClientId == 0 && socket_.WaitForData(3000)) ParseIncoming(&link_);
-    ASSERT_NE(link_.ClientId, 0);
+    client_ = std::make_unique<ModuleClient>(server_->Port());
+    client_->Greet();  // the client id and the type query
+    ASSERT_NE(client_->link.ClientId, 0);
     // The server answers nothing to our "Type" message: wait until it has
     // taken it, so that it does not land in a test's capture.
-    for (int i = 0; i < 300 && ReadWire().empty(); ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    ASSERT_EQ(ReadWire().size(), 1u);
-    SetLink(&link_);
+    ASSERT_TRUE(Eventually([&] { return ReadWire().size() == 1; }, 1500));
+    SetLink(&client_->link);
     Mark();
   }
   void Start(int chipType = 1) { Start(chipType, sockmgr::DefaultVersion(chipType)); }
 
   void Disconnect() {
     SetLink(nullptr);
-    socket_.Close();
+    client_.reset();
     if (server_) server_->Stop();
     server_.reset();
     ResetHandsetState();
@@ -77,25 +65,23 @@ class EmulatedHandset : public ::testing::Test {
   }
 
   // Shell lines the handset received since the mark, line ends removed.
-  std::vector<std::string> Lines() { return Handset().Lines(); }
+  Lines_ Lines() { return Handset().Lines(); }
 
   // Every message the server received since the mark, exactly as sent, with
   // CR and LF shown as "\r" and "\n".
-  std::vector<std::string> Wire() {
+  Lines_ Wire() {
     auto all = ReadWire();
     return {all.begin() + long(std::min(wireMark_, all.size())), all.end()};
   }
 
  private:
-  std::vector<std::string> ReadWire() {
-    std::vector<std::string> out;
-    std::ifstream in(logPath_);
-    std::string line;
-    while (std::getline(in, line)) {
-      // "<date> <time> client <id> <direction> <text>"
+  Lines_ ReadWire() {
+    Lines_ out;
+    std::istringstream in(ReadFile(logPath_));
+    // "<date> <time> client <id> <direction> <text>"
+    for (std::string line; std::getline(in, line);) {
       auto client = line.find(" client ");
-      if (client == std::string::npos) continue;
-      auto dir = line.find(' ', client + 8);
+      auto dir = client == std::string::npos ? client : line.find(' ', client + 8);
       if (dir != std::string::npos && line.compare(dir, 4, " in ") == 0)
         out.push_back(line.substr(dir + 4));
     }
@@ -103,8 +89,7 @@ class EmulatedHandset : public ::testing::Test {
   }
 
   std::unique_ptr<sockmgr::Server> server_;
-  TcpClientSocket socket_;
-  SocketManager link_;
+  std::unique_ptr<ModuleClient> client_;
   std::string logPath_;
   size_t wireMark_ = 0;
 };

@@ -5,26 +5,21 @@
 
 using namespace vt;
 using vt::testing::EmulatedHandset;
+using vt::testing::Lines_;
 
 using Transactions = EmulatedHandset;
 
-TEST_F(Transactions, PeekTravelsAsOneRequestSendQueryRelease) {
+TEST_F(Transactions, PeekTravelsAsOneTransactionWritesFetchNoAnswer) {
   Start(3);
   Handset().SetMemory(4168, 0x1234);
   EXPECT_EQ(Peek(4168), 0x1234);
-  EXPECT_EQ(Wire(), (std::vector<std::string>{"0000->Request ",
-                                              "UART->01000bbl peek 4168\\r\\n",
-                                              "0000->?UART ", "0000->Release "}));
-}
-
-TEST_F(Transactions, WritesFetchNoAnswer) {
-  Start(1);
   Poke(15043, -2);
   WriteArea(4, 87, 1000);
-  EXPECT_EQ(Wire(), (std::vector<std::string>{
-                        "0000->Request ", "UART->01000bbl poke 15043 -2\\r\\n", "0000->Release ",
-                        "0000->Request ", "UART->01000bbl auwrm 4 87 1000\\r\\n",
-                        "0000->Release "}));
+  EXPECT_EQ(Wire(), (Lines_{"0000->Request ", "UART->01000bbl peek 4168\\r\\n", "0000->?UART ",
+                            "0000->Release ", "0000->Request ",
+                            "UART->01000bbl poke 15043 -2\\r\\n", "0000->Release ",
+                            "0000->Request ", "UART->01000bbl auwrm 4 87 1000\\r\\n",
+                            "0000->Release "}));
   EXPECT_EQ(Handset().Memory(15043), 0xFFFEu);
   EXPECT_EQ(Handset().WrittenWord(4, 87), 1000);
 }
@@ -38,10 +33,9 @@ TEST_F(Transactions, HeldLinkSkipsRequestAndRelease) {
   HoldLink();  // holds are not counted
   UnholdLink();
   EXPECT_FALSE(LinkHeld());
-  EXPECT_EQ(Wire(), (std::vector<std::string>{
-                        "0000->Request ", "UART->01000bbl peek 7599\\r\\n", "0000->?UART ",
-                        "UART->01000bbl auwrm 5 0 4\\r\\n", "0000->Request ",
-                        "0000->Release "}));
+  EXPECT_EQ(Wire(), (Lines_{"0000->Request ", "UART->01000bbl peek 7599\\r\\n", "0000->?UART ",
+                            "UART->01000bbl auwrm 5 0 4\\r\\n", "0000->Request ",
+                            "0000->Release "}));
   // A scoped hold leaves an outer hold in place.
   HoldLink();
   { LinkHold inner; }
@@ -63,9 +57,8 @@ TEST_F(Transactions, ReadsParseTheHandsetsAnswers) {
   EXPECT_EQ(PeekLong(kMicGroundPeekAddress), 0x01000000u);
   Handset().SetRegister(0x70002030, 0x0000F000);
   EXPECT_EQ(DbgRead("0x70002030"), 0xF000u);
-  EXPECT_EQ(Lines(), (std::vector<std::string>{"bbl peek 502", "bbl peek 502", "bbl aurdm 4 87",
-                                               "bbl aurdb 4 87", "bbl peek 0x7000A050",
-                                               "dbg read 0x70002030"}));
+  EXPECT_EQ(Lines(), (Lines_{"bbl peek 502", "bbl peek 502", "bbl aurdm 4 87", "bbl aurdb 4 87",
+                             "bbl peek 0x7000A050", "dbg read 0x70002030"}));
   // A shell error reads as 0.
   EXPECT_EQ(ParseBracketValue(ShellQuery("bbl aurdm 8 56\r\n")), 0);
 }

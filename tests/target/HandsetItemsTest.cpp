@@ -4,7 +4,7 @@
 
 using namespace vt;
 using vt::testing::EmulatedHandset;
-using Lines_ = std::vector<std::string>;
+using vt::testing::Lines_;
 
 using Items = EmulatedHandset;
 using Params = EmulatedHandset;
