@@ -50,46 +50,67 @@ TEST(MemoConfig, WritesSectionIntoEmptyMemoThenRewritesItInPlace) {
                     "    Old=1", "    Older=2", "    Oldest=3", "    Gone=4", "End DSP_CONF",
                     "Begin B", "    y=2", "End B", "trailer"});
   WriteDspConf(m.cfg, false, INT32_MIN);
+  m.cfg.BeginSection("C");  // a new section goes to the end
   EXPECT_EQ(m.memo[0].Data(),
             (Lines{"my tuning", "Begin A", "    x=1", "End A", "Begin DSP_CONF", "    DL_FIR_en=No",
                    "    Count=-2147483648", "    Word=0x7FFF", "End DSP_CONF", "Begin B",
-                   "    y=2", "End B", "trailer"}));
-
-  // A new section goes to the end.
-  m.cfg.BeginSection("C");
-  EXPECT_EQ(m.memo[0].Line(13), "Begin C");
-  EXPECT_EQ(m.memo[0].Line(14), "End C");
-  EXPECT_EQ(m.memo[0].Count(), 15);
+                   "    y=2", "End B", "trailer", "Begin C", "End C"}));
 }
 
-TEST(MemoConfig, MarkersAreWholeLinesIgnoringCase) {
+// Each case: the memo, what reading section "Sec" gives, and the memo after
+// writing the given keys into "Sec".
+TEST(MemoConfig, SectionsFoundReadAndRewritten) {
+  const struct {
+    const char* what;
+    Lines memo;
+    Pairs read;
+    Pairs writes;
+    Lines after;
+  } cases[] = {
+      {"markers are whole lines ignoring case", {"begin sec", "    DL_FIR_en=yes", "END SEC"},
+       {{"DL_FIR_en", "yes"}}, {{"DL_FIR_en", "No"}}, {"begin sec", "    DL_FIR_en=No", "END SEC"}},
+      {"nothing else on a marker line",
+       {"Begin Sec ", "    a=1", "End  Sec", "Begin SecX", "End Se"}, {}, {},
+       {"Begin Sec ", "    a=1", "End  Sec", "Begin SecX", "End Se"}},
+      {"End before Begin: nothing read, written after Begin, nothing deleted",
+       {"End Sec", "Begin Sec", "    k=1", "End Sec"}, {}, {{"a", "1"}, {"b", "2"}},
+       {"End Sec", "Begin Sec", "    a=1", "    b=2", "    k=1", "End Sec"}},
+      {"Begin without End: the same", {"Begin Sec", "    k=1"}, {}, {{"a", "1"}},
+       {"Begin Sec", "    a=1", "    k=1"}},
+      {"End alone: a new pair appended", {"End Sec"}, {}, {{"a", "1"}},
+       {"End Sec", "Begin Sec", "    a=1", "End Sec"}},
+      {"duplicates: the first Begin and the first End serve both ways",
+       {"Begin Sec", "    a=1", "End Sec", "Begin Sec", "    a=2", "End Sec"}, {{"a", "1"}},
+       {{"a", "3"}}, {"Begin Sec", "    a=3", "End Sec", "Begin Sec", "    a=2", "End Sec"}},
+      {"an empty section", {"Begin Sec", "End Sec"}, {}, {}, {"Begin Sec", "End Sec"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Memos m;
+    m.memo[0].Assign(c.memo);
+    EXPECT_EQ(m.Read("Sec"), c.read);
+    if (c.writes.empty()) {
+      EXPECT_EQ(m.memo[0].Data(), c.after);  // reading creates nothing
+      continue;
+    }
+    m.cfg.BeginSection("Sec");
+    for (const auto& [key, value] : c.writes) m.cfg.WriteText(key, value);
+    EXPECT_EQ(m.memo[0].Data(), c.after);
+  }
   Memos m;
-  m.memo[0].Assign({"begin dsp_conf", "    DL_FIR_en=yes", "END Dsp_Conf"});
-  EXPECT_EQ(m.Read("DSP_CONF"), (Pairs{{"DL_FIR_en", "yes"}}));
-  m.cfg.BeginSection("DSP_CONF");
-  m.cfg.WriteBool("DL_FIR_en", false);
-  EXPECT_EQ(m.memo[0].Data(), (Lines{"begin dsp_conf", "    DL_FIR_en=No", "END Dsp_Conf"}));
-
-  // Nothing else on the marker line: these are not markers.
-  m.memo[0].Assign({"Begin DSP_CONF ", "    a=1", "End  DSP_CONF", "Begin DSP_CONFIG", "End DSP"});
-  EXPECT_TRUE(m.Read("DSP_CONF").empty());
+  m.memo[0].Assign(cases[1].memo);  // no markers: no section lines
+  m.Read("Sec");
   EXPECT_EQ(m.cfg.BeginLine(), -1);
   EXPECT_EQ(m.cfg.EndLine(), -1);
-  EXPECT_EQ(m.memo[0].Count(), 5);  // reading creates nothing
 }
 
 TEST(MemoConfig, KeyLinesSkipFourCharactersAndSplitAtFirstEquals) {
   Memos m;
   m.memo[0].Assign({"Begin S", "\t   TabKey=1", "  TwoBlanks=2", "    Key=a=b", "    Sp = 5 ",
                     "no equals here", "a=b", "    =empty key", "    Empty=", "End S"});
-  EXPECT_EQ(m.Read("S"), (Pairs{{"TabKey", "1"},
-                                {"oBlanks", "2"},
-                                {"Key", "a=b"},
-                                {"Sp ", " 5 "},
-                                {"", "no equals here"},
-                                {"", "b"},
-                                {"", "empty key"},
-                                {"Empty", ""}}));
+  EXPECT_EQ(m.Read("S"), (Pairs{{"TabKey", "1"}, {"oBlanks", "2"}, {"Key", "a=b"},
+                                {"Sp ", " 5 "}, {"", "no equals here"}, {"", "b"},
+                                {"", "empty key"}, {"Empty", ""}}));
   std::string k = "unchanged", v = "unchanged";
   EXPECT_FALSE(m.cfg.NextKeyValue(k, v));  // stays at the end
   EXPECT_EQ(k + v, "unchangedunchanged");
@@ -102,53 +123,13 @@ TEST(MemoConfig, ValueConversions) {
   EXPECT_STREQ(BoolToValue(true), "Yes");
   EXPECT_STREQ(BoolToValue(false), "No");
 
-  EXPECT_EQ(ValueToInt("42"), 42);
-  EXPECT_EQ(ValueToInt("-18353"), -18353);
-  EXPECT_EQ(ValueToInt("+7"), 7);
-  EXPECT_EQ(ValueToInt("0x7333"), 0x7333);
-  EXPECT_EQ(ValueToInt("0X7fff"), 0x7FFF);
-  EXPECT_EQ(ValueToInt("0xFFFFFFFF"), -1);
-  EXPECT_EQ(ValueToInt("2147483647"), INT32_MAX);
-  EXPECT_EQ(ValueToInt("-2147483648"), INT32_MIN);
-  for (const char* t : {"", "abc", " 5", "5 ", "12dB", "0x", "2147483648", "0x100000000", "1.5"})
-    EXPECT_EQ(ValueToInt(t), 0) << t;
-}
-
-TEST(MemoConfig, MisplacedMissingAndDuplicateMarkers) {
-  Memos m;
-  // "End " before "Begin ": no pairs; writing inserts after "Begin " and deletes nothing.
-  m.memo[0].Assign({"End S", "Begin S", "    k=1", "End S"});
-  EXPECT_TRUE(m.Read("S").empty());
-  m.cfg.BeginSection("S");
-  m.cfg.WriteInt("a", 1);
-  m.cfg.WriteInt("b", 2);
-  EXPECT_EQ(m.memo[0].Data(),
-            (Lines{"End S", "Begin S", "    a=1", "    b=2", "    k=1", "End S"}));
-
-  // "Begin " without "End ": the same.
-  m.memo[0].Assign({"Begin S", "    k=1"});
-  EXPECT_TRUE(m.Read("S").empty());
-  m.cfg.BeginSection("S");
-  m.cfg.WriteInt("a", 1);
-  EXPECT_EQ(m.memo[0].Data(), (Lines{"Begin S", "    a=1", "    k=1"}));
-
-  // "End " alone: a new "Begin "/"End " pair is appended, the old "End " is the one found first.
-  m.memo[0].Assign({"End S"});
-  m.cfg.BeginSection("S");
-  m.cfg.WriteInt("a", 1);
-  EXPECT_EQ(m.memo[0].Data(), (Lines{"End S", "Begin S", "    a=1", "End S"}));
-
-  // Duplicates: the first "Begin " and the first "End " serve both ways.
-  m.memo[0].Assign({"Begin S", "    a=1", "End S", "Begin S", "    a=2", "End S"});
-  EXPECT_EQ(m.Read("S"), (Pairs{{"a", "1"}}));
-  m.cfg.BeginSection("S");
-  m.cfg.WriteInt("a", 3);
-  EXPECT_EQ(m.memo[0].Data(),
-            (Lines{"Begin S", "    a=3", "End S", "Begin S", "    a=2", "End S"}));
-
-  // An empty section gives no pairs.
-  m.memo[0].Assign({"Begin S", "End S"});
-  EXPECT_TRUE(m.Read("S").empty());
+  const std::pair<const char*, int32_t> ints[] = {
+      {"42", 42}, {"-18353", -18353}, {"+7", 7}, {"0x7333", 0x7333}, {"0X7fff", 0x7FFF},
+      {"0xFFFFFFFF", -1}, {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
+      // Not numbers, or out of range: 0.
+      {"", 0}, {"abc", 0}, {" 5", 0}, {"5 ", 0}, {"12dB", 0}, {"0x", 0}, {"2147483648", 0},
+      {"0x100000000", 0}, {"1.5", 0}};
+  for (const auto& [text, value] : ints) EXPECT_EQ(ValueToInt(text), value) << text;
 }
 
 TEST(MemoConfig, ActiveMemoIsChosenEachTimeASectionIsOpened) {
@@ -160,9 +141,8 @@ TEST(MemoConfig, ActiveMemoIsChosenEachTimeASectionIsOpened) {
   Memos m;
   m.active = ChooseMemoIndex(false, true);  // "Active" of Memo2 checked
   WriteDspConf(m.cfg, true, 1);
-  EXPECT_EQ(m.memo[0].Count(), 0);
+  EXPECT_EQ(m.memo[0].Count() + m.memo[2].Count(), 0);
   EXPECT_EQ(m.memo[1].Count(), 5);
-  EXPECT_EQ(m.memo[2].Count(), 0);
   EXPECT_EQ(m.cfg.Memo(), &m.memo[1]);
 
   // A sequence keeps its memo; the next open follows the buttons.
@@ -188,15 +168,12 @@ TEST(MemoConfig, WithoutMemosNothingHappens) {
   VectorLineStore one;
   int active = 7;  // a chooser out of range counts as no memo
   cfg.Attach(&one, nullptr, nullptr, [&] { return active; });
-  cfg.BeginSection("S");
-  EXPECT_EQ(one.Count(), 0);
-  active = 1;  // a null memo
-  cfg.BeginSection("S");
-  cfg.WriteBool("b", true);
-  EXPECT_EQ(one.Count(), 0);
-  active = 0;
-  cfg.BeginSection("S");
-  cfg.WriteBool("b", true);
+  for (int chosen : {7, 1, 0}) {  // out of range, a null memo, the memo
+    active = chosen;
+    cfg.BeginSection("S");
+    cfg.WriteBool("b", true);
+    EXPECT_EQ(one.Count(), chosen == 0 ? 3 : 0) << chosen;
+  }
   EXPECT_EQ(one.Data(), (Lines{"Begin S", "    b=Yes", "End S"}));
   EXPECT_TRUE(cfg.IsAttached(&one));
 

@@ -1,10 +1,10 @@
 #include "config/gui/MemoFileActions.h"
 
-#include "GuiApp.h"
 #include "TempDir.h"
 #include "common/gui/Dialogs.h"
 #include "config/gui/MemoLines.h"
 #include "config/gui/TForm12.h"
+#include "tests/support/QtApp.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -27,7 +27,6 @@ using testing::WriteBytes;
 class MemoFileActions : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::App();
     Dialogs& d = Dialogs::Instance();
     d.SetScripted(true);
     d.ClearAnswers();
@@ -45,17 +44,26 @@ class MemoFileActions : public ::testing::Test {
   void WhenTagWindowShown(std::function<void(TForm12&)> act) {
     QTimer::singleShot(0, &form, [this, act] {
       if (QApplication::activeModalWidget() != &form) return form.reject();
-      auto checked = [this](const char* name) {
-        return form.findChild<QRadioButton*>(name)->isChecked() ? std::string(name) + " " : "";
-      };
-      shown = checked("RadioButton1") + checked("RadioButton2") + checked("RadioButton3") +
-              checked("RadioButton4") + checked("RadioButton5") + checked("RadioButton6") +
-              checked("RadioButton7") + S(form.findChild<QLineEdit*>("Edit1")->text());
+      shown.clear();
+      for (auto* b : form.findChildren<QRadioButton*>())
+        if (b->isChecked()) shown += S(b->objectName()) + " ";
+      shown += S(form.findChild<QLineEdit*>("Edit1")->text());
       act(form);
     });
   }
   static void ClickOk(TForm12& f) { f.findChild<QPushButton*>("Button1")->click(); }
+  static void Answer(const std::vector<QString>& answers) {
+    for (const QString& a : answers) Dialogs::Instance().QueueAnswer(a);
+  }
+  // "Save Memo to file" with these dialog answers, `act` in the tag window.
+  MemoFileResult Save(const std::vector<QString>& answers,
+                      std::function<void(TForm12&)> act = ClickOk) {
+    Answer(answers);
+    WhenTagWindowShown(act);
+    return SaveMemoToFile(memo, form);
+  }
 
+  QApplication& app = testing::App();  // before the widgets below
   TempDir dir;
   TForm12 form;
   QPlainTextEdit edit;
@@ -82,23 +90,12 @@ TEST_F(MemoFileActions, TagWindowAsDesigned) {
   EXPECT_EQ(form.Edit1->parentWidget(), form.GroupBox2);
   EXPECT_EQ(form.Button1->text(), "OK");
   EXPECT_TRUE(form.Button1->isDefault());
-
-  WhenTagWindowShown([](TForm12& f) { f.reject(); });
-  form.exec();
-  EXPECT_FALSE(form.OkFlag);
-  WhenTagWindowShown(ClickOk);
-  form.exec();
-  EXPECT_TRUE(form.OkFlag);
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(shown, "RadioButton1 RadioButton3 ");
 }
 
 TEST_F(MemoFileActions, SaveTagsTheMemoAndWritesCrLf) {
   edit.setPlainText("Begin S\n    a=1\nEnd S");
   const std::string path = dir.File("tuning.txt");
-  Dialogs::Instance().QueueAnswer(Q(path));
-  WhenTagWindowShown(ClickOk);
-  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(Save({Q(path)}), MemoFileResult::Done);
   EXPECT_EQ(shown, "RadioButton1 RadioButton3 ");
   const char* text =
       "Begin S\r\n    a=1\r\nEnd S\r\nBegin FILE_TAG\r\n    AudioMessage=speech\r\n"
@@ -108,47 +105,37 @@ TEST_F(MemoFileActions, SaveTagsTheMemoAndWritesCrLf) {
   EXPECT_EQ(seen, std::vector<std::string>{"Save Memo to file|Text files (*.txt);;All files (*)|" +
                                            path});
   EXPECT_EQ(Dialogs::Instance().TakeUnanswered(), 0);
-
-  // Loading it back gives the same memo, whatever was there before.
-  QPlainTextEdit other;
-  other.setPlainText("to be replaced");
-  PlainTextLines otherMemo(&other);
-  Dialogs::Instance().QueueAnswer(Q(path));
-  EXPECT_EQ(LoadMemoFromFile(otherMemo), MemoFileResult::Done);
-  EXPECT_EQ(otherMemo.Lines(), memo.Lines());
 }
 
 TEST_F(MemoFileActions, OwnModeNamesAndChangedChoices) {
   edit.setPlainText(
       "Begin FILE_TAG\n    AudioMessage=music\n    AudioMode=car 2\nEnd FILE_TAG\nlast\n");
   const std::string path = dir.File("car.txt");
-  Dialogs::Instance().QueueAnswer(Q(path));
-  WhenTagWindowShown(ClickOk);
-  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(Save({Q(path)}), MemoFileResult::Done);
   EXPECT_EQ(shown, "RadioButton2 RadioButton7 car 2");
   EXPECT_EQ(ReadBytes(path),
             "Begin FILE_TAG\r\n    AudioMessage=music\r\n    AudioMode=car 2\r\nEnd FILE_TAG\r\n"
             "last\r\n");
 
   // The user picks "Speech" and "SpeakerPhone": the tag is rewritten in place.
-  Dialogs::Instance().QueueAnswer(Q(dir.File("b.txt")));
-  WhenTagWindowShown([](TForm12& f) {
-    f.findChild<QRadioButton*>("RadioButton1")->click();
-    f.findChild<QRadioButton*>("RadioButton5")->click();
-    ClickOk(f);
-  });
-  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(Save({Q(dir.File("b.txt"))},
+                 [](TForm12& f) {
+                   f.findChild<QRadioButton*>("RadioButton1")->click();
+                   f.findChild<QRadioButton*>("RadioButton5")->click();
+                   ClickOk(f);
+                 }),
+            MemoFileResult::Done);
   EXPECT_EQ(edit.toPlainText(),
             "Begin FILE_TAG\n    AudioMessage=speech\n    AudioMode=speakerphone\nEnd FILE_TAG\n"
             "last\n");
 
   // Closing the window without "OK" keeps the old tag; the memo is still saved.
-  Dialogs::Instance().QueueAnswer(Q(dir.File("c.txt")));
-  WhenTagWindowShown([](TForm12& f) {
-    f.findChild<QRadioButton*>("RadioButton2")->click();
-    f.reject();
-  });
-  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(Save({Q(dir.File("c.txt"))},
+                 [](TForm12& f) {
+                   f.findChild<QRadioButton*>("RadioButton2")->click();
+                   f.reject();
+                 }),
+            MemoFileResult::Done);
   EXPECT_EQ(shown, "RadioButton1 RadioButton5 car 2");  // the edit keeps its text
   EXPECT_NE(ReadBytes(dir.File("c.txt")).find("AudioMessage=speech\r\n"), std::string::npos);
 }
@@ -158,12 +145,10 @@ TEST_F(MemoFileActions, OverwriteIsAskedAndCancelChangesNothing) {
   WriteBytes(path, "OLD\n");
   edit.setPlainText("new\n");
 
-  for (const char* answer : {"No", ""}) {  // "No", and no answer at all
+  // "No", and no answer at all.
+  for (const std::vector<QString>& answers : {std::vector<QString>{Q(path), "No"}, {Q(path)}}) {
     seen.clear();
-    Dialogs::Instance().QueueAnswer(Q(path));
-    if (*answer) Dialogs::Instance().QueueAnswer(answer);
-    WhenTagWindowShown(ClickOk);
-    EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Declined);
+    EXPECT_EQ(Save(answers), MemoFileResult::Declined);
     EXPECT_EQ(ReadBytes(path), "OLD\n");
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].substr(0, seen[1].rfind('|')),
@@ -173,19 +158,14 @@ TEST_F(MemoFileActions, OverwriteIsAskedAndCancelChangesNothing) {
   EXPECT_EQ(edit.toPlainText(),
             "new\nBegin FILE_TAG\n    AudioMessage=speech\n    AudioMode=handset\nEnd FILE_TAG\n");
 
-  Dialogs::Instance().QueueAnswer(Q(path));
-  Dialogs::Instance().QueueAnswer("Yes");
-  WhenTagWindowShown(ClickOk);
-  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Done);
+  EXPECT_EQ(Save({Q(path), "Yes"}), MemoFileResult::Done);
   EXPECT_EQ(ReadBytes(path).substr(0, 5), "new\r\n");
 
   // A cancelled dialog: no tag window, no change.
   QString before = edit.toPlainText();
   shown = "not shown";
-  WhenTagWindowShown(ClickOk);
-  Dialogs::Instance().QueueAnswer("Cancel");
-  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Cancelled);
-  Dialogs::Instance().QueueAnswer("Cancel");
+  EXPECT_EQ(Save({"Cancel"}), MemoFileResult::Cancelled);
+  Answer({"Cancel"});
   EXPECT_EQ(LoadMemoFromFile(memo), MemoFileResult::Cancelled);
   QCoreApplication::processEvents();
   EXPECT_EQ(shown, "not shown");
@@ -195,10 +175,7 @@ TEST_F(MemoFileActions, OverwriteIsAskedAndCancelChangesNothing) {
 TEST_F(MemoFileActions, FilesThatCannotBeUsedAreReported) {
   edit.setPlainText("keep\n");
   const std::string bad = dir.File("missing/folder.txt");
-  Dialogs::Instance().QueueAnswer(Q(bad));
-  Dialogs::Instance().QueueAnswer("OK");
-  WhenTagWindowShown(ClickOk);
-  EXPECT_EQ(SaveMemoToFile(memo, form), MemoFileResult::Failed);
+  EXPECT_EQ(Save({Q(bad), "OK"}), MemoFileResult::Failed);
   ASSERT_EQ(seen.size(), 2u);
   const std::string head = "Error|Cannot save the memo to \"" + bad + "\": cannot create";
   EXPECT_EQ(seen[1].substr(0, head.size()), head);
@@ -208,7 +185,7 @@ TEST_F(MemoFileActions, FilesThatCannotBeUsedAreReported) {
 
   seen.clear();
   edit.setPlainText("keep\n");
-  Dialogs::Instance().QueueAnswer(Q(bad));
+  Answer({Q(bad)});
   EXPECT_EQ(LoadMemoFromFile(memo), MemoFileResult::Failed);
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[1].substr(0, 31), "Error|Cannot load the memo from");
@@ -219,16 +196,14 @@ TEST_F(MemoFileActions, ButtonsActOnTheActiveMemo) {
   QWidget frame;
   QPlainTextEdit* memos[3];
   for (auto*& m : memos) m = new QPlainTextEdit(&frame);
-  auto* radio4 = new QRadioButton("Active", &frame);
-  auto* radio5 = new QRadioButton("Active", &frame);
-  auto* radio6 = new QRadioButton("Active", &frame);
+  auto *radio4 = new QRadioButton("Active", &frame), *radio5 = new QRadioButton("Active", &frame),
+       *radio6 = new QRadioButton("Active", &frame);
   radio5->setChecked(true);
   MemoBinding binding({memos[0], memos[1], memos[2]}, radio4, radio5);  // the shared cursor
   memos[1]->setPlainText("second\n");
   const std::string path = dir.File("two.txt");
   WriteBytes(path, "\r\nfrom\r\rfile\ncut");
-  Dialogs::Instance().QueueAnswer(Q(path));
-  Dialogs::Instance().QueueAnswer("Yes");
+  Answer({Q(path), "Yes"});
   WhenTagWindowShown(ClickOk);
   EXPECT_EQ(SaveMemoToFile(form), MemoFileResult::Done);
   EXPECT_EQ(ReadBytes(path).substr(0, 24), "second\r\nBegin FILE_TAG\r\n");
@@ -236,7 +211,7 @@ TEST_F(MemoFileActions, ButtonsActOnTheActiveMemo) {
 
   WriteBytes(path, "\r\nfrom\r\rfile\ncut");
   radio6->setChecked(true);
-  Dialogs::Instance().QueueAnswer(Q(path));
+  Answer({Q(path)});
   EXPECT_EQ(LoadMemoFromFile(), MemoFileResult::Done);
   EXPECT_EQ(memos[2]->toPlainText(), "\nfrom\nfile\n");
   EXPECT_EQ(binding.Memo(2).Lines(), (std::vector<std::string>{"", "from", "file"}));

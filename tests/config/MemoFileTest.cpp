@@ -17,30 +17,22 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-TEST(MemoText, LineEndsOfEveryKindLoadAlike) {
-  const Lines want{"Begin S", "    a=1", "End S"};
-  EXPECT_EQ(ParseMemoText("Begin S\n    a=1\nEnd S\n"), want);
-  EXPECT_EQ(ParseMemoText("Begin S\r    a=1\rEnd S\r"), want);
-  EXPECT_EQ(ParseMemoText("Begin S\r\n    a=1\r\nEnd S\r\n"), want);
-  EXPECT_EQ(ParseMemoText("Begin S\n\r    a=1\r\n\r\n\n\nEnd S\r\n\r\n"), want);
-}
-
-TEST(MemoText, FirstAndLastLines) {
-  // Last line without a line end is dropped.
-  EXPECT_EQ(ParseMemoText("one\r\ntwo\r\nthree"), (Lines{"one", "two"}));
-  EXPECT_EQ(ParseMemoText("only"), Lines{});
-  EXPECT_EQ(ParseMemoText(""), Lines{});
-  // A leading line end gives one empty first line; later blank lines vanish.
-  EXPECT_EQ(ParseMemoText("\r\n\r\none\r\n\r\ntwo\n"), (Lines{"", "one", "two"}));
-  EXPECT_EQ(ParseMemoText("\n"), Lines{""});
-  // Blanks and tabs are kept as they are; only CR and LF end lines.
-  EXPECT_EQ(ParseMemoText("  \t x\x01\xE9 \n"), Lines{"  \t x\x01\xE9 "});
-  // Any length.
-  std::string longLine(100000, 'k');
-  EXPECT_EQ(ParseMemoText(longLine + "\r\nx\r\n"), (Lines{longLine, "x"}));
-}
-
-TEST(MemoText, SavedWithCrLfAfterEveryLine) {
+TEST(MemoText, LoadedCharacterByCharacterAndSavedWithCrLf) {
+  const Lines s{"Begin S", "    a=1", "End S"};
+  const std::string longLine(100000, 'k');  // lines of any length
+  const std::pair<std::string, Lines> cases[] = {
+      // LF, CR and CR LF alike; empty lines dropped.
+      {"Begin S\n    a=1\nEnd S\n", s}, {"Begin S\r    a=1\rEnd S\r", s},
+      {"Begin S\r\n    a=1\r\nEnd S\r\n", s}, {"Begin S\n\r    a=1\r\n\r\n\n\nEnd S\r\n\r\n", s},
+      // A last line without a line end is dropped.
+      {"one\r\ntwo\r\nthree", {"one", "two"}}, {"only", {}}, {"", {}},
+      // A leading line end gives one empty first line; later blank lines vanish.
+      {"\r\n\r\none\r\n\r\ntwo\n", {"", "one", "two"}}, {"\n", {""}},
+      // Blanks and tabs are kept as they are; only CR and LF end lines.
+      {"  \t x\x01\xE9 \n", {"  \t x\x01\xE9 "}},
+      {longLine + "\r\nx\r\n", {longLine, "x"}},
+  };
+  for (const auto& [text, lines] : cases) EXPECT_EQ(ParseMemoText(text), lines) << text.size();
   EXPECT_EQ(FormatMemoText({"Begin S", "", "    a=1", "End S"}),
             "Begin S\r\n\r\n    a=1\r\nEnd S\r\n");
   EXPECT_EQ(FormatMemoText({}), "");
@@ -64,17 +56,16 @@ TEST(MemoFile, SaveThenLoadKeepsEveryNonEmptyLine) {
 TEST(MemoFile, UnreadableOrUnwritableFilesAreReported) {
   TempDir dir;
   VectorLineStore memo({"keep me"});
+  const std::pair<std::string, const char*> loads[] = {
+      {dir.File("missing.txt"), "cannot open the file"}, {dir.Path(), ""}};  // a folder
+  for (const auto& [path, message] : loads) {
+    std::string error;
+    EXPECT_FALSE(LoadMemoFile(path, memo, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_NE(error.find(message), std::string::npos) << error;
+    EXPECT_EQ(memo.Data(), Lines{"keep me"});
+  }
   std::string error;
-  EXPECT_FALSE(LoadMemoFile(dir.File("missing.txt"), memo, &error));
-  EXPECT_NE(error.find("cannot open the file"), std::string::npos) << error;
-  EXPECT_EQ(memo.Data(), Lines{"keep me"});
-
-  error.clear();
-  EXPECT_FALSE(LoadMemoFile(dir.Path(), memo, &error));  // a folder
-  EXPECT_FALSE(error.empty());
-  EXPECT_EQ(memo.Data(), Lines{"keep me"});
-
-  error.clear();
   EXPECT_FALSE(SaveMemoFile(dir.File("no/such/folder.txt"), memo, &error));
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(dir.Entries(), 0);
@@ -105,17 +96,13 @@ TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
 }
 
 TEST(FileTag, ChoicesOfTheWindow) {
-  struct Case {
-    const char* mode;
-    AudioModeChoice choice;
-  } cases[] = {{"handset", AudioModeChoice::Handset},
-               {"headset", AudioModeChoice::Headset},
-               {"speakerphone", AudioModeChoice::SpeakerPhone},
-               {"carkit", AudioModeChoice::Carkit}};
-  for (const auto& k : cases) {
-    FileTagChoice c = ChoiceFromTag({"speech", k.mode});
-    EXPECT_EQ(c.mode, k.choice) << k.mode;
-    EXPECT_EQ(TagFromChoice(c).audioMode, k.mode);
+  const std::pair<const char*, AudioModeChoice> modes[] = {
+      {"handset", AudioModeChoice::Handset}, {"headset", AudioModeChoice::Headset},
+      {"speakerphone", AudioModeChoice::SpeakerPhone}, {"carkit", AudioModeChoice::Carkit}};
+  for (const auto& [mode, choice] : modes) {
+    FileTagChoice c = ChoiceFromTag({"speech", mode});
+    EXPECT_EQ(c.mode, choice) << mode;
+    EXPECT_EQ(TagFromChoice(c).audioMode, mode);
   }
   // Names are matched exactly: other spellings are the user's own names.
   FileTagChoice c = ChoiceFromTag({"MUSIC", "Handset"});

@@ -1,6 +1,6 @@
 #include "config/gui/MemoLines.h"
 
-#include "GuiApp.h"
+#include "tests/support/QtApp.h"
 
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -54,38 +54,13 @@ TEST(PlainTextLines, LinesAreTheBlocksOfTheWidget) {
   EXPECT_EQ(edit.toPlainText(), "");
 }
 
-TEST(PlainTextLines, SectionsWrittenIntoTheWidget) {
-  testing::App();
-  QPlainTextEdit edit;
-  edit.setPlainText("notes\nBegin DSP_CONF\n    Old=1\n    Older=2\nEnd DSP_CONF\nBegin B\nEnd B");
-  PlainTextLines memo(&edit);
-  MemoConfig cfg;
-  cfg.Attach(&memo, nullptr, nullptr, [] { return 0; });
-  cfg.BeginSection("DSP_CONF");
-  cfg.WriteBool("DL_FIR_en", true);
-  cfg.WriteInt("N", -3);
-  cfg.WriteText("W", "0x7FFF");
-  cfg.BeginSection("NEW");
-  cfg.WriteText("K", "v=w");
-  EXPECT_EQ(edit.toPlainText(),
-            "notes\nBegin DSP_CONF\n    DL_FIR_en=Yes\n    N=-3\n    W=0x7FFF\nEnd DSP_CONF\n"
-            "Begin B\nEnd B\nBegin NEW\n    K=v=w\nEnd NEW\n");
-  cfg.OpenSection("NEW");
-  std::string k, v;
-  ASSERT_TRUE(cfg.NextKeyValue(k, v));
-  EXPECT_EQ(k + "|" + v, "K|v=w");
-  EXPECT_FALSE(cfg.NextKeyValue(k, v));
-}
-
 TEST(MemoBinding, TheActiveButtonsDirectWrites) {
   testing::App();
   QWidget frame;
-  auto* memo1 = new QPlainTextEdit(&frame);
-  auto* memo2 = new QPlainTextEdit(&frame);
-  auto* memo3 = new QPlainTextEdit(&frame);
-  auto* radio4 = new QRadioButton("Active", &frame);
-  auto* radio5 = new QRadioButton("Active", &frame);
-  auto* radio6 = new QRadioButton("Active", &frame);
+  auto *memo1 = new QPlainTextEdit(&frame), *memo2 = new QPlainTextEdit(&frame),
+       *memo3 = new QPlainTextEdit(&frame);
+  auto *radio4 = new QRadioButton("Active", &frame), *radio5 = new QRadioButton("Active", &frame),
+       *radio6 = new QRadioButton("Active", &frame);
   radio4->setChecked(true);
   MemoConfig cfg;
   {
