@@ -49,12 +49,8 @@ class FakeHandset {
     return o;
   }
   void Write(const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-      ssize_t n = ::write(master_, text.data() + done, text.size() - done);
-      if (n <= 0) return;
-      done += size_t(n);
-    }
+    for (ssize_t done = 0, n = 0; done < ssize_t(text.size()); done += n)
+      if ((n = ::write(master_, text.data() + done, text.size() - size_t(done))) <= 0) return;
   }
 
  private:
@@ -99,19 +95,6 @@ long long MsSince(Clock::time_point t0) {
 
 }  // namespace
 
-TEST(SerialBackend, PromptEndsTheAnswer) {
-  FakeHandset handset(FakeHandset::Style::Prompt);
-  ASSERT_FALSE(handset.Device().empty());
-  SerialBackend serial(handset.Options("Q7xx> ", 2000));  // only the prompt can end it early
-  EXPECT_EQ(serial.Describe(), "serial handset on " + handset.Device() + " at 115200 baud");
-  auto t0 = Clock::now();
-  std::string answer = serial.Execute("bbl shread16 0x0001\r\n", 3000);
-  EXPECT_LT(MsSince(t0), 1000);
-  EXPECT_EQ(answer, "bbl shread16 0x0001\r\nshread16 [0x0001]: 0x0303\r\nQ7xx> ");
-  EXPECT_EQ(vt::ParseColonValue(answer), 0x0303);
-  EXPECT_EQ(handset.Emulator().Lines().back(), "bbl shread16 0x0001");
-}
-
 TEST(SerialBackend, QuietGapEndsAnAnswerWithoutPrompt) {
   FakeHandset handset(FakeHandset::Style::SplitNoPrompt);
   SerialBackend serial(handset.Options("", 150));
@@ -150,10 +133,20 @@ TEST(SerialBackend, SilentHandsetStaleInputAndMissingDevice) {
   }
 }
 
-TEST(SerialBackend, ServerCarriesTheModuleLinesToTheTty) {
+TEST(SerialBackend, PromptEndsTheAnswerAndTheServerCarriesTheModuleLines) {
   vt::SetLinkWaitMs(5000);
   FakeHandset handset(FakeHandset::Style::Prompt);
-  Server server({}, std::make_unique<SerialBackend>(handset.Options()));
+  ASSERT_FALSE(handset.Device().empty());
+  // A long quiet gap: only the prompt can end an answer early.
+  auto serial = std::make_unique<SerialBackend>(handset.Options("Q7xx> ", 2000));
+  EXPECT_EQ(serial->Describe(), "serial handset on " + handset.Device() + " at 115200 baud");
+  auto t0 = Clock::now();
+  std::string answer = serial->Execute("bbl shread16 0x0001\r\n", 3000);
+  EXPECT_LT(MsSince(t0), 1000);
+  EXPECT_EQ(answer, "bbl shread16 0x0001\r\nshread16 [0x0001]: 0x0303\r\nQ7xx> ");
+  EXPECT_EQ(vt::ParseColonValue(answer), 0x0303);  // the echo does not disturb the parser
+
+  Server server({}, std::move(serial));
   server.Start();
   EXPECT_THROW(server.Emulator(), std::logic_error);
   vt::testing::ModuleClient module(server.Port());
@@ -162,6 +155,7 @@ TEST(SerialBackend, ServerCarriesTheModuleLinesToTheTty) {
   EXPECT_EQ(handset.Emulator().WrittenWord(5, 3), 160);
   EXPECT_EQ(vt::ParseBracketValue(module.Query("bbl aurdb 6 11\r\n")), 883);
   EXPECT_EQ(vt::ParseColonValue(module.Query("bbl shread16 0x0002\r\n")), 0x8004);
+  EXPECT_EQ(handset.Emulator().Lines().back(), "bbl shread16 0x0002");
   server.Stop();
   vt::SetLinkWaitMs(100000);
 }

@@ -44,15 +44,36 @@ class ServerTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ServerTest, GreetingCarriesTheIdAndTheTypeQuery) {
-  StartServer();
+TEST_F(ServerTest, GreetingAndALogOfEveryMessageWithTheClientId) {
+  std::string path = std::string(VT_BINARY_DIR) + "/sockmgr_server_test.log";
+  std::remove(path.c_str());
+  ServerOptions options;
+  options.logFile = path;
+  StartServer(options);
   ASSERT_NE(port_, 0);
-  RawClient raw(port_);
-  EXPECT_EQ(raw.ReadQuiet(), "0000->ID_assign 1 0000->Type query ");
-  ModuleClient module(port_);
-  module.Greet();
-  EXPECT_EQ(module.link.ClientId, 2);
-  EXPECT_TRUE(Eventually([&] { return server_->ClientCount() == 2; }));
+  {
+    RawClient raw(port_);
+    EXPECT_EQ(raw.ReadQuiet(), "0000->ID_assign 1 0000->Type query ");
+    ModuleClient module(port_);
+    module.Greet();
+    EXPECT_EQ(module.link.ClientId, 2);
+    EXPECT_TRUE(Eventually([&] { return server_->ClientCount() == 2; }));
+    module.Query("bbl peek 4168\r\n");
+    raw.Send("zz\x01");
+    raw.ReadQuiet(100);
+  }
+  server_->Stop();
+  std::string log = vt::testing::ReadFile(path);
+  for (const char* part : {"client 1 out 0000->ID_assign 1 0000->Type query ",
+                           "client 2 in 0000->Type:VoxTuner,7,Q7xx ",
+                           "client 2 in 0000->Request ", "client 2 out 0000->Granted ",
+                           "client 2 in UART->01000bbl peek 4168\\r\\n",
+                           "client 2 to handset bbl peek 4168\\r\\n",
+                           "client 2 from handset peek [4168]: 0x0000\\r\\n",
+                           "client 2 out UART->peek [4168]: 0x0000\\r\\n",
+                           "client 1 dropped zz\\x01", "client 2 disconnect"})
+    EXPECT_NE(log.find(part), std::string::npos) << part << "\n" << log;
+  std::remove(path.c_str());
 }
 
 TEST_F(ServerTest, RequestsQueueFirstComeFirstServed) {
@@ -186,34 +207,6 @@ TEST_F(ServerTest, GarbageFloodsAndVanishingClientsHurtNoOne) {
   EXPECT_GT(server_->MessagesDropped(), 0u);
   EXPECT_TRUE(Eventually([&] { return server_->ClientCount() == 1; }));
   EXPECT_EQ(server_->OwnerId(), 0);
-}
-
-TEST_F(ServerTest, LogCapturesEveryMessageWithTheClientId) {
-  std::string path = std::string(VT_BINARY_DIR) + "/sockmgr_server_test.log";
-  std::remove(path.c_str());
-  ServerOptions options;
-  options.logFile = path;
-  StartServer(options);
-  {
-    ModuleClient module(port_);
-    module.Greet();
-    module.Query("bbl peek 4168\r\n");
-    auto raw = Raw();
-    raw->Send("zz\x01");
-    raw->ReadQuiet(100);
-  }
-  server_->Stop();
-  std::string log = vt::testing::ReadFile(path);
-  for (const char* part : {"client 1 out 0000->ID_assign 1 0000->Type query ",
-                           "client 1 in 0000->Type:VoxTuner,7,Q7xx ",
-                           "client 1 in 0000->Request ", "client 1 out 0000->Granted ",
-                           "client 1 in UART->01000bbl peek 4168\\r\\n",
-                           "client 1 to handset bbl peek 4168\\r\\n",
-                           "client 1 from handset peek [4168]: 0x0000\\r\\n",
-                           "client 1 out UART->peek [4168]: 0x0000\\r\\n",
-                           "client 2 dropped zz\\x01", "client 1 disconnect"})
-    EXPECT_NE(log.find(part), std::string::npos) << part << "\n" << log;
-  std::remove(path.c_str());
 }
 
 TEST_F(ServerTest, StartFailuresAreReported) {
