@@ -3,6 +3,8 @@
 // recomputation of the same run. Levels in dB, frequencies in Hz.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "Reference.h"
@@ -63,20 +65,21 @@ TEST(FitSteps, SmallMeanErrorsMoveBandsByATenthTimesTheirStep) {
 }
 
 TEST(FitSteps, RecentringLeavesAThirdOrHalfOfTheSpreadAbove) {
-  FirDesign fir;
-  fir.tapCount = 5;  // three bands
-  fir.levels = {0, 0, -9};
-  RecentreLevels(fir, 3);
-  EXPECT_EQ(fir.levels[0], 3);
-  EXPECT_EQ(fir.levels[1], 3);
-  EXPECT_EQ(fir.levels[2], -6);
-  fir.levels = {0, 3, -6};
-  RecentreLevels(fir, 3);
-  EXPECT_EQ(fir.levels[1], 3);
-  fir.levels = {0, 0, -9};
-  RecentreLevels(fir, 2);
-  EXPECT_EQ(fir.levels[0], 4.5);
-  EXPECT_EQ(fir.levels[2], -4.5);
+  using Three = std::array<long double, 3>;  // five taps: three bands
+  const struct {
+    Three before;
+    int divisor;
+    Three after;
+  } cases[] = {{{0, 0, -9}, 3, {3, 3, -6}},
+               {{0, 3, -6}, 3, {0, 3, -6}},  // already re-centred
+               {{0, 0, -9}, 2, {4.5, 4.5, -4.5}}};
+  for (const auto& c : cases) {
+    FirDesign fir;
+    fir.tapCount = 5;
+    std::copy(c.before.begin(), c.before.end(), fir.levels.begin());
+    RecentreLevels(fir, c.divisor);
+    EXPECT_EQ((Three{fir.levels[0], fir.levels[1], fir.levels[2]}), c.after) << c.divisor;
+  }
 }
 
 TEST(FitSteps, ColumnErrorsFromMargins) {
@@ -188,71 +191,55 @@ TEST(AutoCorrect, AnUnfittableResponseRunsUntilCancelled) {
   EXPECT_EQ(observer.finished, 1);
 }
 
+// Both runs on a spectrum: they end by themselves (not by the observer's safety
+// limit) with finite levels and taps.
+struct BothRuns {
+  FirDesign wizard = FlatFir(31), calculated = FlatFir(31);
+  AutoCorrectResult correction;
+  FirFitResult fit;
+  explicit BothRuns(const Spectrum& s) {
+    ScriptedObserver a, b;
+    const LimitMask mask = *FindMask(Wizard::Downlink, "TS26.131");
+    correction = AutoCorrect(wizard, {mask, PlotMapping{}, SpectrumResponse(s)}, {}, a);
+    fit = FitFir(calculated, FirCalculationContext(s), 0, b);
+    EXPECT_FALSE(correction.cancelled);
+    EXPECT_FALSE(fit.cancelled);
+    for (const FirDesign* fir : {&wizard, &calculated}) {
+      for (int k = 0; k < 16; ++k) EXPECT_TRUE(std::isfinite(fir->levels[k])) << k;
+      for (int i = 0; i < 31; ++i) EXPECT_TRUE(std::isfinite(fir->taps[i])) << i;
+    }
+  }
+};
+
+// An empty spectrum, and broken points: NaN, or -inf / +inf dB (a pasted linear
+// amplitude of 0). An infinite point is as broken as a NaN one: both runs give
+// the same levels as with a NaN there.
 TEST(AutoCorrect, EmptyOrBrokenSpectraEndByThemselves) {
+  BothRuns empty{Spectrum{}};
   Spectrum broken = reference::HandsetSpectrum();
   broken.level[40] = NAN;
-  for (const Spectrum& s : {Spectrum{}, broken}) {
-    const FitContext context{*FindMask(Wizard::Downlink, "TS26.131"), PlotMapping{},
-                             SpectrumResponse(s)};
-    FirDesign fir = FlatFir(31);
-    ScriptedObserver observer;
-    const AutoCorrectResult r = AutoCorrect(fir, context, {}, observer);
-    EXPECT_FALSE(r.cancelled);  // not stopped by the observer's safety limit
-    for (int i = 0; i < 31; ++i) EXPECT_TRUE(std::isfinite(fir.taps[i]));
-    for (int k = 0; k < 16; ++k) EXPECT_TRUE(std::isfinite(fir.levels[k]));
-    FirDesign calculated = FlatFir(7);
-    ScriptedObserver fitObserver;
-    const FirFitResult f = FitFir(calculated, FirCalculationContext(s), 0, fitObserver);
-    EXPECT_FALSE(f.cancelled);
-  }
-}
-
-// A pasted linear amplitude of 0 gives a level of -inf dB. Such a point (or one
-// of +inf dB) is as broken as a NaN one: both runs end by themselves with the
-// same levels as with a NaN there, and the levels stay finite numbers.
-TEST(AutoCorrect, InfinitePointsAreBrokenPointsToo) {
+  const BothRuns nan{broken};
   for (long double bad : {-INFINITY, INFINITY}) {
-    Spectrum infinite = reference::HandsetSpectrum(), broken = infinite;
+    SCOPED_TRACE(static_cast<double>(bad));
+    Spectrum infinite = reference::HandsetSpectrum();
     infinite.level[40] = bad;
-    broken.level[40] = NAN;
-    FirDesign a = FlatFir(31), b = FlatFir(31);
-    ScriptedObserver oa, ob;
-    const LimitMask mask = *FindMask(Wizard::Downlink, "TS26.131");
-    const AutoCorrectResult ra =
-        AutoCorrect(a, {mask, PlotMapping{}, SpectrumResponse(infinite)}, {}, oa);
-    const AutoCorrectResult rb =
-        AutoCorrect(b, {mask, PlotMapping{}, SpectrumResponse(broken)}, {}, ob);
-    EXPECT_FALSE(ra.cancelled) << bad;
-    EXPECT_TRUE(ra.fits) << bad;
-    EXPECT_TRUE(std::isfinite(ra.margins.offset)) << bad;
-    EXPECT_EQ(ra.maskPasses, rb.maskPasses) << bad;
-    EXPECT_EQ(a.levels, b.levels) << bad;
-    for (int k = 0; k < 16; ++k) EXPECT_TRUE(std::isfinite(a.levels[k])) << bad << " " << k;
-
-    FirDesign c = FlatFir(31), d = FlatFir(31);
-    ScriptedObserver oc, od;
-    const FirFitResult rc = FitFir(c, FirCalculationContext(infinite), 0, oc);
-    const FirFitResult rd = FitFir(d, FirCalculationContext(broken), 0, od);
-    EXPECT_FALSE(rc.failed) << bad;
-    EXPECT_FALSE(rc.cancelled) << bad;
-    EXPECT_TRUE(std::isfinite(rc.Ripple())) << bad;
-    EXPECT_EQ(rc.Ripple(), rd.Ripple()) << bad;
-    EXPECT_EQ(c.levels, d.levels) << bad;
-    EXPECT_NEAR(infinite.At(1000) + c.Response(1000), 0, 0.01) << bad;
+    const BothRuns r{infinite};
+    EXPECT_TRUE(r.correction.fits);
+    EXPECT_TRUE(std::isfinite(r.correction.margins.offset));
+    EXPECT_EQ(r.correction.maskPasses, nan.correction.maskPasses);
+    EXPECT_EQ(r.wizard.levels, nan.wizard.levels);
+    EXPECT_FALSE(r.fit.failed);
+    EXPECT_TRUE(std::isfinite(r.fit.Ripple()));
+    EXPECT_EQ(r.fit.Ripple(), nan.fit.Ripple());
+    EXPECT_EQ(r.calculated.levels, nan.calculated.levels);
+    EXPECT_NEAR(infinite.At(1000) + r.calculated.Response(1000), 0, 0.01);
   }
-  // The point next to 1000 Hz broken: no level to put on the target, the
-  // levels stay finite.
+  // The point next to 1000 Hz broken: no level to put on the target.
   Spectrum measured = reference::HandsetSpectrum();
   ASSERT_GT(measured.freq[80], 1000);
   ASSERT_LT(measured.freq[79], 1000);
   measured.level[80] = -INFINITY;
-  FirDesign fir = FlatFir(31);
-  ScriptedObserver observer;
-  const FirFitResult r = FitFir(fir, FirCalculationContext(measured), 0, observer);
-  EXPECT_FALSE(r.cancelled);
-  EXPECT_TRUE(std::isfinite(r.Ripple()));
-  for (int k = 0; k < 16; ++k) EXPECT_TRUE(std::isfinite(fir.levels[k])) << k;
-  for (int i = 0; i < 31; ++i) EXPECT_TRUE(std::isfinite(fir.taps[i])) << i;
+  EXPECT_TRUE(std::isfinite(BothRuns{measured}.fit.Ripple()));
 }
 
 TEST(AutoCorrect, RefusesAnUndesignableLength) {

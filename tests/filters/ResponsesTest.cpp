@@ -41,11 +41,8 @@ TEST(FirDesign, SixDbInBandFourActsAtItsCentreOnly) {
   FirDesign fir = Fir(31, false);
   fir.levels[4] = 6;
   ASSERT_TRUE(fir.Design());
-  EXPECT_NEAR(fir.Response(750), 0.0, 0.005);
-  EXPECT_NEAR(fir.Response(1500), 0.0, 0.005);
-  EXPECT_NEAR(fir.Response(1000), 3.51, 0.005);
-  EXPECT_NEAR(fir.Response(1250), 3.51, 0.005);
-  EXPECT_NEAR(fir.Response(1125), 4.27, 0.005);
+  for (auto [f, db] : {std::pair{750, 0.0}, {1500, 0.0}, {1000, 3.51}, {1250, 3.51}, {1125, 4.27}})
+    EXPECT_NEAR(fir.Response(f), db, 0.005) << f;
   for (int f = 0; f <= 4000; f += 5) EXPECT_LT(fir.Response(f), 6);
   for (int i = 0; i < 31; ++i) EXPECT_NEAR(fir.taps[i], fir.taps[30 - i], 1e-17);
 
@@ -163,11 +160,9 @@ TEST(IirSection, TwelveDbAtF0IsTheBackwardDifferenceImage) {
   IirSection s;
   s.gainF0 = powl(10, 12 / 20.0L);
   EXPECT_FALSE(s.Design());  // a1 * 16384 = -34989 leaves the Q14 range; kept and drawn
-  EXPECT_EQ(s.a0, 1.9761962890625L);
-  EXPECT_EQ(s.a1, -2.13555908203125L);
-  EXPECT_EQ(s.a2, 0.41595458984375L);
-  EXPECT_EQ(s.b1, -1.15936279296875L);
-  EXPECT_EQ(s.b2, 0.41595458984375L);
+  EXPECT_EQ(std::vector<long double>({s.a0, s.a1, s.a2, s.b1, s.b2}),
+            std::vector<long double>({1.9761962890625L, -2.13555908203125L, 0.41595458984375L,
+                                      -1.15936279296875L, 0.41595458984375L}));
   EXPECT_NEAR(s.Response(1000), 8.6, 0.05);
   long double peak = -100, at = 0;
   for (int f = 500; f <= 1500; ++f) {
@@ -207,11 +202,8 @@ TEST(IirSection, WordsWithoutAPrototypeFallBackToAFlatSection) {
     IirSection s;
     s.SetWords(words);
     s.ParametersFromCoefficients();
-    EXPECT_EQ(s.gainLf, 1);
-    EXPECT_EQ(s.gainF0, 1);
-    EXPECT_EQ(s.gainHf, 1);
-    EXPECT_EQ(s.f0, 1000);
-    EXPECT_EQ(s.m, 0.5L);
+    EXPECT_EQ(std::vector<long double>({s.gainLf, s.gainF0, s.gainHf, s.f0, s.m}),
+              std::vector<long double>({1, 1, 1, 1000, 0.5L}));
     EXPECT_EQ(s.Words(), fallback.Words());
   }
 }
@@ -293,15 +285,22 @@ TEST(PlotMapping, MapsTheFormsPlotAndItsPixelGrid) {
 }
 
 TEST(PlotMapping, LevelRangeRule) {
-  // Extremes 3 and -1: span 4 -> 5, + 4 -> 9, even 8 around centre 1.
-  EXPECT_EQ(LevelAxis::Fit(3, -1, kFilterAxisExtra).top, 5);
-  EXPECT_EQ(LevelAxis::Fit(3, -1, kFilterAxisExtra).bottom, -3);
-  EXPECT_EQ(LevelAxis::Fit(3, -1, kPastedAxisExtra).top, 9);
-  // Centre -14, span 13 + 4 = 17 -> 16.
-  EXPECT_EQ(LevelAxis::Fit(-7.5L, -20.5L, kFilterAxisExtra).top, -6);
-  EXPECT_EQ(LevelAxis::Fit(-7.5L, -20.5L, kFilterAxisExtra).bottom, -22);
-  PlotMapping plot;
-  const LevelAxis flat = plot.FitAxis([](long double) { return 0.0L; }, kFilterAxisExtra);
+  const struct {
+    long double high, low;
+    long double extra;
+    int top, bottom;
+  } cases[] = {
+      {3, -1, kFilterAxisExtra, 5, -3},  // span 4 -> 5, + 4 -> 9, even 8 around centre 1
+      {3, -1, kPastedAxisExtra, 9, -7},
+      {-7.5L, -20.5L, kFilterAxisExtra, -6, -22},  // centre -14, span 13 + 4 = 17 -> 16
+  };
+  for (const auto& c : cases) {
+    const LevelAxis axis = LevelAxis::Fit(c.high, c.low, c.extra);
+    SCOPED_TRACE(static_cast<double>(c.high + c.extra));
+    EXPECT_EQ(axis.top, c.top);
+    EXPECT_EQ(axis.bottom, c.bottom);
+  }
+  const LevelAxis flat = PlotMapping{}.FitAxis([](long double) { return 0.0L; }, kFilterAxisExtra);
   EXPECT_EQ(flat.top, 4);
   EXPECT_EQ(flat.bottom, -4);
 }
