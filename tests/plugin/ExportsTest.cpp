@@ -18,6 +18,7 @@
 #include "frame/ToolWindows.h"
 #include "plugin/Exports.h"
 #include "plugin/ModuleState.h"
+#include "target/HandsetState.h"
 #include "target/Link.h"
 
 using vt::frame::Frame1;
@@ -161,12 +162,18 @@ TEST_F(Module, PagesAndMemoStripAreLaidOutInOrder) {
 
 TEST_F(Module, ASecondCreateReturnsTheSameFrameAndForgetsTheIni) {
   auto ini = TempIni("second", "[VoxTuner]\nDefault_Q7xx=1\n");
+  vt::CountUse(vt::UseTable::Dsp, 3, true);
+  vt::CountUse(vt::UseTable::ApiGroup, 11, true);
   void* first = _create_frame(nullptr);
+  EXPECT_EQ(vt::UseCount(vt::UseTable::Dsp, 3), 0);
+  EXPECT_EQ(vt::UseCount(vt::UseTable::ApiGroup, 11), 0);
+  vt::CountUse(vt::UseTable::Codec, 7, true);
   _set_inifile(ini.c_str());
   EXPECT_EQ(vt::frame::IniFilePath, ini);
   void* second = _create_frame(nullptr);
   EXPECT_EQ(first, second);
   EXPECT_EQ(vt::frame::IniFilePath, "");
+  EXPECT_EQ(vt::UseCount(vt::UseTable::Codec, 7), 0);  // cleared again without a rebuild
   // Without an INI path the default view is not written anywhere.
   Frame1->RadioButton35->click();
   EXPECT_EQ(Slurp(ini), "[VoxTuner]\nDefault_Q7xx=1\n");
