@@ -35,7 +35,7 @@ function(vt_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(T_GUI)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS gui)
   endif()
 endfunction()
 
