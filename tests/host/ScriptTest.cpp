@@ -147,3 +147,22 @@ TEST(Script, DumpShowsTheGatingOfTheConnectedHandset) {
   EXPECT_FALSE(visible("GroupBox43"));  // needs A = 3 exactly
   EXPECT_FALSE(visible("CheckBox90"));
 }
+
+// Every control of the frame and the tool windows as designed, against a
+// reviewed copy. On a mismatch the new dump is written beside the golden file
+// as ".actual": compare the two and, when the change is meant, move it over.
+TEST(Script, FrameControlsMatchTheGoldenDump) {
+  const std::string golden = std::string(VT_SOURCE_DIR) + "/tests/golden/frame_controls.json";
+  const std::string actual = golden + ".actual";
+  std::string dump = Temp("golden.json");
+  std::remove(Temp("host.ini").c_str());  // the designed default view
+  ScriptRun r = RunScript("dump " + dump + "\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  std::string now = Slurp(dump);
+  ASSERT_FALSE(now.empty());
+  if (now != Slurp(golden)) {
+    std::ofstream(actual, std::ios::binary) << now;
+    FAIL() << "the controls differ from " << golden << "; the new dump is in " << actual;
+  }
+  std::remove(actual.c_str());
+}
