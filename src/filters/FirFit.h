@@ -7,7 +7,7 @@
 #include "filters/FitEvaluator.h"
 #include "filters/FitObserver.h"
 #include "filters/Margins.h"
-#include "filters/Spectrum.h"
+#include "filters/ResponsePoints.h"
 
 namespace vt::filters {
 

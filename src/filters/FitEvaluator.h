@@ -7,7 +7,7 @@
 #include "filters/FirDesign.h"
 #include "filters/LimitMask.h"
 #include "filters/PlotMapping.h"
-#include "filters/Spectrum.h"
+#include "filters/ResponsePoints.h"
 
 namespace vt::filters {
 

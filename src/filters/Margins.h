@@ -61,28 +61,25 @@ MarginColumns ColumnsFor(const LimitMask& mask, const PlotMapping& plot, long do
 template <class Upper, class Lower, class Response>
 void FillMargins(const MarginColumns& columns, bool tighten, Upper upper, Lower lower,
                  Response response, MaskMargins& out) {
-  out.upper.firstX = columns.upperBegin;
-  out.upper.lastX = columns.upperEnd;
-  out.upper.values.clear();
-  out.minUpper = kNoMargin;
-  for (int x = columns.upperBegin; x < columns.upperEnd; ++x) {
-    long double margin = upper(x) - response(x);
-    if (tighten) margin = margin - kTightening;
-    if (!std::isfinite(margin)) margin = NAN;  // a broken point, see above
-    out.upper.values.push_back(margin);
-    if (margin < out.minUpper) out.minUpper = margin;
-  }
-  out.lower.firstX = columns.lowerBegin;
-  out.lower.lastX = columns.lowerEnd;
-  out.lower.values.clear();
-  out.minLower = kNoMargin;
-  for (int x = columns.lowerBegin; x < columns.lowerEnd; ++x) {
-    long double margin = response(x) - lower(x);
-    if (tighten) margin = margin - kTightening;
-    if (!std::isfinite(margin)) margin = NAN;
-    out.lower.values.push_back(margin);
-    if (margin < out.minLower) out.minLower = margin;
-  }
+  // One side: the margins over [begin, end) and the smallest of them.
+  auto side = [tighten](int begin, int end, auto&& margin, MarginRange& range,
+                        long double& smallest) {
+    range.firstX = begin;
+    range.lastX = end;
+    range.values.clear();
+    smallest = kNoMargin;
+    for (int x = begin; x < end; ++x) {
+      long double m = margin(x);
+      if (tighten) m = m - kTightening;
+      if (!std::isfinite(m)) m = NAN;  // a broken point, see above
+      range.values.push_back(m);
+      if (m < smallest) smallest = m;
+    }
+  };
+  side(columns.upperBegin, columns.upperEnd, [&](int x) { return upper(x) - response(x); },
+       out.upper, out.minUpper);
+  side(columns.lowerBegin, columns.lowerEnd, [&](int x) { return response(x) - lower(x); },
+       out.lower, out.minLower);
   out.offset = (out.minUpper - out.minLower) / 2;
   for (long double& m : out.upper.values) m = m - out.offset;
   for (long double& m : out.lower.values) m = m + out.offset;

@@ -272,14 +272,22 @@ void AlsaBackend::CloseMixer() {
   mixer_ = nullptr;
 }
 
-bool AlsaBackend::GetVolume(MixerLine line, VolumeControl& control) {
-  snd_mixer_elem_t* e = FindElement(mixer_, line);
+// The element of a mixer line with its direction and volume range; false when
+// the card has no such element or it has no volume.
+bool VolumeElement(snd_mixer_t* mixer, MixerLine line, snd_mixer_elem_t*& e, bool& capture,
+                   long& min, long& max) {
+  e = FindElement(mixer, line);
   if (!e) return false;
-  const bool capture = kLines[static_cast<int>(line)].capture;
+  capture = kLines[static_cast<int>(line)].capture;
+  return (capture ? snd_mixer_selem_get_capture_volume_range(e, &min, &max)
+                  : snd_mixer_selem_get_playback_volume_range(e, &min, &max)) >= 0;
+}
+
+bool AlsaBackend::GetVolume(MixerLine line, VolumeControl& control) {
+  snd_mixer_elem_t* e = nullptr;
+  bool capture = false;
   long min = 0, max = 0;
-  if ((capture ? snd_mixer_selem_get_capture_volume_range(e, &min, &max)
-               : snd_mixer_selem_get_playback_volume_range(e, &min, &max)) < 0)
-    return false;
+  if (!VolumeElement(mixer_, line, e, capture, min, max)) return false;
   const bool mono = capture ? snd_mixer_selem_is_capture_mono(e) : snd_mixer_selem_is_playback_mono(e);
   control.maximum = max - min;
   control.values.clear();
@@ -295,13 +303,10 @@ bool AlsaBackend::GetVolume(MixerLine line, VolumeControl& control) {
 }
 
 bool AlsaBackend::SetVolume(MixerLine line, const std::vector<long>& values) {
-  snd_mixer_elem_t* e = FindElement(mixer_, line);
-  if (!e) return false;
-  const bool capture = kLines[static_cast<int>(line)].capture;
+  snd_mixer_elem_t* e = nullptr;
+  bool capture = false;
   long min = 0, max = 0;
-  if ((capture ? snd_mixer_selem_get_capture_volume_range(e, &min, &max)
-               : snd_mixer_selem_get_playback_volume_range(e, &min, &max)) < 0)
-    return false;
+  if (!VolumeElement(mixer_, line, e, capture, min, max)) return false;
   const snd_mixer_selem_channel_id_t ids[2] = {SND_MIXER_SCHN_FRONT_LEFT, SND_MIXER_SCHN_FRONT_RIGHT};
   for (size_t c = 0; c < 2 && c < values.size(); ++c) {
     const long v = std::min(max, min + values[c]);

@@ -9,7 +9,7 @@
 #include "filters/FirDesign.h"
 #include "filters/FitEvaluator.h"
 #include "filters/FitObserver.h"
-#include "filters/Spectrum.h"
+#include "filters/ResponsePoints.h"
 
 namespace vt::filters::reference {
 

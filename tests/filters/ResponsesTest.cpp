@@ -6,7 +6,7 @@
 #include <random>
 
 #include "Reference.h"
-#include "filters/BandSpectrum.h"
+#include "filters/ThirdOctaveBands.h"
 #include "filters/FirDesign.h"
 #include "filters/IirSection.h"
 #include "filters/PlotMapping.h"

@@ -1,4 +1,4 @@
-#include "filters/Spectrum.h"
+#include "filters/ResponsePoints.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "filters/BandSpectrum.h"
+#include "filters/ThirdOctaveBands.h"
 
 #include <cmath>
 
