@@ -7,6 +7,14 @@ function(vt_core_library name)
   target_link_libraries(${name} PUBLIC Threads::Threads)
 endfunction()
 
+# vt_strict_warnings(target...) : the stricter warning set of the core libraries
+# (shadowed names, narrowing conversions).
+function(vt_strict_warnings)
+  foreach(t ${ARGN})
+    target_compile_options(${t} PRIVATE -Wshadow -Wconversion)
+  endforeach()
+endfunction()
+
 # vt_gui_library(name SOURCES...) : a static library on Qt 6 Widgets.
 function(vt_gui_library name)
   add_library(${name} STATIC ${ARGN})

@@ -4,7 +4,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "target/Link.h"
+#include "handset/Link.h"
 
 namespace vt::host {
 

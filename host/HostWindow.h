@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "target/SocketManager.h"
-#include "target/TcpClientSocket.h"
+#include "handset/SocketManager.h"
+#include "handset/TcpClientSocket.h"
 
 namespace vt::host {
 

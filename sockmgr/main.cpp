@@ -9,7 +9,7 @@
 #include <CLI/CLI.hpp>
 
 #include "sockmgr/server/Server.h"
-#include "target/TcpClientSocket.h"
+#include "handset/TcpClientSocket.h"
 
 namespace {
 

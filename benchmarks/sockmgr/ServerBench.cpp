@@ -13,9 +13,9 @@
 #include <thread>
 
 #include "sockmgr/server/Server.h"
-#include "target/Link.h"
-#include "target/ShellLines.h"
-#include "target/TcpClientSocket.h"
+#include "handset/Link.h"
+#include "handset/ShellLines.h"
+#include "handset/TcpClientSocket.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "frame/Module.h"
 #include "frame/TFrame1.h"
 #include "frame/ToolWindows.h"
-#include "target/FirmwareFeatures.h"
-#include "target/HandsetState.h"
-#include "target/Identify.h"
+#include "handset/FirmwareFeatures.h"
+#include "handset/HandsetState.h"
+#include "handset/Identify.h"
 
 namespace vt::frame {
 

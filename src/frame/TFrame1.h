@@ -12,7 +12,7 @@
 
 #include "frame/Builder.h"
 #include "frame/Controls.h"
-#include "target/SocketManager.h"
+#include "handset/SocketManager.h"
 
 namespace vt::ui {
 class MemoBinding;

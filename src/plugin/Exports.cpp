@@ -10,7 +10,7 @@
 #include "frame/TFrame1.h"
 #include "frame/ToolWindows.h"
 #include "plugin/ModuleState.h"
-#include "target/Link.h"
+#include "handset/Link.h"
 
 using vt::frame::Frame1;
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "target/SocketManager.h"
+#include "handset/SocketManager.h"
 
 extern "C" {
 void* _create_frame(void* owner);

@@ -1,7 +1,7 @@
 #include "plugin/ModuleState.h"
 
 #include "frame/TFrame1.h"
-#include "target/HandsetState.h"
+#include "handset/HandsetState.h"
 
 namespace vt::plugin {
 

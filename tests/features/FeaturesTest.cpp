@@ -1,7 +1,7 @@
 // Which controls a firmware has, from its chip type and version alone.
 #include <gtest/gtest.h>
 
-#include "target/FirmwareFeatures.h"
+#include "handset/FirmwareFeatures.h"
 
 using namespace vt;
 

@@ -12,9 +12,9 @@
 #include "frame/ToolWindows.h"
 #include "sockmgr/server/Backend.h"
 #include "sockmgr/server/Server.h"
-#include "target/HandsetState.h"
-#include "target/Link.h"
-#include "target/TcpClientSocket.h"
+#include "handset/HandsetState.h"
+#include "handset/Link.h"
+#include "handset/TcpClientSocket.h"
 
 using namespace vt;
 using vt::frame::TFrame1;

@@ -13,8 +13,8 @@
 #include <string>
 #include <thread>
 
-#include "target/Link.h"
-#include "target/TcpClientSocket.h"
+#include "handset/Link.h"
+#include "handset/TcpClientSocket.h"
 
 using namespace vt;
 

@@ -18,8 +18,8 @@
 #include "frame/ToolWindows.h"
 #include "plugin/Exports.h"
 #include "plugin/ModuleState.h"
-#include "target/HandsetState.h"
-#include "target/Link.h"
+#include "handset/HandsetState.h"
+#include "handset/Link.h"
 
 using vt::frame::Frame1;
 

@@ -7,8 +7,8 @@
 
 #include "sockmgr/emulator/BuiltInImages.h"
 #include "sockmgr/emulator/HandsetEmulator.h"
-#include "target/HandsetTables.h"
-#include "target/ShellLines.h"
+#include "handset/HandsetTables.h"
+#include "handset/ShellLines.h"
 
 using vt::sockmgr::ApiLevelFor;
 using vt::sockmgr::FirmwareVersion;

@@ -13,7 +13,7 @@
 
 #include "TestClients.h"
 #include "sockmgr/server/Server.h"
-#include "target/ShellLines.h"
+#include "handset/ShellLines.h"
 
 using vt::sockmgr::HandsetEmulator;
 using vt::sockmgr::SerialBackend;

@@ -10,7 +10,7 @@
 
 #include "TestClients.h"
 #include "sockmgr/server/Server.h"
-#include "target/ShellLines.h"
+#include "handset/ShellLines.h"
 
 using vt::sockmgr::FirmwareVersion;
 using vt::sockmgr::Server;

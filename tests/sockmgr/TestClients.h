@@ -17,8 +17,8 @@
 #include <string>
 #include <thread>
 
-#include "target/Link.h"
-#include "target/TcpClientSocket.h"
+#include "handset/Link.h"
+#include "handset/TcpClientSocket.h"
 
 namespace vt::testing {
 

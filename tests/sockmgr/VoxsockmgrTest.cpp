@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "TestClients.h"
-#include "target/ShellLines.h"
+#include "handset/ShellLines.h"
 
 extern char** environ;
 

@@ -1,4 +1,4 @@
-#include "target/Link.h"
+#include "handset/Link.h"
 
 #include "common/Numbers.h"
 

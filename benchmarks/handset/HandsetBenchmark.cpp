@@ -6,9 +6,9 @@
 #include <stdexcept>
 
 #include "sockmgr/server/Server.h"
-#include "target/Handset.h"
-#include "target/Link.h"
-#include "target/TcpClientSocket.h"
+#include "handset/Handset.h"
+#include "handset/Link.h"
+#include "handset/TcpClientSocket.h"
 
 namespace {
 

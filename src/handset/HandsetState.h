@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "target/HandsetTables.h"
+#include "handset/HandsetTables.h"
 
 namespace vt {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "target/SocketManager.h"
+#include "handset/SocketManager.h"
 
 namespace vt {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "target/HandsetTables.h"
+#include "handset/HandsetTables.h"
 
 namespace vt {
 

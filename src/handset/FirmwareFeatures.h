@@ -1,7 +1,7 @@
 // What a chip type and firmware version offer, as the frame shows or hides it.
 #pragma once
 
-#include "target/HandsetTables.h"
+#include "handset/HandsetTables.h"
 
 namespace vt {
 

@@ -1,4 +1,4 @@
-#include "target/ShellLines.h"
+#include "handset/ShellLines.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "target/Identify.h"
-#include "target/ShellLines.h"
+#include "handset/Identify.h"
+#include "handset/ShellLines.h"
 
 using namespace vt;
 

@@ -1,11 +1,11 @@
-#include "target/Identify.h"
+#include "handset/Identify.h"
 
 #include <string>
 
-#include "target/HandsetCommands.h"
-#include "target/HandsetState.h"
-#include "target/Link.h"
-#include "target/ShellLines.h"
+#include "handset/HandsetCommands.h"
+#include "handset/HandsetState.h"
+#include "handset/Link.h"
+#include "handset/ShellLines.h"
 
 namespace vt {
 

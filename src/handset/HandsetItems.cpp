@@ -1,8 +1,8 @@
-#include "target/HandsetItems.h"
+#include "handset/HandsetItems.h"
 
-#include "target/HandsetCommands.h"
-#include "target/HandsetState.h"
-#include "target/HandsetTables.h"
+#include "handset/HandsetCommands.h"
+#include "handset/HandsetState.h"
+#include "handset/HandsetTables.h"
 
 namespace vt {
 

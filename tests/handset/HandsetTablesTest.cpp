@@ -1,8 +1,8 @@
 // Rules of the lookup tables and the module-wide state, without a link.
 #include <gtest/gtest.h>
 
-#include "target/HandsetState.h"
-#include "target/HandsetTables.h"
+#include "handset/HandsetState.h"
+#include "handset/HandsetTables.h"
 
 using namespace vt;
 

@@ -1,4 +1,4 @@
-#include "target/HandsetTables.h"
+#include "handset/HandsetTables.h"
 
 namespace vt {
 

@@ -1,8 +1,8 @@
-#include "target/HandsetCommands.h"
+#include "handset/HandsetCommands.h"
 
-#include "target/HandsetState.h"
-#include "target/Link.h"
-#include "target/ShellLines.h"
+#include "handset/HandsetState.h"
+#include "handset/Link.h"
+#include "handset/ShellLines.h"
 
 namespace vt {
 

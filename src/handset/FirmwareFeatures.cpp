@@ -1,4 +1,4 @@
-#include "target/FirmwareFeatures.h"
+#include "handset/FirmwareFeatures.h"
 
 #include <tuple>
 

@@ -10,7 +10,7 @@
 
 #include "../sockmgr/TestClients.h"
 #include "sockmgr/server/Server.h"
-#include "target/Handset.h"
+#include "handset/Handset.h"
 
 namespace vt::testing {
 

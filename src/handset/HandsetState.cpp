@@ -1,4 +1,4 @@
-#include "target/HandsetState.h"
+#include "handset/HandsetState.h"
 
 #include <cstddef>
 

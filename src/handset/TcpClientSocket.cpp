@@ -1,4 +1,4 @@
-#include "target/TcpClientSocket.h"
+#include "handset/TcpClientSocket.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
