@@ -205,7 +205,9 @@ void AlsaBackend::Run(Stream& s) {
     } else if (r < 0) {
       const int e = snd_pcm_recover(s.pcm, static_cast<int>(r), 1);  // xrun, suspend
       if (e < 0) {
-        SetError("Audio device " + device_ + " failed: " + snd_strerror(static_cast<int>(r)));
+        const std::string why = "Audio device " + device_ + " failed: " + snd_strerror(static_cast<int>(r));
+        SetError(why);
+        DeviceFailed(why);
         lock.lock();
         s.lost = true;
         continue;

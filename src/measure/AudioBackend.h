@@ -92,6 +92,20 @@ class AudioBackend {
 
   // Any thread: the last device error ("" when none).
   virtual std::string LastError() const = 0;
+
+  // GUI thread, devices closed: told (on the failing device's thread) when an
+  // open device fails while streaming.
+  using FailureCallback = std::function<void(const std::string&)>;
+  void SetFailureCallback(FailureCallback failed) { failed_ = std::move(failed); }
+
+ protected:
+  // Back end's thread: an open device stopped working.
+  void DeviceFailed(const std::string& why) const {
+    if (failed_) failed_(why);
+  }
+
+ private:
+  FailureCallback failed_;
 };
 
 // "virtual" (the bench in real time, the default for an empty text),

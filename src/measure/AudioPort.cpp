@@ -173,6 +173,8 @@ bool OpenPort(int32_t sampleRate, bool stereo, bool openInput, bool openOutput,
   if (n > kMaxBufferValues) return false;
   CurrentAudioBackend();
   if (!g_port.in.open && !g_port.out.open) {
+    // No device thread runs yet: safe to hand the back end its failure report.
+    g_port.backend->SetFailureCallback(ReportStreamError);
     std::lock_guard lock(g_port.errorMutex);
     g_port.error.clear();
   }

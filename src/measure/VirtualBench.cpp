@@ -90,11 +90,14 @@ uint64_t VirtualBench::FramesRun() const {
 }
 
 void VirtualBench::SimulateFailure(const std::string& error) {
+  bool streaming;
   {
     std::lock_guard lock(mutex_);
     failure_ = error;
+    streaming = in_.open || out_.open;
   }
   wake_.notify_all();
+  if (streaming && !error.empty()) DeviceFailed(error);
 }
 
 std::string VirtualBench::LastError() const {

@@ -56,28 +56,6 @@ TEST(ConversionFilter, SymmetricUnitGainAndTheStatedResponse) {
   }
 }
 
-TEST(DownSamplerBy6, MatchesPlainFilterAndDecimate) {
-  std::vector<int16_t> x(2 * 6 * 500);
-  for (size_t n = 0; n < x.size(); ++n)
-    x[n] = static_cast<int16_t>(15000 * std::sin(0.05 * n) + 8000 * std::sin(1.9 * n));
-  TCapture capture;
-  TDownSamplerBy6 down(&capture);
-  down.SetFormat(48000, true);  // left channel: even indices
-  std::vector<int16_t> in = x;
-  down.Process(in.data(), static_cast<int32_t>(in.size()));
-
-  const auto& h = ConversionFilter();
-  std::vector<int16_t> left;
-  for (size_t n = 0; n < x.size(); n += 2) left.push_back(x[n]);
-  ASSERT_EQ(capture.values.size(), left.size() / 6);
-  for (size_t m = 0; m < capture.values.size(); ++m) {
-    const size_t newest = 6 * m + 5;
-    double y = 0;
-    for (size_t i = 0; i < h.size() && i <= newest; ++i) y += h[i] * left[newest - i];
-    ASSERT_EQ(capture.values[m], static_cast<int16_t>(std::trunc(y))) << m;
-  }
-}
-
 TEST(UpSamplerBy6, KeepsTheLevelAndRejectsImages) {
   TSineGenerator sine;
   TUpSamplerBy6 up(&sine);
@@ -92,20 +70,20 @@ TEST(UpSamplerBy6, KeepsTheLevelAndRejectsImages) {
     EXPECT_LT(Component(out, skip, n, image, 48000), 16384 * 1e-3) << image;  // < -60 dB
 }
 
-// Plain up-sampler: six phases per input, the current input weighted 6 h[p],
-// older inputs (kept times 6, newest first) through h[p + 6 i].
-std::vector<int16_t> ReferenceUp(const std::vector<int16_t>& x) {
+// Reference interpolator: the input stream zero-stuffed by 6 (each input
+// times 6, five zeros after it) and convolved with all 127 taps, then held to
+// +-32767 and truncated.
+std::vector<int16_t> ReferenceUp(const std::vector<int16_t>& x, size_t outputs) {
   const auto& h = ConversionFilter();
-  std::vector<double> past(40, 0.0);
-  std::vector<int16_t> y;
-  for (int16_t v : x) {
-    for (size_t p = 0; p < 6; ++p) {
-      double acc = 6.0 * h[p] * v;
-      for (size_t i = 1; p + 6 * i < h.size(); ++i) acc += h[p + 6 * i] * past[i];
-      y.push_back(static_cast<int16_t>(static_cast<int32_t>(std::trunc(acc))));
+  std::vector<int16_t> y(outputs);
+  for (size_t m = 0; m < outputs; ++m) {
+    double acc = 0;
+    for (size_t j = 0; j < h.size() && j <= m; ++j) {
+      const size_t u = m - j;
+      const double v = u % 6 == 0 && u / 6 < x.size() ? 6.0 * x[u / 6] : 0.0;
+      acc += h[j] * v;
     }
-    for (size_t i = past.size() - 1; i >= 1; --i) past[i] = past[i - 1];
-    past[0] = 6.0 * v;
+    y[m] = static_cast<int16_t>(std::trunc(std::clamp(acc, -32767.0, 32767.0)));
   }
   return y;
 }
@@ -125,30 +103,86 @@ struct TSteps : TMeasureTool {
   std::vector<int16_t> fed;
 };
 
-TEST(UpSamplerBy6, MatchesPlainInterpolationAndStaysInsideItsBuffer) {
-  for (bool stereo : {false, true}) {
-    // 4410 values: the 44100 Hz stereo port buffer, whose channel holds 2205
-    // values, not a multiple of 6.
-    for (int32_t count : {4800, 4410, 1000}) {
-      TSteps steps;
-      TUpSamplerBy6 up(&steps);
-      up.SetFormat(48000, stereo);
-      const int stride = stereo ? 2 : 1;
-      std::vector<int16_t> buf(static_cast<size_t>(count) + 16, 1234);
-      up.Process(buf.data(), count);
-      for (size_t k = static_cast<size_t>(count); k < buf.size(); ++k)
-        ASSERT_EQ(buf[k], 1234) << "written past count at " << k << " (count " << count << ")";
-      const std::vector<int16_t> expect = ReferenceUp(steps.fed);
-      size_t checked = 0;
-      for (int32_t o = 0; o < count && static_cast<size_t>(o / stride) < expect.size(); o += stride) {
-        ASSERT_EQ(buf[static_cast<size_t>(o)], expect[static_cast<size_t>(o / stride)])
-            << "stereo " << stereo << " count " << count << " at " << o;
-        if (stereo) {
-          ASSERT_EQ(buf[static_cast<size_t>(o + 1)], 1234) << "other channel touched";
-        }
-        ++checked;
+// Buffer lengths whose channel share is a multiple of 6 and lengths that are
+// not (44100 Hz stereo: 2205 a channel; 4801 mono values).
+struct Shape {
+  bool stereo;
+  int32_t count;
+};
+constexpr Shape kShapes[] = {{true, 4800}, {true, 4410}, {false, 4801}, {false, 1000}, {true, 7}};
+
+// Five buffers in a row form one seamless stream: every value of the channel
+// is written (none left from the buffer's earlier content), nothing past
+// count, the other channel untouched.
+TEST(UpSamplerBy6, IsAPlainPolyphaseInterpolatorForAnyBufferLength) {
+  for (const Shape& shape : kShapes) {
+    TSteps steps;
+    TUpSamplerBy6 up(&steps);
+    up.SetFormat(48000, shape.stereo);
+    const size_t stride = shape.stereo ? 2 : 1;
+    const size_t count = static_cast<size_t>(shape.count);
+    std::vector<int16_t> channel;
+    for (int b = 0; b < 5; ++b) {
+      std::vector<int16_t> buf(count + 16, -4321);
+      up.Process(buf.data(), shape.count);
+      for (size_t k = 0; k < buf.size(); ++k) {
+        const bool mine = k < count && k % stride == 0;
+        if (mine) channel.push_back(buf[k]);
+        else ASSERT_EQ(buf[k], -4321) << "count " << count << " wrote at " << k;
       }
-      EXPECT_GE(checked, static_cast<size_t>(count / stride / 6 * 6));
+    }
+    const std::vector<int16_t> expect = ReferenceUp(steps.fed, channel.size());
+    ASSERT_GE(steps.fed.size() * 6, channel.size());
+    EXPECT_LT(steps.fed.size() * 6, channel.size() + 6) << "pulls only the inputs it needs";
+    for (size_t m = 0; m < channel.size(); ++m)
+      ASSERT_EQ(channel[m], expect[m]) << "stereo " << shape.stereo << " count " << count << " at " << m;
+  }
+}
+
+// A full-scale tone overshoots through the filter: held at full scale, never
+// wrapped round to the other sign (a click on the artificial mouth).
+TEST(UpSamplerBy6, SaturatesInsteadOfWrapping) {
+  TSineGenerator sine;
+  TUpSamplerBy6 up(&sine);
+  up.SetFormat(48000, false);
+  sine.SetFrequency(2500);
+  sine.SetAmplitude(32767);
+  std::vector<int16_t> out(48000);
+  up.Process(out.data(), 48000);
+  int held = 0, jump = 0;
+  for (size_t n = 1; n < out.size(); ++n) {
+    held += std::abs(out[n]) == 32767;
+    jump = std::max(jump, std::abs(out[n] - out[n - 1]));
+  }
+  EXPECT_GE(held, 500) << "the overshoot is held at full scale";
+  EXPECT_LT(jump, 12000) << "a step of " << jump << " is a wrap-around";
+  EXPECT_GE(*std::min_element(out.begin(), out.end()), -32767);
+}
+
+// The analyzer gets exactly the values the filter produced, one stream across
+// buffers whatever their length.
+TEST(DownSamplerBy6, FiltersAndDecimatesOneStreamForAnyBufferLength) {
+  const auto& h = ConversionFilter();
+  for (const Shape& shape : kShapes) {
+    TCapture capture;
+    TDownSamplerBy6 down(&capture);
+    down.SetFormat(48000, shape.stereo);
+    const size_t stride = shape.stereo ? 2 : 1;
+    std::vector<int16_t> left;
+    unsigned k = 0;
+    for (int b = 0; b < 5; ++b) {
+      std::vector<int16_t> buf(static_cast<size_t>(shape.count));
+      for (size_t i = 0; i < buf.size(); ++i, ++k)
+        buf[i] = static_cast<int16_t>(15000 * std::sin(0.05 * k) + 8000 * std::sin(1.9 * k));
+      for (size_t i = 0; i < buf.size(); i += stride) left.push_back(buf[i]);
+      down.Process(buf.data(), shape.count);
+    }
+    ASSERT_EQ(capture.values.size(), left.size() / 6) << "count " << shape.count;
+    for (size_t m = 0; m < capture.values.size(); ++m) {
+      const size_t newest = 6 * m + 5;
+      double y = 0;
+      for (size_t i = 0; i < h.size() && i <= newest; ++i) y += h[i] * left[newest - i];
+      ASSERT_EQ(capture.values[m], static_cast<int16_t>(std::trunc(y))) << shape.count << " at " << m;
     }
   }
 }
@@ -204,7 +238,7 @@ TEST(RateConverters, OneBufferOrManyGiveIdenticalOutput) {
   std::vector<int16_t> a(total), b(total);
   whole.up.Process(a.data(), static_cast<int32_t>(total));
   size_t pos = 0;
-  const size_t pieces[] = {12 * 7, 12 * 100, 12 * 1, 12 * 333, 12 * 59};
+  const size_t pieces[] = {2 * 7, 2 * 100, 2 * 1, 2 * 333, 2 * 59};  // whole frames
   for (size_t k = 0; pos < total; ++k) {
     const size_t len = std::min(pieces[k % 5], total - pos);
     split.up.Process(b.data() + pos, static_cast<int32_t>(len));
@@ -213,7 +247,7 @@ TEST(RateConverters, OneBufferOrManyGiveIdenticalOutput) {
   ASSERT_EQ(a, b);
   whole.down.Process(a.data(), static_cast<int32_t>(total));
   for (pos = 0; pos < total;) {
-    const size_t len = std::min<size_t>(12 * 41, total - pos);
+    const size_t len = std::min<size_t>(2 * 41, total - pos);
     split.down.Process(b.data() + pos, static_cast<int32_t>(len));
     pos += len;
   }

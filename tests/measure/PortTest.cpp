@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <condition_variable>
 #include <memory>
@@ -48,6 +49,16 @@ class Port : public ::testing::Test {
   }
   VirtualBench* bench_ = nullptr;
 };
+
+// Pool blocks keep whatever the last stream left in them: fill them all.
+void DirtyPool() {
+  std::vector<int16_t*> blocks;
+  while (int16_t* b = AllocateDataBlock()) {
+    std::fill(b, b + kMaxBufferValues, int16_t{1234});
+    blocks.push_back(b);
+  }
+  for (int16_t* b : blocks) FreeDataBlock(b);
+}
 
 TEST_F(Port, BufferLengthRule) {
   PortGuard guard;
@@ -102,6 +113,7 @@ TEST_F(Port, InputOnlyWithoutAnalyzersFeedsTheIdleBlocksAndFreesEveryBuffer) {
 }
 
 TEST_F(Port, MonoOutputWithOneGeneratorPlaysItsSamplesAfterTheLeadingSilence) {
+  DirtyPool();  // the leading buffers must be cleared, not just taken from the pool
   TRamp ramp;
   TCapture capture;
   TSynchro synchro;
@@ -180,6 +192,110 @@ TEST_F(Port, AfterStopPlaybackGeneratorsRestAndEveryEventFires) {
   EXPECT_EQ(DataBlocksInUse(), 0);
 }
 
+// Writes the buffer's number (1, 2, ...) into every value of its channel and
+// returns that buffer's own event.
+class TNumberedBuffers : public TMeasureTool {
+ public:
+  TNumberedBuffers() : TMeasureTool("NumberedBuffers") {}
+  Event* Process(int16_t* samples, int32_t count) override {
+    const int k = made.load();
+    const bool numbered = k < static_cast<int>(events.size());
+    for (int32_t i = 0; i < count; i += Stride()) samples[i] = static_cast<int16_t>(numbered ? k + 1 : 0);
+    if (!numbered) return nullptr;
+    made.store(k + 1);
+    return &events[static_cast<size_t>(k)];
+  }
+  std::array<Event, 40> events;
+  std::atomic<int> made{0};
+};
+
+// Looks at each buffer's audio as the card plays it: its event must not have
+// fired yet.
+class EventWatch : public BenchPath {
+ public:
+  explicit EventWatch(TNumberedBuffers& g) : gen(g) {}
+  void Run(const double* const out[2], double* const in[2], int frames, int rate) override {
+    for (int f = 0; f < frames; ++f) {
+      const int v = static_cast<int>(out[0][f]);
+      in[0][f] = in[1][f] = 0;
+      if (v == last || v < 1) continue;
+      last = v;
+      ++seen;
+      if (gen.events[static_cast<size_t>(v - 1)].IsSet()) ++early;
+    }
+  }
+  TNumberedBuffers& gen;
+  int last = 0;
+  std::atomic<int> seen{0}, early{0};
+};
+
+TEST_F(Port, GeneratorEventsFireWhenTheirBufferHasPlayed) {
+  TNumberedBuffers gen;
+  auto watch = std::make_shared<EventWatch>(gen);
+  bench_->SetPath(watch);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, false, true, nullptr, nullptr, &gen, nullptr, 960));
+  StartPlayback();
+  ASSERT_TRUE(Eventually([&] { return watch->seen.load() >= 20; }));
+  StopPlayback();
+  EXPECT_EQ(watch->early.load(), 0) << "events fired before their audio was played";
+  const int made = gen.made.load();
+  EXPECT_TRUE(Eventually([&] {
+    for (int k = 0; k < made; ++k)
+      if (!gen.events[static_cast<size_t>(k)].IsSet()) return false;
+    return true;
+  })) << "every buffer's event fires once its audio is done";
+  ClosePort();
+  bench_->SetPath(nullptr);
+}
+
+TEST_F(Port, AFailedOutputOpenClosesTheInputAgain) {
+  struct NoOutput : VirtualBench {
+    NoOutput() : VirtualBench(false) {}
+    bool OpenOutput(const WaveFormat&, DoneCallback) override { return false; }
+  };
+  SetAudioBackend(std::make_unique<NoOutput>());
+  PortGuard guard;
+  EXPECT_FALSE(OpenPort(48000, true, true, true, nullptr, nullptr, nullptr, nullptr, 4800));
+  EXPECT_FALSE(PortInputOpen());
+  EXPECT_TRUE(OpenPort(48000, true, true, false, nullptr, nullptr, nullptr, nullptr, 4800))
+      << "the input is free again";
+}
+
+// 4801 mono values a buffer: six does not divide them. What is recorded is
+// exactly the interpolated tone, with no value left over from the pool.
+TEST_F(Port, BuffersOfAnyLengthCarryEveryValue) {
+  DirtyPool();
+  TSineGenerator sine, twin;
+  TUpSamplerBy6 up(&sine), reference(&twin);
+  TCapture capture;
+  TSynchro synchro;
+  capture.synchro = &synchro;
+  synchro.SetThreshold(14);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, false, true, true, &capture, nullptr, &up, nullptr, 4801));
+  for (TSineGenerator* g : {&sine, &twin}) {
+    g->SetFrequency(1000);
+    g->SetAmplitude(10000);
+  }
+  StartRecording();
+  StartPlayback();
+  synchro.Arm();
+  ASSERT_TRUE(synchro.Wait()) << synchro.Error();
+  StopPlayback();
+  StopRecording();
+  ClosePort();
+  const std::vector<int16_t> got = capture.Values();
+  std::vector<int16_t> expect(6 * 4801);
+  reference.Process(expect.data(), static_cast<int32_t>(expect.size()));
+  const auto start = std::find_if(got.begin(), got.end(), [](int16_t v) { return v != 0; });
+  const auto first = std::find_if(expect.begin(), expect.end(), [](int16_t v) { return v != 0; });
+  const size_t at = static_cast<size_t>(start - got.begin()), from = static_cast<size_t>(first - expect.begin());
+  ASSERT_GE(at, 4u * 4801) << "four silent buffers lead";
+  ASSERT_GE(got.size() - at, 4u * 4801);
+  for (size_t k = 0; k < 4u * 4801; ++k) ASSERT_EQ(got[at + k], expect[from + k]) << k;
+}
+
 TEST_F(Port, ClosePortEndsBothThreadsAndThePortOpensAgain) {
   TRamp ramp;
   TCapture capture;
@@ -216,6 +332,7 @@ TEST_F(Port, LostDeviceEndsWaitsWithAnErrorAndClosingStillReturns) {
   level.Reset();
   EXPECT_FALSE(synchro.Wait());
   EXPECT_NE(synchro.Error().find("No audio"), std::string::npos);
+  EXPECT_EQ(PortError(), "unplugged") << "a device lost while streaming is reported at once";
   ClosePort();
   EXPECT_EQ(DataBlocksInUse(), 0);
   EXPECT_FALSE(OpenPort(48000, true, true, false, nullptr, nullptr, nullptr, nullptr, 0));
@@ -281,6 +398,11 @@ TEST_F(Port, MixerVolumesScaleTheBenchLikeACard) {
   EXPECT_LT(measure(), 1.0);
   SetPlaybackVolume(32767, -1);
   SetRecordVolume(32767, -1);
+  EXPECT_NEAR(measure(), full, full * 0.01) << "the playback volume unmutes the speakers";
+  ASSERT_TRUE(bench_->SetMute(MixerLine::WaveOutSource, true));
+  EXPECT_LT(measure(), 1.0);
+  SetPlaybackVolume(32767, -1);
+  EXPECT_NEAR(measure(), full, full * 0.01) << "the playback volume unmutes the wave-out line";
   VolumeControl control;
   ASSERT_TRUE(bench_->GetVolume(MixerLine::WaveOutSource, control));
   EXPECT_EQ(control.values[0], VirtualBench::kVolumeMaximum);
