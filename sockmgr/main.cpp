@@ -48,6 +48,10 @@ int main(int argc, char** argv) {
   app.add_option("--quiet-gap", serial.quietGapMs, "ms of silence that end an answer")
       ->check(CLI::Range(1, 60000))->capture_default_str();
   app.add_option("--log", logFile, "capture every message in and out to this file");
+  int lease = 0;
+  app.add_option("--lease", lease, "release the channel of an owner that has sent nothing for "
+                                   "this many seconds (0: never)")
+      ->check(CLI::Range(0, 86400))->capture_default_str();
   serialOpt->excludes(emulateOpt);
   CLI11_PARSE(app, argc, argv);
 
@@ -59,6 +63,7 @@ int main(int argc, char** argv) {
   }
   options.port = uint16_t(port);
   options.logFile = logFile;
+  options.leaseSeconds = lease;
 
   // Signals are taken by sigwait below, on no other thread.
   sigset_t set;

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "handset/LinkProtocol.h"
+
 namespace vt::sockmgr {
 
 namespace {
 
-constexpr std::string_view kControl = "0000->";
-constexpr std::string_view kUart = "UART->";
+constexpr std::string_view kControl = protocol::kControlHead;
+constexpr std::string_view kUart = protocol::kUartHead;
 
 bool StartsWith(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
@@ -60,15 +62,15 @@ std::optional<Message> MessageSplitter::Next() {
 std::optional<Message> MessageSplitter::Control() {
   std::string_view rest = std::string_view(buf_).substr(kControl.size());
   static const std::pair<std::string_view, MessageKind> kFixed[] = {
-      {"Request ", MessageKind::Request},
-      {"Release ", MessageKind::Release},
-      {"?UART ", MessageKind::QueryUart},
+      {protocol::kRequest.substr(kControl.size()), MessageKind::Request},
+      {protocol::kRelease.substr(kControl.size()), MessageKind::Release},
+      {protocol::kQueryUart.substr(kControl.size()), MessageKind::QueryUart},
   };
   for (const auto& [word, kind] : kFixed) {
     if (StartsWith(rest, word)) return Take(kind, kControl.size() + word.size());
     if (Begins(rest, word)) return std::nullopt;
   }
-  constexpr std::string_view kType = "Type:";
+  constexpr std::string_view kType = protocol::kTypeAnswerHead.substr(kControl.size());
   if (Begins(rest, kType)) return std::nullopt;
   if (!StartsWith(rest, kType)) return Drop(kControl.size());
 
@@ -104,7 +106,7 @@ std::optional<Message> MessageSplitter::Uart() {
     if (buf_.size() > max_) return Drop(kUart.size());
     return std::nullopt;
   }
-  if (i - kUart.size() < 5) return Drop(kUart.size());
+  const bool shortField = i - kUart.size() < protocol::kTimeoutDigits;
   size_t crlf = buf_.find("\r\n", i);
   size_t marker = NextMarker(i);
   size_t end;
@@ -116,9 +118,17 @@ std::optional<Message> MessageSplitter::Uart() {
     if (buf_.size() > max_) return Drop(kUart.size());
     return std::nullopt;
   }
-  if (end > max_) return Take(MessageKind::Unknown, end);
   Message m;
   m.kind = MessageKind::Uart;
+  if (shortField)
+    m.error = "bad time-out field \"" + buf_.substr(kUart.size(), i - kUart.size()) +
+              "\": it needs at least " + std::to_string(protocol::kTimeoutDigits) + " digits";
+  if (end > max_) {
+    m.error = "line too long (" + std::to_string(end) + " bytes, at most " + std::to_string(max_) + ")";
+    m.raw = buf_.substr(0, 200);
+    buf_.erase(0, end);
+    return m;
+  }
   m.timeoutMs = int(timeout);
   m.line = buf_.substr(i, end - i);
   m.raw = buf_.substr(0, end);

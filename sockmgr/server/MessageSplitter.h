@@ -3,8 +3,10 @@
 // control messages "0000->Request ", "0000->Release ", "0000->?UART ", the
 // type answer "0000->Type:<type>,<number>,<info> " (up to the blank after its
 // third field) and "UART->" + a time-out of five or more digits + a shell line
-// up to its "\r\n". Input that fits none of these is cut off up to the next
-// message prefix and reported as Unknown.
+// up to its "\r\n". A "UART->" line with a bad time-out field or too long is
+// still cut out as a Uart message, with `error` saying what is wrong, so that
+// it can be answered. Other input that fits none of these is cut off up to the
+// next message prefix and reported as Unknown.
 #pragma once
 
 #include <cstddef>
@@ -22,6 +24,7 @@ struct Message {
   // Uart: the time-out field and the shell line (with its "\r\n" when sent).
   int timeoutMs = 0;
   std::string line;
+  std::string error;        // Uart: why the line cannot be carried; empty when it can
   // TypeAnswer: the three fields.
   std::string clientType, clientNumber, clientInfo;
 };

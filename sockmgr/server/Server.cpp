@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "handset/LinkProtocol.h"
 #include "sockmgr/server/MessageSplitter.h"
 #include "sockmgr/server/SessionLog.h"
 
@@ -17,15 +18,19 @@ namespace vt::sockmgr {
 using asio::ip::tcp;
 
 namespace {
-// Replies. Only the prefixes and the character counts matter to the module:
-// "ID_a" + 6 characters before the id, "Type" + 7, "Gran" + 4, "Done" + 1.
-const std::string kIdHead = "0000->ID_assign ";
-const std::string kTypeQuery = "0000->Type query ";
-const std::string kGranted = "0000->Granted ";
-const std::string kDone = "0000->Done ";
-const std::string kDenied = "0000->Denied ";
-const std::string kUartHead = "UART->";
+// Replies. Only the prefixes and the character counts matter to the module.
+const std::string kIdHead(protocol::kIdAssign);
+const std::string kTypeQuery(protocol::kTypeQuery);
+const std::string kGranted(protocol::kGranted);
+const std::string kDone(protocol::kDone);
+const std::string kDenied(protocol::kDenied);
+const std::string kUartHead(protocol::kUartHead);
 const std::string kNotGranted = "error: channel not granted\r\n";
+// Every "UART->" reply ends in CR LF, so that a client can tell it is whole.
+std::string Framed(std::string answer) {
+  if (answer.size() < 2 || answer.compare(answer.size() - 2, 2, "\r\n") != 0) answer += "\r\n";
+  return answer;
+}
 }  // namespace
 
 class Session;
@@ -52,8 +57,10 @@ struct Server::Impl {
   std::deque<int> waiting;
 
   std::atomic<uint64_t> carried{0}, refused{0}, dropped{0};
+  asio::steady_timer leaseTimer{io};
 
   void Accept();
+  void WatchLease();
   // True when the channel went to `id` at once; false when it is queued.
   bool Request(int id);
   void Release(int id);
@@ -69,6 +76,11 @@ class Session : public std::enable_shared_from_this<Session> {
         splitter_(server.options.maxMessageBytes) {}
 
   int Id() const { return id_; }
+  // True while a shell line of this client runs on the handset.
+  bool Busy() const { return busy_; }
+  std::chrono::steady_clock::time_point LastHeard() const { return lastHeard_; }
+  // The channel was taken back from this client.
+  void LeaseExpired() { server_.log.Write(id_, "lease", "idle owner: channel released"); }
 
   void Start() {
     asio::error_code ec;
@@ -94,6 +106,7 @@ class Session : public std::enable_shared_from_this<Session> {
   void Granted() {
     if (closed_) return;
     waitingGrant_ = false;
+    lastHeard_ = std::chrono::steady_clock::now();  // the lease starts with the grant
     Send(kGranted);
     Pump();
   }
@@ -115,6 +128,7 @@ class Session : public std::enable_shared_from_this<Session> {
         Close();
         return;
       }
+      lastHeard_ = std::chrono::steady_clock::now();
       splitter_.Feed(std::string_view(buf_, n));
       while (auto m = splitter_.Next()) {
         if (m->kind == MessageKind::Unknown) {
@@ -159,13 +173,19 @@ class Session : public std::enable_shared_from_this<Session> {
         break;
       case MessageKind::QueryUart:
         // Nothing may follow this reply until the client speaks again.
-        Send(kUartHead + (last_.empty() ? std::string("\r\n") : last_));
+        Send(kUartHead + Framed(last_));
         break;
       case MessageKind::TypeAnswer:
         clientType_ = m.clientType;
         break;
       case MessageKind::Uart:
-        if (OwnsChannel()) {
+        if (!m.error.empty()) {
+          // Answered, not dropped: the client is waiting for its "Done".
+          server_.refused++;
+          server_.log.Write(id_, "refused", m.error);
+          last_ = "error: " + m.error + "\r\n";
+          Send(kDone);
+        } else if (OwnsChannel()) {
           busy_ = true;
           server_.RunLine(shared_from_this(), m.line, m.timeoutMs);
         } else {
@@ -225,6 +245,7 @@ class Session : public std::enable_shared_from_this<Session> {
   bool waitingGrant_ = false;
   std::string last_;
   std::string clientType_;
+  std::chrono::steady_clock::time_point lastHeard_ = std::chrono::steady_clock::now();
 };
 
 void Server::Impl::Accept() {
@@ -271,6 +292,8 @@ void Server::Impl::GrantNext() {
 
 void Server::Impl::Release(int id) {
   std::lock_guard lock(mu);
+  // A client that gave up waiting leaves the queue.
+  std::erase(waiting, id);
   if (owner != id) return;
   owner = 0;
   GrantNext();
@@ -300,6 +323,28 @@ void Server::Impl::RunLine(const std::shared_ptr<Session>& s, std::string line, 
     std::string answer = backend->Execute(line, timeoutMs);
     log.Write(id, "from handset", answer);
     asio::post(io, [s, answer = std::move(answer)]() mutable { s->LineDone(std::move(answer)); });
+  });
+}
+
+void Server::Impl::WatchLease() {
+  if (options.leaseSeconds <= 0) return;
+  leaseTimer.expires_after(std::chrono::milliseconds(std::max(50, options.leaseSeconds * 250)));
+  leaseTimer.async_wait([this](asio::error_code ec) {
+    if (ec) return;
+    std::shared_ptr<Session> idle;
+    {
+      std::lock_guard lock(mu);
+      auto it = owner ? sessions.find(owner) : sessions.end();
+      if (it != sessions.end() && !it->second->Busy() &&
+          std::chrono::steady_clock::now() - it->second->LastHeard() >=
+              std::chrono::seconds(options.leaseSeconds))
+        idle = it->second;
+    }
+    if (idle) {
+      idle->LeaseExpired();
+      Release(idle->Id());
+    }
+    WatchLease();
   });
 }
 
@@ -338,6 +383,7 @@ void Server::Start() {
   d.log.Write(0, "start", "listening on " + d.options.host + ":" + std::to_string(d.port) +
                               ", " + d.backend->Describe());
   d.Accept();
+  d.WatchLease();
   d.started = true;
   d.workerGuard.emplace(d.workerIo.get_executor());
   d.worker = std::thread([&d] { d.workerIo.run(); });
@@ -351,6 +397,7 @@ void Server::Stop() {
   asio::post(d.io, [&d] {
     asio::error_code ec;
     d.acceptor.close(ec);
+    d.leaseTimer.cancel();
     std::map<int, std::shared_ptr<Session>> all;
     {
       std::lock_guard lock(d.mu);

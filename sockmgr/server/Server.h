@@ -21,6 +21,8 @@ struct ServerOptions {
   size_t maxMessageBytes = 4096;   // longer unterminated input is dropped
   size_t maxQueuedMessages = 1024; // per client, beyond that messages are dropped
   size_t maxPendingOutput = 1 << 20;  // a client that reads nothing is cut off
+  // An owner that has sent nothing for this long loses the channel (0: never).
+  int leaseSeconds = 0;
 };
 
 class Server {

@@ -49,7 +49,10 @@ void SessionLog::Write(int clientId, std::string_view what, std::string_view tex
   localtime_r(&secs, &tm);
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &tm);
-  std::string body = Visible(text);
+  // Long input (junk, runaway lines) is logged by its head and its size.
+  constexpr size_t kMaxLogged = 400;
+  std::string body = Visible(text.substr(0, kMaxLogged));
+  if (text.size() > kMaxLogged) body += " ... (" + std::to_string(text.size()) + " bytes)";
   std::fprintf(file_, "%s.%03d client %d %.*s %s\n", stamp, int(ms), clientId, int(what.size()),
                what.data(), body.c_str());
   std::fflush(file_);

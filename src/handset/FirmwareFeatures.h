@@ -5,9 +5,6 @@
 
 namespace vt {
 
-// Versions compare field by field in the order A, B, C, D.
-bool VersionAtLeast(const ChipVersion& v, int a, int b, int c, int d);
-
 struct FirmwareFeatures {
   bool v1 = false;  // DL noise gate "Noise" control
   bool v2 = false;  // soft-opening labels, selective echo suppressor page

@@ -6,7 +6,15 @@
 
 namespace vt {
 
+namespace {
+// A hold is one batch of exchanges: the first wait that fails ends it.
+bool g_holdBatch = false;
+constexpr const char* kTalking = "Talking to the handset";
+}  // namespace
+
 void HoldLink() {
+  if (!g_holdBatch) BeginLinkBatch(kTalking);
+  g_holdBatch = true;
   RequestChannel(Link());
   SetLinkHeld(true);
 }
@@ -14,6 +22,8 @@ void HoldLink() {
 void UnholdLink() {
   ReleaseChannel(Link());
   SetLinkHeld(false);
+  if (g_holdBatch) EndLinkBatch();
+  g_holdBatch = false;
 }
 
 LinkHold::LinkHold() : took_(!LinkHeld()) {
@@ -27,6 +37,7 @@ LinkHold::~LinkHold() {
 std::string ShellQuery(const std::string& line) {
   SocketManager* link = Link();
   if (!LinkUp(link)) return {};
+  LinkBatch batch(kTalking);
   bool held = LinkHeld();
   if (!held) RequestChannel(link);
   SendUartCommand(link, line, kShellTimeoutMs);
@@ -38,6 +49,7 @@ std::string ShellQuery(const std::string& line) {
 void ShellSend(const std::string& line) {
   SocketManager* link = Link();
   if (!LinkUp(link)) return;
+  LinkBatch batch(kTalking);
   bool held = LinkHeld();
   if (!held) RequestChannel(link);
   SendUartCommand(link, line, kShellTimeoutMs);

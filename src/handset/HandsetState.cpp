@@ -1,6 +1,7 @@
 #include "handset/HandsetState.h"
 
 #include <cstddef>
+#include <optional>
 
 namespace vt {
 
@@ -19,6 +20,7 @@ struct HandsetState {
   ApiFlagSet apiFlags = 0;
   ChipConstantTable constants = StartConstants();
   UseCountTables counts;
+  std::optional<ChipIdentity> lastKnown;
 
   HandsetState() { SetConstants(1, {}); }
   void SetConstants(int32_t chipType, const ChipVersion& v);
@@ -31,10 +33,8 @@ HandsetState& State() {
 
 // Address 10 on chip type 3 follows the firmware version; 0 means "leave it".
 int32_t Address10ForVersion(const ChipVersion& v) {
-  if (v.a == 3 && v.b == 2 && v.c == 7 && v.d >= 6) return kAddress10AtLoad;
-  if (v.a >= 4 || (v.a == 3 && v.b > 2) || (v.a == 3 && v.b == 2 && v.c > 8) ||
-      (v.a == 3 && v.b == 2 && v.c == 8 && v.d >= 4))
-    return kAddress10Extended;
+  if (v >= kExtendedEcBranchFrom && v < kExtendedEcBranchUntil) return kAddress10AtLoad;
+  if (v >= kExtendedEcFrom) return kAddress10Extended;
   return 0;
 }
 
@@ -103,6 +103,9 @@ int32_t UseCount(UseTable table, int index) {
   if (!t || index < 0 || index >= int(t->size())) return 0;
   return (*t)[std::size_t(index)];
 }
+
+const std::optional<ChipIdentity>& LastKnownIdentity() { return State().lastKnown; }
+void SetLastKnownIdentity(const ChipIdentity& id) { State().lastKnown = id; }
 
 void ResetHandsetState() { State() = HandsetState(); }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "handset/HandsetTables.h"
 
@@ -59,6 +60,10 @@ enum class UseTable { Codec, Dsp, Param, ApiGroup };
 // new count; an index outside the table counts nothing and gives 0.
 int32_t CountUse(UseTable table, int index, bool on);
 int32_t UseCount(UseTable table, int index);
+
+// The identity that the last complete identification read from the handset.
+const std::optional<ChipIdentity>& LastKnownIdentity();
+void SetLastKnownIdentity(const ChipIdentity& id);
 
 // Everything back to the state at load: link not held, chip type 1, flags
 // clear, constants at their start values, counts 0.

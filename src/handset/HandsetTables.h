@@ -4,15 +4,23 @@
 // HandsetTables.cpp; the code around it only looks things up.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 
 namespace vt {
 
-// Firmware version fields A.B.C.D.
+// Firmware version fields A.B.C.D; versions order field by field, A first.
 struct ChipVersion {
   int32_t a = 0, b = 0, c = 0, d = 0;
-  bool operator==(const ChipVersion&) const = default;
+  friend auto operator<=>(const ChipVersion&, const ChipVersion&) = default;
 };
+
+// Chip-type-3 firmware from which the extended echo-canceller parameters are
+// there (and address 10 of the chip constants moves to its extended value);
+// the 3.2.7 branch had them from 3.2.7.6 on.
+inline constexpr ChipVersion kExtendedEcFrom{3, 2, 8, 4};
+inline constexpr ChipVersion kExtendedEcBranchFrom{3, 2, 7, 6};
+inline constexpr ChipVersion kExtendedEcBranchUntil{3, 2, 8, 0};
 
 // What identification returns: chip type and version.
 struct ChipIdentity {

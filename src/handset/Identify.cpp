@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/Numbers.h"
 #include "handset/HandsetCommands.h"
 #include "handset/HandsetState.h"
 #include "handset/Link.h"
@@ -11,7 +12,19 @@ namespace vt {
 
 namespace {
 
-int32_t ReadIdentWord(int word) { return ParseColonValue(ShellQuery(IdentWordLine(word))); }
+constexpr const char* kIdentifying = "Identifying the handset";
+
+bool g_complete = true;
+
+// One query; an empty answer (nothing came, or the handset said nothing)
+// leaves the identification incomplete.
+std::string Ask(const std::string& line) {
+  std::string answer = ShellQuery(line);
+  if (TrimView(answer).empty()) g_complete = false;
+  return answer;
+}
+
+int32_t ReadIdentWord(int word) { return ParseColonValue(Ask(IdentWordLine(word))); }
 
 ChipIdentity ReadIdentity() {
   int32_t w1 = ReadIdentWord(1);
@@ -20,17 +33,18 @@ ChipIdentity ReadIdentity() {
   return DecodeIdentWords(w1, w2, w3);
 }
 
-// Sets flags 1 to n for the first probe word that answers; none answering
-// clears them all.
-void ProbeApiFlags() {
-  int flags = 0;
+// The flags of the first probe word that answers; 0 when none does. Only an
+// answer that came and is not the refusal counts as success.
+int ProbeApiFlags() {
   for (const auto& step : kApiProbe) {
-    std::string answer = ShellQuery(AreaReadLine(kAreaApi, step.word, false));
-    if (answer.find(kApiFailedText) == std::string::npos) {
-      flags = step.flags;
-      break;
-    }
+    std::string answer = Ask(AreaReadLine(kAreaApi, step.word, false));
+    if (!g_complete) return 0;
+    if (answer.find(kApiFailedText) == std::string::npos) return step.flags;
   }
+  return 0;
+}
+
+void SetApiFlags(int flags) {
   for (int n = 1; n <= 5; ++n) SetApiFlag(n, n <= flags);
 }
 
@@ -45,6 +59,14 @@ ChipIdentity Settle(ChipIdentity id, int32_t type, bool quick) {
   return id;
 }
 
+void TellIncomplete(const char* what) {
+  SocketManager* link = Link();
+  std::string why = LinkFailure().empty() ? "the handset did not answer" : LinkFailure();
+  if (link && link->Observer)
+    link->Observer->Status(std::string("Handset identification could not finish (") + why +
+                           "); " + what);
+}
+
 }  // namespace
 
 ChipIdentity DecodeIdentWords(int32_t word1, int32_t word2, int32_t word3) {
@@ -57,22 +79,50 @@ ChipIdentity DecodeIdentWords(int32_t word1, int32_t word2, int32_t word3) {
   return id;
 }
 
+bool IdentificationComplete() { return g_complete; }
+
 ChipIdentity IdentifyChip() {
+  g_complete = true;
+  if (!LinkUp(Link())) return Settle({}, ChipType(), false);
   ChipIdentity id;
-  if (LinkUp(Link())) {
+  int flags = 0;
+  {
+    LinkBatch batch(kIdentifying);
     LinkHold hold;
     id = ReadIdentity();
-    if (id.chipType == 3) ProbeApiFlags();
-    else ClearApiFlags();
+    if (g_complete && id.chipType == 3) flags = ProbeApiFlags();
+    if (LinkBatchFailed()) g_complete = false;
   }
-  return Settle(id, ChipType(), false);
+  if (g_complete) {
+    SetApiFlags(flags);
+    SetLastKnownIdentity(id);
+    return Settle(id, ChipType(), false);
+  }
+  // Keep what the last complete identification found (and its API flags)
+  // while the view still stands for that chip type.
+  const auto& known = LastKnownIdentity();
+  if (known && known->chipType == ChipType()) {
+    TellIncomplete("keeping the last known layout");
+    return Settle(*known, ChipType(), false);
+  }
+  TellIncomplete("showing the default layout of the current chip type");
+  return Settle({}, ChipType(), false);
 }
 
 ChipIdentity IdentifyChipQuick(int32_t defaultType) {
+  g_complete = true;
   ChipIdentity id;
   if (LinkUp(Link())) {
+    LinkBatch batch(kIdentifying);
     LinkHold hold;
     id = ReadIdentity();
+    if (LinkBatchFailed()) g_complete = false;
+  }
+  if (!g_complete) {
+    TellIncomplete("taking the chosen default view");
+    id = {};
+  } else if (LinkUp(Link())) {
+    SetLastKnownIdentity(id);
   }
   return Settle(id, defaultType, true);
 }

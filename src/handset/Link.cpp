@@ -1,89 +1,166 @@
 #include "handset/Link.h"
 
-#include "common/Numbers.h"
+#include <chrono>
+#include <functional>
+
+#include "handset/LinkProtocol.h"
 
 namespace vt {
 
-namespace {
-SocketManager* g_link = nullptr;
-int g_waitMs = 100000;
+uint64_t LinkMessagesHandled();  // LinkFraming.cpp
 
-// Integer conversion that counts anything that is not a number as 0.
-int32_t NumberOrZero(const std::string& text) {
-  long long v = 0;
-  if (!TryStrToInt(text, v)) return 0;
-  return int32_t(v);
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+SocketManager* g_link = nullptr;
+int g_waitMs = kDefaultLinkWaitMs;
+
+// The running batch (GUI thread only).
+struct BatchState {
+  int depth = 0;
+  bool failed = false;
+  bool observed = false;  // the observer was told about this batch
+  std::string operation;
+  Clock::time_point start;
+  SocketManager* link = nullptr;  // the link whose observer was told
+};
+BatchState g_batch;
+std::string g_failure;
+bool g_waiting = false;  // a wait is running: nested link calls are refused
+
+// How often the observer hears from a running wait.
+constexpr int kObserverPeriodMs = 40;
+
+int ElapsedMs(Clock::time_point since) {
+  return int(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
 }
+
+// Usable for a new exchange: up, not inside another wait, batch not failed.
+bool Usable(SocketManager* link) { return LinkUp(link) && !g_waiting && !g_batch.failed; }
+
+void Fail(SocketManager* link, const std::string& why) {
+  if (g_batch.depth > 0) g_batch.failed = true;
+  link->Answering = false;
+  std::string operation = g_batch.depth > 0 ? g_batch.operation : std::string("Link exchange");
+  g_failure = operation + " stopped: " + why;
+  if (link->Observer) link->Observer->Status(g_failure);
+}
+
+void Succeeded(SocketManager* link) {
+  if (!link->Answering && link->Observer) link->Observer->Status("The handset link answers again");
+  link->Answering = true;
+}
+
+// Reads and handles messages until done() holds. False when the wait ran
+// out, the link went down or the user cancelled; the batch then fails.
+bool WaitUntil(SocketManager* link, const std::function<bool()>& done) {
+  if (done()) return true;
+  if (!LinkUp(link) || g_batch.failed || g_waiting) return false;
+  g_waiting = true;
+  struct Reset {
+    ~Reset() { g_waiting = false; }
+  } reset;
+  const int limit = LinkWaitMs(link);
+  const Clock::time_point start = Clock::now();
+  Clock::time_point told = start;
+  const bool inBatch = g_batch.depth > 0;
+  bool toldHere = false;
+  // Outside a batch the wait itself is what the observer was told about.
+  struct Over {
+    SocketManager* link;
+    const bool& told;
+    ~Over() {
+      if (told && link->Observer) link->Observer->WaitOver();
+    }
+  } over{link, toldHere};
+  while (LinkUp(link)) {
+    int left = limit - ElapsedMs(start);
+    if (left <= 0) break;
+    if (link->ClientSocket->WaitForData(std::min(left, kObserverPeriodMs))) {
+      ParseIncoming(link);
+      if (done()) {
+        Succeeded(link);
+        return true;
+      }
+    }
+    if (link->Observer && ElapsedMs(told) >= kObserverPeriodMs) {
+      told = Clock::now();
+      if (inBatch) {
+        g_batch.observed = true;
+        g_batch.link = link;
+      }
+      else toldHere = true;
+      const std::string& op = inBatch ? g_batch.operation : std::string();
+      if (!link->Observer->Waiting(op, ElapsedMs(inBatch ? g_batch.start : start))) {
+        Fail(link, "cancelled by the user");
+        return false;
+      }
+    }
+  }
+  if (!LinkUp(link)) {
+    Fail(link, "the link to the socket manager is down");
+  } else {
+    Fail(link, "no answer from the socket manager within " + std::to_string(limit) + " ms");
+  }
+  return false;
+}
+
 }  // namespace
 
 SocketManager* Link() { return g_link; }
 void SetLink(SocketManager* link) { g_link = link; }
 int LinkWaitMs() { return g_waitMs; }
-void SetLinkWaitMs(int ms) { g_waitMs = ms; }
+void SetLinkWaitMs(int ms) { g_waitMs = ms > 0 ? ms : kDefaultLinkWaitMs; }
+int LinkWaitMs(const SocketManager* link) {
+  return link && link->WaitMs > 0 ? link->WaitMs : g_waitMs;
+}
 
 bool LinkUp(const SocketManager* link) {
   return link && link->ClientSocket && link->ClientSocket->Active();
 }
 
-std::string TimeoutField(int timeoutMs) {
-  std::string digits = std::to_string(timeoutMs);
-  if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
-  return digits;
+bool LinkAnswering(const SocketManager* link) { return link && link->Answering; }
+
+LinkBatch::LinkBatch(std::string operation) { BeginLinkBatch(operation); }
+LinkBatch::~LinkBatch() { EndLinkBatch(); }
+
+void BeginLinkBatch(const std::string& operation) {
+  if (g_batch.depth++ > 0) return;
+  g_batch.failed = false;
+  g_batch.observed = false;
+  g_batch.operation = operation;
+  g_batch.start = Clock::now();
+  g_failure.clear();
+  // Whatever came in since the last batch (late answers, server messages)
+  // is handled now, so that it cannot pass for an answer of this batch.
+  if (LinkUp(g_link) && !g_waiting && g_link->ClientSocket->WaitForData(0)) ParseIncoming(g_link);
 }
 
-void ParseText(SocketManager* link, std::string r) {
-  while (!r.empty()) {
-    if (link->ReplyPending) {
-      link->BytesReceived += int32_t(r.size());
-      link->ReplyPending = link->BytesExpected > link->BytesReceived;
-      link->ReplyText += r;
-      return;
-    }
-    std::string head = r.substr(0, 4);
-    if (head == "0000") {
-      r.erase(0, 6);
-      std::string word = r.substr(0, 4);
-      if (word == "ID_a") {
-        r.erase(0, 10);
-        auto blank = r.find(' ');
-        link->ClientId = NumberOrZero(r.substr(0, blank));
-        r = blank == std::string::npos ? std::string() : r.substr(blank + 1);
-      } else if (word == "Type") {
-        r.erase(0, 11);
-        if (link->ClientSocket)
-          link->ClientSocket->SendText("0000->Type:" + link->ClientType + "," +
-                                       std::to_string(link->ClientNumber) + "," +
-                                       link->ClientInfo + " ");
-      } else if (word == "Gran") {
-        r.erase(0, 8);
-        link->Granted = 1;
-      } else if (word == "Done") {
-        r.erase(0, 5);
-      } else {
-        return;  // a control message we do not know: drop the rest of this receive
-      }
-    } else if (head == "UART") {
-      link->ReplyText = r.substr(6 < r.size() ? 6 : r.size());
-      return;
-    } else if (head == "GPIB") {
-      r.erase(0, 6);
-      auto colon = r.find(':');
-      link->BytesExpected = NumberOrZero(r.substr(0, colon));
-      r = colon == std::string::npos ? std::string() : r.substr(colon + 1);
-      link->BytesReceived += int32_t(r.size());
-      link->ReplyPending = link->BytesExpected > link->BytesReceived;
-      link->ReplyText = r;
-      return;
-    } else if (head == "GPLI") {
-      link->ReplyText = r.substr(8 < r.size() ? 8 : r.size());
-      return;
-    } else if (head == "PVAL") {
-      link->ReplyText = r.substr(6 < r.size() ? 6 : r.size());
-      return;
-    } else {
-      return;  // no known prefix: drop the rest of this receive
-    }
-  }
+void EndLinkBatch() {
+  if (g_batch.depth == 0 || --g_batch.depth > 0) return;
+  SocketManager* link = g_batch.link;
+  if (g_batch.observed && link && link->Observer) link->Observer->WaitOver();
+  g_batch = {};
+}
+
+bool LinkBatchFailed() { return g_batch.failed; }
+const std::string& LinkFailure() { return g_failure; }
+
+void ResetLinkState(SocketManager* link) {
+  if (!link) return;
+  link->Received.clear();
+  link->RepliesOwed = 0;
+  link->DonesOwed = 0;
+  link->ReplyPending = false;
+  link->Answering = true;
+}
+
+std::string TimeoutField(int timeoutMs) {
+  std::string digits = std::to_string(timeoutMs);
+  if (digits.size() < protocol::kTimeoutDigits)
+    digits.insert(0, protocol::kTimeoutDigits - digits.size(), '0');
+  return digits;
 }
 
 void ParseIncoming(SocketManager* link) {
@@ -92,38 +169,42 @@ void ParseIncoming(SocketManager* link) {
 }
 
 void WaitAndParse(SocketManager* link) {
-  if (!LinkUp(link)) return;
-  if (link->ClientSocket->WaitForData(g_waitMs)) ParseIncoming(link);
+  const uint64_t before = LinkMessagesHandled();
+  WaitUntil(link, [before] { return LinkMessagesHandled() != before; });
 }
 
 void RequestChannel(SocketManager* link) {
-  if (!LinkUp(link)) return;
-  link->ClientSocket->SendText("0000->Request ");
-  WaitAndParse(link);
+  if (!Usable(link)) return;
+  link->Granted = 0;
+  link->ClientSocket->SendText(std::string(protocol::kRequest));
+  WaitUntil(link, [link] { return link->Granted == 1; });
 }
 
 void ReleaseChannel(SocketManager* link) {
-  if (!LinkUp(link)) return;
-  link->ClientSocket->SendText("0000->Release ");
-  WaitAndParse(link);
+  // Sent even after a failure in the batch: a late grant must not keep the
+  // channel from the other clients. Only its acknowledgement is not awaited.
+  if (!LinkUp(link) || g_waiting) return;
+  link->ClientSocket->SendText(std::string(protocol::kRelease));
+  ++link->DonesOwed;
+  if (!g_batch.failed) WaitUntil(link, [link] { return link->DonesOwed == 0; });
   link->Granted = 0;
 }
 
 void SendUartCommand(SocketManager* link, const std::string& command, int timeoutMs) {
-  if (!LinkUp(link)) return;
-  link->ClientSocket->SendText("UART->" + TimeoutField(timeoutMs) + command);
-  WaitAndParse(link);
+  if (!Usable(link)) return;
+  link->ClientSocket->SendText(std::string(protocol::kUartHead) + TimeoutField(timeoutMs) + command);
+  ++link->DonesOwed;
+  WaitUntil(link, [link] { return link->DonesOwed == 0; });
 }
 
 std::string QueryUartReply(SocketManager* link) {
-  if (!LinkUp(link)) return {};
-  link->ClientSocket->SendText("0000->?UART ");
+  if (!Usable(link)) return {};
+  link->ClientSocket->SendText(std::string(protocol::kQueryUart));
+  ++link->RepliesOwed;
   link->ReplyText.clear();
-  while (LinkUp(link) && link->ClientSocket->WaitForData(g_waitMs)) {
-    ParseIncoming(link);
-    if (!link->ReplyText.empty()) return link->ReplyText;
-  }
-  return {};
+  // Replies to earlier, abandoned queries come first and are passed over.
+  if (!WaitUntil(link, [link] { return link->RepliesOwed == 0; })) return {};
+  return link->ReplyText;
 }
 
 }  // namespace vt

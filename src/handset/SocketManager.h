@@ -23,6 +23,22 @@ class ClientSocketApi {
   virtual std::string ReceiveText() = 0;
 };
 
+// Told by the module about its waits for the server, so that the host can keep
+// its window alive, show what is going on and let the user cancel.
+class LinkObserver {
+ public:
+  virtual ~LinkObserver() = default;
+  // Called every few tens of milliseconds while a batch of link exchanges
+  // waits; `operation` names the batch, `elapsedMs` counts from its start.
+  // The host may process its events here (the module refuses link calls
+  // made meanwhile). Returning false cancels the batch.
+  virtual bool Waiting(const std::string& operation, int elapsedMs) = 0;
+  // The batch that Waiting was called for has ended.
+  virtual void WaitOver() = 0;
+  // A message for the user about the link ("the handset is not answering").
+  virtual void Status(const std::string& text) = 0;
+};
+
 struct SocketManager {
   ClientSocketApi* ClientSocket = nullptr;
   int32_t Reserved = 0;         // not used by the module
@@ -35,6 +51,14 @@ struct SocketManager {
   int32_t BytesReceived = 0;    // bytes of a counted reply received so far
   int32_t BytesExpected = 0;    // length announced by a counted reply
   bool ReplyPending = false;    // a counted reply is still incomplete
+
+  // Added by this host to the original object.
+  int32_t WaitMs = 0;           // longest wait for one answer (ms); 0: the module's default
+  LinkObserver* Observer = nullptr;  // may be null
+  std::string Received;         // received bytes that do not yet make a whole message
+  int32_t RepliesOwed = 0;      // "?UART" queries sent and not answered yet
+  int32_t DonesOwed = 0;        // lines and releases sent and not acknowledged yet
+  bool Answering = true;        // false from a missed answer until an exchange succeeds
 };
 
 }  // namespace vt

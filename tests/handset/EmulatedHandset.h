@@ -49,7 +49,7 @@ class EmulatedHandset : public ::testing::Test {
     if (server_) server_->Stop();
     server_.reset();
     ResetHandsetState();
-    SetLinkWaitMs(100000);
+    SetLinkWaitMs(vt::kDefaultLinkWaitMs);
     if (!logPath_.empty()) std::remove(logPath_.c_str());
   }
 

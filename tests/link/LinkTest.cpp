@@ -73,7 +73,7 @@ class LinkTest : public ::testing::Test {
     link.ClientNumber = 7;
     link.ClientInfo = "bench 2";
   }
-  void TearDown() override { SetLinkWaitMs(100000); }
+  void TearDown() override { SetLinkWaitMs(kDefaultLinkWaitMs); }
   Peer peer;
   TcpClientSocket socket;
   SocketManager link;
@@ -150,25 +150,126 @@ TEST_F(LinkTest, ReleaseClearsTheGrant) {
   EXPECT_EQ(link.Granted, 0u);
 }
 
-TEST_F(LinkTest, GarbageIsDiscardedWithoutLooping) {
-  // No known prefix: the rest of the receive goes, nothing after it is read.
-  ParseText(&link, "HELLO 0000->Granted ");
-  EXPECT_EQ(link.Granted, 0u);
-  // An unknown control word after "0000->" likewise.
-  ParseText(&link, "0000->Ping! 0000->Granted ");
-  EXPECT_EQ(link.Granted, 0u);
+TEST_F(LinkTest, MessagesAreFramedWhateverTheSegmentation) {
+  // However TCP cuts the stream, the same messages come out, each once.
+  const std::string stream =
+      "0000->ID_assign 42 0000->Granted 0000->Done UART->shread16 [0x0001]: 0x0301\r\n";
+  for (size_t cut = 0; cut <= stream.size(); ++cut) {
+    SocketManager l;
+    l.DonesOwed = 1;
+    ParseText(&l, stream.substr(0, cut));
+    ParseText(&l, stream.substr(cut));
+    EXPECT_EQ(l.ClientId, 42) << cut;
+    EXPECT_EQ(l.Granted, 1u) << cut;
+    EXPECT_EQ(l.DonesOwed, 0) << cut;
+    EXPECT_EQ(l.ReplyText, "shread16 [0x0001]: 0x0301\r\n") << cut;
+    EXPECT_EQ(l.Received, "") << cut;
+  }
+  // A reply is whole once it ends in CR LF or the next message starts.
+  SocketManager l;
+  ParseText(&l, "UART->peek [4168]: 0x00");
+  EXPECT_EQ(l.ReplyText, "");
+  ParseText(&l, "10\r");
+  EXPECT_EQ(l.ReplyText, "");
+  ParseText(&l, "\n");
+  EXPECT_EQ(l.ReplyText, "peek [4168]: 0x0010\r\n");
+  ParseText(&l, "UART->no line end0000->Granted ");
+  EXPECT_EQ(l.ReplyText, "no line end");
+}
+
+TEST_F(LinkTest, JunkIsSkippedUpToTheNextMessage) {
+  const std::pair<const char*, uint32_t> cases[] = {
+      {"HELLO \x01\x7f 0000->Granted ", 1}, {"0000->Ping! 0000->Granted ", 1},
+      {"0000->Denied 0000->Granted ", 1}, {"garbage without end", 0}};
+  for (const auto& [text, granted] : cases) {
+    SocketManager l;
+    ParseText(&l, text);
+    EXPECT_EQ(l.Granted, granted) << text;
+    EXPECT_LE(l.Received.size(), 5u) << text;  // at most a tail that may start a message
+  }
   // A non-numeric client id or byte count counts as 0.
   link.ClientId = 5;
   ParseText(&link, "0000->ID_alloc: abc 0000->Granted ");
   EXPECT_EQ(link.ClientId, 0);
-  EXPECT_EQ(link.Granted, 1u);
   ParseText(&link, "GPIB->x:12");
   EXPECT_EQ(link.BytesExpected, 0);
   EXPECT_FALSE(link.ReplyPending);
-  // Truncated messages end the receive quietly.
-  for (const char* t : {"0", "0000", "0000->", "0000->ID_a", "UART", "GPIB->12", "0000->Type"})
-    ParseText(&link, t);
-  SUCCEED();
+}
+
+TEST_F(LinkTest, OneMissedAnswerFailsTheRestOfTheBatch) {
+  SetLinkWaitMs(200);
+  auto start = std::chrono::steady_clock::now();
+  {
+    LinkBatch batch("Reading");
+    RequestChannel(&link);  // the server stays silent
+    SendUartCommand(&link, "bbl peek 1\r\n", 1000);
+    EXPECT_EQ(QueryUartReply(&link), "");
+    ReleaseChannel(&link);
+    EXPECT_TRUE(LinkBatchFailed());
+  }
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_GE(ms, 190);
+  EXPECT_LT(ms, 400);  // one wait, not four
+  // Nothing more went out after the missed answer but the release.
+  EXPECT_EQ(peer.Received(), "0000->Request 0000->Release ");
+  EXPECT_FALSE(LinkAnswering(&link));
+  EXPECT_NE(LinkFailure().find("Reading stopped: no answer from the socket manager within 200 ms"),
+            std::string::npos) << LinkFailure();
+  // The next batch tries again; an answer marks the link as answering.
+  peer.Send("0000->Done 0000->Granted ");
+  LinkBatch again("Reading");
+  RequestChannel(&link);
+  EXPECT_EQ(link.Granted, 1u);
+  EXPECT_TRUE(LinkAnswering(&link));
+  EXPECT_FALSE(LinkBatchFailed());
+}
+
+TEST_F(LinkTest, ALateReplyIsNotTakenForTheNextQuery) {
+  SetLinkWaitMs(150);
+  EXPECT_EQ(QueryUartReply(&link), "");
+  peer.Send("UART->late\r\n");
+  std::thread answer([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    peer.Send("UART->fresh\r\n");
+  });
+  EXPECT_EQ(QueryUartReply(&link), "fresh\r\n");
+  answer.join();
+}
+
+namespace {
+struct Watcher : LinkObserver {
+  SocketManager* link = nullptr;
+  int calls = 0, over = 0;
+  std::string operation, status, nested = "unset";
+  bool Waiting(const std::string& op, int elapsedMs) override {
+    ++calls;
+    operation = op;
+    nested = QueryUartReply(link);  // refused while the module waits
+    return elapsedMs < 120;
+  }
+  void WaitOver() override { ++over; }
+  void Status(const std::string& text) override { status = text; }
+};
+}  // namespace
+
+TEST_F(LinkTest, TheObserverSeesTheWaitAndMayCancelIt) {
+  Watcher w;
+  w.link = &link;
+  link.Observer = &w;
+  link.WaitMs = 5000;  // the host's setting wins over the module's default
+  auto start = std::chrono::steady_clock::now();
+  {
+    LinkBatch batch("Identifying the handset");
+    EXPECT_EQ(QueryUartReply(&link), "");
+  }
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(ms, 1000);
+  EXPECT_GE(w.calls, 2);
+  EXPECT_EQ(w.operation, "Identifying the handset");
+  EXPECT_EQ(w.nested, "");
+  EXPECT_EQ(w.over, 1);
+  EXPECT_EQ(w.status, "Identifying the handset stopped: cancelled by the user");
+  EXPECT_EQ(peer.Received(), "0000->?UART ");  // the nested query sent nothing
 }
 
 TEST_F(LinkTest, WithTheLinkDownNothingIsSent) {

@@ -21,7 +21,9 @@ std::string Show(const Message& m) {
     case MessageKind::QueryUart: return "?UART";
     case MessageKind::TypeAnswer:
       return "Type " + m.clientType + "|" + m.clientNumber + "|" + m.clientInfo;
-    case MessageKind::Uart: return "UART " + std::to_string(m.timeoutMs) + " " + m.line;
+    case MessageKind::Uart:
+      return m.error.empty() ? "UART " + std::to_string(m.timeoutMs) + " " + m.line
+                             : "bad UART " + m.error;
     case MessageKind::Unknown: return "junk " + m.raw;
   }
   return "?";
@@ -87,8 +89,9 @@ TEST(MessageSplitter, GarbageAndMalformedMessages) {
       // still become one.
       {"xyzzy0000-", {"junk xyzzy"}},
       {">?UART ", {"?UART"}},
-      // Time-out of fewer than five digits: not a message of ours.
-      {"UART->100bbl peek 1\r\n0000->Request ", {"junk UART->100bbl peek 1\r\n", "Request"}},
+      // Time-out of fewer than five digits: cut out with the reason, to be answered.
+      {"UART->100bbl peek 1\r\n0000->Request ",
+       {"bad UART bad time-out field \"100\": it needs at least 5 digits", "Request"}},
       // A line without its terminator ends where the next message starts.
       {"UART->01000bbl peek 10000->?UART ", {"UART 1000 bbl peek 1", "?UART"}},
       // A type answer cut short by another message is dropped.

@@ -157,5 +157,5 @@ TEST(SerialBackend, PromptEndsTheAnswerAndTheServerCarriesTheModuleLines) {
   EXPECT_EQ(vt::ParseColonValue(module.Query("bbl shread16 0x0002\r\n")), 0x8004);
   EXPECT_EQ(handset.Emulator().Lines().back(), "bbl shread16 0x0002");
   server.Stop();
-  vt::SetLinkWaitMs(100000);
+  vt::SetLinkWaitMs(vt::kDefaultLinkWaitMs);
 }

@@ -24,7 +24,7 @@ namespace {
 class ServerTest : public ::testing::Test {
  protected:
   void SetUp() override { vt::SetLinkWaitMs(3000); }
-  void TearDown() override { vt::SetLinkWaitMs(100000); }
+  void TearDown() override { vt::SetLinkWaitMs(vt::kDefaultLinkWaitMs); }
   void StartServer(ServerOptions options = {}, int chip = 1,
                    FirmwareVersion v = vt::sockmgr::DefaultVersion(1)) {
     server_ = std::make_unique<Server>(options,

@@ -100,7 +100,7 @@ TEST(Voxsockmgr, ServesTheEmulatedHandsetAndStopsOnSigterm) {
     std::string refused = module.Query("bbl aurdm 8 41\r\n");
     EXPECT_NE(refused.find("call to an API failed"), std::string::npos);
   }
-  vt::SetLinkWaitMs(100000);
+  vt::SetLinkWaitMs(vt::kDefaultLinkWaitMs);
   p.Signal(SIGTERM);
   EXPECT_EQ(p.Wait(), 0) << p.Output();
   EXPECT_NE(p.Output().find("chip type 3, firmware 3.4.6.0"), std::string::npos) << p.Output();
