@@ -11,7 +11,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string_view>
+#include <vector>
+
 #include "common/Numbers.h"
+#include "common/SafeFile.h"
 
 namespace vt {
 
@@ -20,7 +24,8 @@ struct IniFile::Impl {
 };
 
 IniFile::IniFile(std::string path) : path_(std::move(path)), impl_(std::make_unique<Impl>()) {
-  loaded_ = impl_->ini.LoadFile(path_.c_str()) >= 0;
+  std::string text;
+  if (ReadWholeFile(path_, text, &error_)) loaded_ = impl_->ini.LoadData(text) >= 0;
 }
 
 IniFile::~IniFile() = default;
@@ -55,8 +60,24 @@ bool IniFile::ValueExists(const std::string& section, const std::string& key) co
 
 bool IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
-  impl_->ini.SetValue(section.c_str(), key.c_str(), value.c_str());
-  return Flush();
+  // The file as it is now (it may have changed since it was read).
+  std::string text;
+  std::string error;
+  if (!ReadWholeFile(path_, text, &error) && ::access(path_.c_str(), F_OK) == 0) {
+    error_ = "cannot read " + path_ + ": " + error;
+    return false;
+  }
+  text = SetIniText(text, section, key, value);
+  if (!SaveFile(path_, text, &error)) {
+    error_ = "cannot write " + path_ + ": " + error;
+    return false;
+  }
+  error_.clear();
+  if (impl_->ini.SetValue(section.c_str(), key.c_str(), value.c_str()) < 0) {
+    error_ = "out of memory";
+    return false;
+  }
+  return true;
 }
 
 bool IniFile::WriteInteger(const std::string& section, const std::string& key, long long value) {
@@ -67,50 +88,83 @@ bool IniFile::WriteFloat(const std::string& section, const std::string& key, lon
   return WriteString(section, key, FloatToStr(value));
 }
 
-bool IniFile::Flush() {
-  std::string data;
-  if (impl_->ini.Save(data) < 0) return false;
-  return WriteFileAtomically(path_, data, nullptr);
+namespace {
+
+struct Line {
+  size_t begin, end, next;  // text, line end excluded, start of the next line
+};
+
+std::vector<Line> SplitLines(const std::string& text) {
+  std::vector<Line> lines;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t lf = text.find('\n', pos);
+    size_t next = lf == std::string::npos ? text.size() : lf + 1;
+    size_t end = lf == std::string::npos ? text.size() : lf;
+    if (end > pos && text[end - 1] == '\r') --end;
+    lines.push_back({pos, end, next});
+    pos = next;
+  }
+  return lines;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& data, std::string* error) {
-  std::string tmp = path + ".tmp-XXXXXX";
-  int fd = mkstemp(tmp.data());
-  auto fail = [&](const char* what) {
-    if (error) *error = std::string(what) + ": " + std::strerror(errno);
-    return false;
-  };
-  if (fd < 0) return fail("cannot create a file beside it");
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int saved = errno;
-      ::close(fd);
-      ::unlink(tmp.c_str());
-      errno = saved;
-      return fail("cannot write");
+// "[name]" -> name; empty when the line is no section header.
+std::string SectionName(std::string_view line) {
+  line = TrimView(line);
+  if (line.size() < 2 || line.front() != '[') return {};
+  auto close = line.find(']');
+  if (close == std::string_view::npos) return {};
+  return std::string(TrimView(line.substr(1, close - 1)));
+}
+
+}  // namespace
+
+std::string SetIniText(const std::string& text, const std::string& section, const std::string& key,
+                       const std::string& value) {
+  const std::string eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+  const auto lines = SplitLines(text);
+  std::string current;
+  bool inSection = false, found = false;
+  size_t insertAt = std::string::npos;  // after the last non-blank line of the section
+  for (const Line& l : lines) {
+    std::string_view body(text.data() + l.begin, l.end - l.begin);
+    std::string name = SectionName(body);
+    if (!name.empty()) {
+      inSection = SameText(name, section);
+      if (inSection) {
+        found = true;
+        insertAt = l.next;
+      }
+      continue;
     }
-    done += size_t(n);
+    if (!inSection) continue;
+    std::string_view trimmed = TrimView(body);
+    if (trimmed.empty()) continue;
+    insertAt = l.next;
+    if (trimmed.front() == ';' || trimmed.front() == '#') continue;
+    auto eq = body.find('=');
+    if (eq == std::string_view::npos || !SameText(std::string(TrimView(body.substr(0, eq))), key))
+      continue;
+    // Replace the value only: what surrounds it stays as it was.
+    size_t from = l.begin + eq + 1;
+    while (from < l.end && (text[from] == ' ' || text[from] == '\t')) ++from;
+    size_t to = l.end;
+    while (to > from && (text[to - 1] == ' ' || text[to - 1] == '\t')) --to;
+    return text.substr(0, from) + value + text.substr(to);
   }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    int saved = errno;
-    ::unlink(tmp.c_str());
-    errno = saved;
-    return fail("cannot write");
+  std::string entry = key + "=" + value + eol;
+  if (found) {
+    std::string out = text;
+    // The section's last line may lack its line end (end of file).
+    if (insertAt > 0 && insertAt == out.size() && out.back() != '\n') {
+      out += eol;
+      insertAt = out.size();
+    }
+    return out.insert(insertAt, entry);
   }
-  // Keep the permissions a plain create would have given.
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::chmod(tmp.c_str(), 0666 & ~mask);
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    int saved = errno;
-    ::unlink(tmp.c_str());
-    errno = saved;
-    return fail("cannot replace the file");
-  }
-  return true;
+  std::string out = text;
+  if (!out.empty() && out.back() != '\n') out += eol;
+  return out + "[" + section + "]" + eol + entry;
 }
 
 }  // namespace vt

@@ -1,5 +1,6 @@
-// INI files (the host INI, calibration files) through SimpleIni, which keeps
-// the order and comments of a file it rewrites.
+// INI files (the host INI, calibration files): read through SimpleIni; a
+// write changes only the value it sets, so the file keeps its formatting
+// (spacing, blank lines, comments, line ends) byte for byte otherwise.
 #pragma once
 
 #include <memory>
@@ -24,23 +25,29 @@ class IniFile {
   long double ReadFloat(const std::string& section, const std::string& key, long double def) const;
   bool ValueExists(const std::string& section, const std::string& key) const;
 
-  // Writes go to the file at once (beside it, then renamed over it), as the
-  // framework's INI class did. Returns false when the file cannot be written.
-  bool WriteString(const std::string& section, const std::string& key, const std::string& value);
-  bool WriteInteger(const std::string& section, const std::string& key, long long value);
-  bool WriteFloat(const std::string& section, const std::string& key, long double value);
+  // Writes go to the file at once, as the framework's INI class did, and keep
+  // the file's identity (see SaveFile). A key that is not there yet is added
+  // at the end of its section ("key=value"), a missing section at the end of
+  // the file. False when the file cannot be written; LastError() says why.
+  [[nodiscard]] bool WriteString(const std::string& section, const std::string& key,
+                                 const std::string& value);
+  [[nodiscard]] bool WriteInteger(const std::string& section, const std::string& key,
+                                  long long value);
+  [[nodiscard]] bool WriteFloat(const std::string& section, const std::string& key,
+                                long double value);
+  const std::string& LastError() const { return error_; }
 
  private:
-  bool Flush();
   std::string path_;
+  std::string error_;
   bool loaded_ = false;
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
 
-// Replaces `path` with `data` so that a reader sees either the old or the new
-// file, never a half-written one. On failure the old file is untouched and
-// `error` says why.
-bool WriteFileAtomically(const std::string& path, const std::string& data, std::string* error);
+// The text of an INI file with one value set: only that value changes (see
+// IniFile's writes). Sections and keys match without regard to case.
+std::string SetIniText(const std::string& text, const std::string& section, const std::string& key,
+                       const std::string& value);
 
 }  // namespace vt

@@ -1,10 +1,8 @@
 #include "config/MemoFile.h"
 
-#include "common/IniFile.h"
+#include "common/SafeFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <new>
 
 namespace vt {
 
@@ -38,25 +36,24 @@ std::string FormatMemoText(const std::vector<std::string>& lines) {
 }
 
 bool LoadMemoFile(const std::string& path, LineStore& memo, std::string* error) {
-  auto fail = [&](const char* what, int err) {
-    if (error) *error = std::string(what) + ": " + std::strerror(err);
+  try {
+    std::string data;
+    if (!ReadWholeFile(path, data, error)) return false;
+    memo.Assign(ParseMemoText(data));
+    return true;
+  } catch (const std::bad_alloc&) {
+    if (error) *error = "not enough memory to load it";
     return false;
-  };
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return fail("cannot open the file", errno);
-  std::string data;
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
-  int err = std::ferror(f) ? errno : 0;
-  std::fclose(f);
-  if (err != 0) return fail("cannot read the file", err);
-  memo.Assign(ParseMemoText(data));
-  return true;
+  }
 }
 
 bool SaveMemoFile(const std::string& path, const LineStore& memo, std::string* error) {
-  return WriteFileAtomically(path, FormatMemoText(memo.Lines()), error);
+  try {
+    return SaveFile(path, FormatMemoText(memo.Lines()), error);
+  } catch (const std::bad_alloc&) {
+    if (error) *error = "not enough memory to save it";
+    return false;
+  }
 }
 
 FileTag ReadFileTag(MemoConfig& config) {

@@ -21,12 +21,14 @@ std::vector<std::string> ParseMemoText(std::string_view data);
 // The file text of some lines: each line followed by CR LF.
 std::string FormatMemoText(const std::vector<std::string>& lines);
 
-// Replaces `memo` with the lines of the file. When the file cannot be read the
-// memo is left as it was and `error` says why.
+// Replaces `memo` with the lines of the file. Only regular files of at most
+// kMaxLoadBytes are read (a FIFO or a device is refused without blocking).
+// When the file cannot be read the memo is left as it was and `error` says why.
 bool LoadMemoFile(const std::string& path, LineStore& memo, std::string* error);
 
-// Writes every line of `memo` to the file, beside it first and then over it in
-// one step, so that a failed save leaves the old file as it was.
+// Writes every line of `memo` to the file with SaveFile: a symlink's target is
+// written, permissions are kept, a file the user may not write is refused,
+// and a failed save leaves the old file as it was.
 bool SaveMemoFile(const std::string& path, const LineStore& memo, std::string* error);
 
 // The "FILE_TAG" section.

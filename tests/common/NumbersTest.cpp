@@ -6,6 +6,11 @@
 #include <unistd.h>
 
 #include "common/IniFile.h"
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include "common/Numbers.h"
 
 using namespace vt;
@@ -86,31 +91,62 @@ TEST(IniFile, ReadsDefaultsFromAMissingFile) {
   EXPECT_EQ(ini.ReadInteger("VoxTuner", "Default_Q7xx", 1), 1);
 }
 
-TEST(IniFile, WritesKeepOtherSectionsAndComments) {
+TEST(IniFile, AWriteChangesOnlyTheValueItSets) {
   auto path = TempPath("host.ini");
-  {
-    std::ofstream f(path);
-    f << "; host settings\n[Host]\nPort=5000\n\n[VoxTuner]\nCalFile=/cal/a.acal\n";
+  const struct {
+    std::string before, section, key, value, after;
+  } cases[] = {
+      // The value is replaced where it stands; spacing, comments, CR LF stay.
+      {"; host\r\n[Host]\r\nPort=5000\r\n\r\n[VoxTuner]\r\nDefault_Q7xx = 1 \r\nCalFile=a\r\n",
+       "VoxTuner", "Default_Q7xx", "3",
+       "; host\r\n[Host]\r\nPort=5000\r\n\r\n[VoxTuner]\r\nDefault_Q7xx = 3 \r\nCalFile=a\r\n"},
+      // A new key goes after the section's last line, as k=v, before blank lines.
+      {"[voxtuner]\nCalFile=a\n\n[Host]\nPort=1\n", "VoxTuner", "Default_Q7xx", "3",
+       "[voxtuner]\nCalFile=a\nDefault_Q7xx=3\n\n[Host]\nPort=1\n"},
+      {"[VoxTuner]\r\nCalFile=a", "VoxTuner", "Default_Q7xx", "1",
+       "[VoxTuner]\r\nCalFile=a\r\nDefault_Q7xx=1\r\n"},
+      // A new section goes at the end.
+      {"[Host]\nPort=1", "VoxTuner", "Default_Q7xx", "3", "[Host]\nPort=1\n[VoxTuner]\nDefault_Q7xx=3\n"},
+      {"", "VoxTuner", "CalFile", "/c/x.acal", "[VoxTuner]\nCalFile=/c/x.acal\n"},
+  };
+  for (const auto& c : cases) {
+    {
+      std::ofstream f(path, std::ios::binary);
+      f << c.before;
+    }
+    IniFile ini(path);
+    ASSERT_TRUE(ini.WriteString(c.section, c.key, c.value)) << ini.LastError();
+    EXPECT_EQ(Slurp(path), c.after) << c.before;
+    EXPECT_EQ(IniFile(path).ReadString(c.section, c.key, ""), c.value);
+    EXPECT_EQ(ini.ReadString(c.section, c.key, ""), c.value);
   }
-  IniFile ini(path);
-  EXPECT_EQ(ini.ReadString("VoxTuner", "CalFile", ""), "/cal/a.acal");
-  EXPECT_EQ(ini.ReadInteger("Host", "Port", 0), 5000);
-  ASSERT_TRUE(ini.WriteInteger("VoxTuner", "Default_Q7xx", 3));
-  std::string text = Slurp(path);
-  EXPECT_NE(text.find("; host settings"), std::string::npos);
-  EXPECT_NE(text.find("Port"), std::string::npos);
-  IniFile again(path);
-  EXPECT_EQ(again.ReadInteger("VoxTuner", "Default_Q7xx", 1), 3);
   std::remove(path.c_str());
 }
 
-TEST(IniFile, AFailedWriteLeavesTheOldFile) {
-  std::string error;
-  EXPECT_FALSE(WriteFileAtomically("/nonexistent-dir/x.ini", "data", &error));
-  EXPECT_FALSE(error.empty());
-  auto path = TempPath("atomic.txt");
-  ASSERT_TRUE(WriteFileAtomically(path, "old", &error));
-  ASSERT_TRUE(WriteFileAtomically(path, "new text", &error));
-  EXPECT_EQ(Slurp(path), "new text");
+TEST(IniFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
+  // A folder that is a regular file fails for root too.
+  auto blocker = TempPath("blocker");
+  std::ofstream(blocker) << "x";
+  IniFile under(blocker + "/host.ini");
+  EXPECT_FALSE(under.WriteInteger("VoxTuner", "Default_Q7xx", 3));
+  EXPECT_NE(under.LastError().find("cannot write"), std::string::npos) << under.LastError();
+  std::remove(blocker.c_str());
+  // A write cut short (file size limit) leaves the old text and says so.
+  auto path = TempPath("cut.ini");
+  std::ofstream(path, std::ios::binary) << "[VoxTuner]\nCalFile=old\n";
+  pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{256, 256};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    IniFile ini(path);
+    bool ok = ini.WriteString("VoxTuner", "CalFile", std::string(4096, 'p'));
+    ::_exit(ok ? 0 : ini.LastError().find("cannot write") != std::string::npos ? 3 : 4);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  EXPECT_EQ(WEXITSTATUS(status), 3);
+  EXPECT_EQ(Slurp(path), "[VoxTuner]\nCalFile=old\n");
   std::remove(path.c_str());
 }

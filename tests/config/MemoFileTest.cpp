@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "common/SafeFile.h"
+
 #include <csignal>
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -93,6 +98,111 @@ TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
   EXPECT_EQ(WEXITSTATUS(status), 3);
   EXPECT_EQ(ReadBytes(path), "Begin OLD\r\nEnd OLD\r\n");
   EXPECT_EQ(dir.Entries(), 1);  // no half-written file left beside it
+}
+
+namespace {
+// Runs `checks` in a child process as an ordinary user (nobody when the tests
+// run as root, so that file permissions bind); returns what the checks
+// reported, empty when all held.
+std::string AsOrdinaryUser(const std::string& dir, const std::function<std::string()>& checks) {
+  int fds[2];
+  if (::pipe(fds) != 0) return "no pipe";
+  if (::geteuid() == 0) std::filesystem::permissions(dir, std::filesystem::perms::all);
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    ::close(fds[0]);
+    std::string report;
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) report = "cannot drop root";
+    if (report.empty()) report = checks();
+    (void)!::write(fds[1], report.data(), report.size());
+    ::_exit(0);
+  }
+  ::close(fds[1]);
+  std::string report;
+  char buf[512];
+  for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) report.append(buf, size_t(n));
+  ::close(fds[0]);
+  ::waitpid(pid, nullptr, 0);
+  return report;
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 07777;
+}
+}  // namespace
+
+TEST(MemoFile, SavesKeepTheFilesIdentity) {
+  TempDir dir;
+  VectorLineStore memo({"Begin NEW", "End NEW"});
+  const std::string text = FormatMemoText(memo.Data());
+  std::string error;
+  // A symlink stays a symlink; its target gets the text.
+  WriteBytes(dir.File("target.txt"), "old\r\n");
+  std::filesystem::create_symlink("target.txt", dir.File("link.txt"));
+  ASSERT_TRUE(SaveMemoFile(dir.File("link.txt"), memo, &error)) << error;
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.txt")));
+  EXPECT_EQ(ReadBytes(dir.File("target.txt")), text);
+  // Permissions stay as they were.
+  WriteBytes(dir.File("private.txt"), "old\r\n");
+  ::chmod(dir.File("private.txt").c_str(), 0600);
+  ASSERT_TRUE(SaveMemoFile(dir.File("private.txt"), memo, &error)) << error;
+  EXPECT_EQ(ModeOf(dir.File("private.txt")), 0600u);
+  EXPECT_EQ(dir.Entries(), 3);  // nothing left beside them
+}
+
+TEST(MemoFile, PermissionsOfTheFileSystemAreRespected) {
+  TempDir dir;
+  const std::string locked = dir.File("locked.txt"), ro = dir.File("ro"), inRo = ro + "/t.txt";
+  WriteBytes(locked, "keep\r\n");
+  ::chmod(locked.c_str(), 0444);
+  std::filesystem::create_directory(ro);
+  WriteBytes(inRo, "old\r\n");
+  ::chmod(inRo.c_str(), 0644);
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(inRo.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chown(ro.c_str(), 65534, 65534), 0);
+  }
+  ::chmod(ro.c_str(), 0555);
+  std::string report = AsOrdinaryUser(dir.Path(), [&] {
+    VectorLineStore memo({"Begin NEW", "End NEW"});
+    std::string error, out;
+    // A write-protected file is refused, with the reason.
+    if (SaveMemoFile(locked, memo, &error)) out += "locked file was written; ";
+    if (error.find("you may not write to this file") == std::string::npos) out += "error: " + error + "; ";
+    if (ReadBytes(locked) != "keep\r\n") out += "locked file changed; ";
+    // A writable file in a read-only folder is written in place.
+    if (!SaveMemoFile(inRo, memo, &error)) out += "read-only folder: " + error + "; ";
+    if (ReadBytes(inRo) != "Begin NEW\r\nEnd NEW\r\n") out += "in-place text wrong; ";
+    // A new file there cannot be created, and says so.
+    if (SaveMemoFile(ro + "/new.txt", memo, &error) || error.find("cannot create") != 0)
+      out += "new file in read-only folder: " + error;
+    return out;
+  });
+  ::chmod(ro.c_str(), 0755);
+  EXPECT_EQ(report, "");
+}
+
+TEST(MemoFile, LoadsAreBounded) {
+  TempDir dir;
+  VectorLineStore memo({"keep me"});
+  ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+  {
+    std::ofstream big(dir.File("big.txt"), std::ios::binary);
+    big.seekp(std::streamoff(kMaxLoadBytes));
+    big.put('x');
+  }
+  const std::pair<std::string, const char*> cases[] = {
+      {dir.File("fifo"), "not a regular file"},  // returns at once instead of hanging
+      {"/dev/zero", "not a regular file"},
+      {dir.File("big.txt"), "too large"}};
+  for (const auto& [path, message] : cases) {
+    std::string error;
+    EXPECT_FALSE(LoadMemoFile(path, memo, &error)) << path;
+    EXPECT_NE(error.find(message), std::string::npos) << error;
+    EXPECT_EQ(memo.Data(), Lines{"keep me"});
+  }
 }
 
 TEST(FileTag, ChoicesOfTheWindow) {

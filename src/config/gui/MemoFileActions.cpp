@@ -1,5 +1,6 @@
 #include "config/gui/MemoFileActions.h"
 
+#include "common/SafeFile.h"
 #include "common/gui/Dialogs.h"
 #include "config/MemoFile.h"
 #include "config/gui/TForm12.h"
@@ -34,12 +35,18 @@ MemoFileResult SaveMemoToFile(LineStore& memo, TForm12& tagWindow) {
   if (tagWindow.OkFlag) WriteFileTag(cursor, TagFromChoice(tagWindow.Choice()));
 
   std::string file = QFile::encodeName(path).toStdString();
+  std::string error;
+  // What the file system forbids is not asked about: no answer overrides it.
+  if (!CheckWritable(file, &error)) {
+    dialogs.Error("Cannot save the memo to \"" + path + "\": " + Q(error) +
+                  ".\nThe file was left as it was; choose another file.");
+    return MemoFileResult::Failed;
+  }
   if (Exists(file) &&
       dialogs.Message("Warning", "File exists, do you want to overwrite it ?", Yes | No,
                       Icon::Warning) != Yes)
     return MemoFileResult::Declined;
 
-  std::string error;
   if (!SaveMemoFile(file, memo, &error)) {
     dialogs.Error("Cannot save the memo to \"" + path + "\": " + Q(error) +
                   ".\nThe file was left as it was.");

@@ -28,15 +28,18 @@ enum class MemoFileResult {
 };
 
 // Save: asks for the file ("*.txt"), shows the memo's FILE_TAG in the "File
-// tag" window and, after "OK", writes the tag back into the memo; asks before
-// overwriting an existing file; writes the memo with CR LF line ends, beside
-// the file first and then over it, so a failure leaves the old file intact.
+// tag" window and, after "OK", writes the tag back into the memo; refuses a
+// file the user may not write (with a message, before any question); asks
+// before overwriting an existing file; writes the memo with CR LF line ends
+// keeping the file's identity (SaveMemoFile), so a failure leaves the old
+// file intact.
 MemoFileResult SaveMemoToFile(LineStore& memo, TForm12& tagWindow);
 // The same on the memo that `config` chooses now (the module-wide cursor by default).
 MemoFileResult SaveMemoToFile(TForm12& tagWindow, MemoConfig& config = SharedMemoConfig());
 
 // Load: asks for the file ("*.txt") and replaces the memo with its lines. A
-// file that cannot be read is reported and the memo keeps its text.
+// file that cannot be read (not a regular file, too large) is reported and
+// the memo keeps its text.
 MemoFileResult LoadMemoFromFile(LineStore& memo);
 MemoFileResult LoadMemoFromFile(MemoConfig& config = SharedMemoConfig());
 
