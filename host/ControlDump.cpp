@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace vt::host {
 
@@ -49,11 +52,22 @@ bool IsControl(const QWidget* w) {
   return !n.isEmpty() && !n.startsWith("qt_");
 }
 
+// The designed parent: the nearest enclosing control (a page's parent is its
+// page control, past Qt's inner stack).
+QString ParentName(const QObject* o) {
+  for (const QObject* p = o->parent(); p; p = p->parent()) {
+    const QString n = p->objectName();
+    if (!n.isEmpty() && !n.startsWith("qt_")) return n;
+  }
+  return {};
+}
+
 QJsonObject Describe(QWidget* w, const QString& window) {
   QJsonObject o;
   o["name"] = w->objectName();
   o["class"] = DesignerClass(w);
   o["window"] = window;
+  o["parent"] = ParentName(w);
   if (auto* b = qobject_cast<QAbstractButton*>(w)) {
     o["caption"] = b->text();
     if (b->isCheckable()) o["checked"] = b->isChecked();
@@ -69,6 +83,9 @@ QJsonObject Describe(QWidget* w, const QString& window) {
   } else if (auto* c = qobject_cast<QComboBox*>(w)) {
     o["caption"] = c->currentText();
     o["value"] = c->currentIndex();
+    QJsonArray items;
+    for (int i = 0; i < c->count(); ++i) items.append(c->itemText(i));
+    o["items"] = items;
   } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
     o["caption"] = e->text();
   } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
@@ -89,12 +106,14 @@ QJsonObject Describe(QWidget* w, const QString& window) {
     o["caption"] = d->windowTitle();
   }
   o["visible"] = !w->isHidden();
+  o["shown"] = w->isVisible();  // its own flag and every enclosing widget's, up to the window
   if (auto* pages = w->parentWidget() ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget())
                                       : nullptr) {
     int i = pages->indexOf(w);
     if (i >= 0) {
       o["class"] = "TTabSheet";
       o["caption"] = pages->tabText(i);
+      o["index"] = i;
       o["visible"] = pages->isTabVisible(i);
     }
   }
@@ -109,8 +128,8 @@ void DumpTimers(QWidget* root, const QString& window, QJsonArray& out) {
     o["name"] = t->objectName();
     o["class"] = "TTimer";
     o["window"] = window;
+    o["parent"] = root->objectName();
     o["value"] = t->interval();
-    o["visible"] = false;
     o["enabled"] = t->isActive();
     out.append(o);
   }
@@ -127,17 +146,54 @@ void DumpTree(QWidget* root, const QString& window, QJsonArray& out) {
   }
 }
 
+// Names in natural order: "Button2" before "Button10".
+bool NaturalLess(const QString& a, const QString& b) {
+  qsizetype i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (a[i].isDigit() && b[j].isDigit()) {
+      qsizetype ei = i, ej = j;
+      while (ei < a.size() && a[ei].isDigit()) ++ei;
+      while (ej < b.size() && b[ej].isDigit()) ++ej;
+      const qulonglong x = a.mid(i, ei - i).toULongLong(), y = b.mid(j, ej - j).toULongLong();
+      if (x != y) return x < y;
+      i = ei;
+      j = ej;
+    } else {
+      if (a[i] != b[j]) return a[i] < b[j];
+      ++i;
+      ++j;
+    }
+  }
+  return a.size() - i < b.size() - j;
+}
+
 }  // namespace
 
 QJsonArray DumpControls(QWidget* frame) {
-  QJsonArray out;
-  if (!frame) return out;
-  DumpTree(frame, frame->objectName(), out);
+  QJsonArray all;
+  if (!frame) return all;
+  DumpTree(frame, frame->objectName(), all);
   for (QDialog* d : frame->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
-    out.append(Describe(d, d->objectName()));
-    DumpTree(d, d->objectName(), out);
+    all.append(Describe(d, d->objectName()));
+    DumpTree(d, d->objectName(), all);
   }
+  QList<QJsonValue> sorted(all.begin(), all.end());
+  std::stable_sort(sorted.begin(), sorted.end(), [](const QJsonValue& x, const QJsonValue& y) {
+    const QString wx = x["window"].toString(), wy = y["window"].toString();
+    return wx != wy ? NaturalLess(wx, wy) : NaturalLess(x["name"].toString(), y["name"].toString());
+  });
+  QJsonArray out;
+  for (const QJsonValue& v : sorted) out.append(v);
   return out;
+}
+
+QByteArray ControlsJson(const QJsonArray& controls) {
+  QByteArray text = "[\n";
+  for (qsizetype i = 0; i < controls.size(); ++i) {
+    text += QJsonDocument(controls[i].toObject()).toJson(QJsonDocument::Compact);
+    text += i + 1 < controls.size() ? ",\n" : "\n";
+  }
+  return text + "]\n";
 }
 
 QWidget* FindControl(QWidget* frame, const QString& name) {

@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabWidget>
@@ -17,7 +17,7 @@
 #include <cstdio>
 
 #include "host/ControlDump.h"
-#include "host/DialogBroker.h"
+#include "common/gui/DialogBroker.h"
 
 namespace vt::host {
 
@@ -39,7 +39,7 @@ QStringList Words(const QString& line, int count, QString* rest) {
 }
 }  // namespace
 
-ScriptRunner::ScriptRunner(QWidget* frame, DialogBroker* broker, QObject* parent)
+ScriptRunner::ScriptRunner(QWidget* frame, ui::DialogBroker* broker, QObject* parent)
     : QObject(parent), frame_(frame), broker_(broker) {
   Output = [](const QString& line) {
     std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
@@ -269,10 +269,10 @@ QString ScriptRunner::Memo(const QStringList& a, const QString& text) {
 }
 
 QString ScriptRunner::Dump(const QString& file) {
-  QFile f(file);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+  QSaveFile f(file);  // all or nothing: an old dump stays whole if this one fails
+  if (!f.open(QIODevice::WriteOnly) || f.write(ControlsJson(DumpControls(frame_))) < 0 ||
+      !f.commit())
     return QString("cannot write %1: %2").arg(file, f.errorString());
-  f.write(QJsonDocument(DumpControls(frame_)).toJson(QJsonDocument::Indented));
   return {};
 }
 

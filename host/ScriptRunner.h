@@ -25,14 +25,16 @@
 
 class QWidget;
 
-namespace vt::host {
-
+namespace vt::ui {
 class DialogBroker;
+}
+
+namespace vt::host {
 
 class ScriptRunner : public QObject {
   Q_OBJECT
  public:
-  ScriptRunner(QWidget* frame, DialogBroker* broker, QObject* parent = nullptr);
+  ScriptRunner(QWidget* frame, ui::DialogBroker* broker, QObject* parent = nullptr);
 
   // Reads the script; false with `error` set when the file cannot be read.
   bool Load(const QString& path, QString* error);
@@ -61,7 +63,7 @@ class ScriptRunner : public QObject {
   QString Shot(const QString& name, const QString& file);
 
   QWidget* frame_;
-  DialogBroker* broker_;
+  ui::DialogBroker* broker_;
   QStringList lines_;
   int next_ = 0;
   int running_ = 0;       // lines in progress (more than one while a modal window is open)

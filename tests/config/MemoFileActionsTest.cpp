@@ -1,6 +1,7 @@
 #include "config/gui/MemoFileActions.h"
 
 #include "TempDir.h"
+#include "common/gui/DialogBroker.h"
 #include "common/gui/Dialogs.h"
 #include "config/gui/MemoLines.h"
 #include "config/gui/TForm12.h"
@@ -27,17 +28,9 @@ using testing::WriteBytes;
 class MemoFileActions : public ::testing::Test {
  protected:
   void SetUp() override {
-    Dialogs& d = Dialogs::Instance();
-    d.SetScripted(true);
-    d.ClearAnswers();
-    d.TakeUnanswered();
-    d.SetListener([this](const QString& caption, const QString& text, const QString& answer) {
+    broker.OnDialog = [this](const QString& caption, const QString& text, const QString& answer) {
       seen.push_back(S(caption + "|" + text + "|" + answer));
-    });
-  }
-  void TearDown() override {
-    Dialogs::Instance().SetListener(nullptr);
-    Dialogs::Instance().ClearAnswers();
+    };
   }
 
   // Acts on the tag window once it runs modally; what it showed is kept in `shown`.
@@ -52,8 +45,8 @@ class MemoFileActions : public ::testing::Test {
     });
   }
   static void ClickOk(TForm12& f) { f.findChild<QPushButton*>("Button1")->click(); }
-  static void Answer(const std::vector<QString>& answers) {
-    for (const QString& a : answers) Dialogs::Instance().QueueAnswer(a);
+  void Answer(const std::vector<QString>& answers) {
+    for (const QString& a : answers) broker.Queue(a);
   }
   // "Save Memo to file" with these dialog answers, `act` in the tag window.
   MemoFileResult Save(const std::vector<QString>& answers,
@@ -64,6 +57,7 @@ class MemoFileActions : public ::testing::Test {
   }
 
   QApplication& app = testing::App();  // before the widgets below
+  DialogBroker broker;
   TempDir dir;
   TForm12 form;
   QPlainTextEdit edit;
@@ -104,7 +98,7 @@ TEST_F(MemoFileActions, SaveTagsTheMemoAndWritesCrLf) {
   EXPECT_EQ(S(edit.toPlainText()), QString(text).remove('\r').toStdString());
   EXPECT_EQ(seen, std::vector<std::string>{"Save Memo to file|Text files (*.txt);;All files (*)|" +
                                            path});
-  EXPECT_EQ(Dialogs::Instance().TakeUnanswered(), 0);
+  EXPECT_TRUE(broker.TakeProblems().isEmpty());
 }
 
 TEST_F(MemoFileActions, OwnModeNamesAndChangedChoices) {
@@ -181,7 +175,7 @@ TEST_F(MemoFileActions, FilesThatCannotBeUsedAreReported) {
   EXPECT_EQ(seen[1].substr(0, head.size()), head);
   EXPECT_NE(seen[1].find("The file was left as it was.|OK"), std::string::npos) << seen[1];
   EXPECT_EQ(dir.Entries(), 0);
-  EXPECT_EQ(Dialogs::Instance().TakeUnanswered(), 0);
+  EXPECT_TRUE(broker.TakeProblems().isEmpty());
 
   seen.clear();
   edit.setPlainText("keep\n");

@@ -3,46 +3,52 @@
 // emulated handset of each case.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
+#include <initializer_list>
 #include <memory>
 
 #include "frame/Module.h"
 #include "frame/TFrame1.h"
 #include "frame/ToolWindows.h"
-#include "sockmgr/server/Backend.h"
-#include "sockmgr/server/Server.h"
 #include "handset/HandsetState.h"
 #include "handset/Link.h"
 #include "handset/TcpClientSocket.h"
+#include "sockmgr/server/Backend.h"
+#include "sockmgr/server/Server.h"
+#include "tests/support/QtApp.h"
 
 using namespace vt;
 using vt::frame::TFrame1;
 
 namespace {
 
-bool Shown(QWidget* w) { return !w->isHidden(); }
+void ExpectShown(std::initializer_list<QWidget*> controls, bool shown) {
+  for (QWidget* w : controls) EXPECT_EQ(!w->isHidden(), shown) << w->objectName().toStdString();
+}
 
 class Gating : public ::testing::Test {
  protected:
-  // Starts a handset of that chip and firmware ("" for none) and a frame on it.
-  void Start(int chip, const char* version) {
+  // Starts a handset of that chip and firmware (none for nullptr) and a frame
+  // on it, and runs the tab change that identifies the handset.
+  TFrame1& Start(int chip, const char* version) {
+    vt::testing::App();
     ResetHandsetState();
     SetLinkWaitMs(2000);
     if (version) {
       sockmgr::FirmwareVersion v;
-      ASSERT_TRUE(sockmgr::FirmwareVersion::Parse(version, v));
+      EXPECT_TRUE(sockmgr::FirmwareVersion::Parse(version, v));
       server_ = std::make_unique<sockmgr::Server>(
           sockmgr::ServerOptions{}, std::make_unique<sockmgr::EmulatedBackend>(chip, v));
       server_->Start();
       std::string error;
-      ASSERT_TRUE(socket_.Connect("127.0.0.1", server_->Port(), 2000, &error)) << error;
+      EXPECT_TRUE(socket_.Connect("127.0.0.1", server_->Port(), 2000, &error)) << error;
     }
     link_.ClientSocket = &socket_;
     SetLink(&link_);
     frame_ = std::make_unique<TFrame1>();
     frame::CreateToolWindows(frame_.get());
     frame_->Link = &link_;
+    if (version) frame_->PageControl1->setCurrentIndex(5);
+    return *frame_;
   }
   void TearDown() override {
     frame::FreeToolWindows();
@@ -50,6 +56,7 @@ class Gating : public ::testing::Test {
     SetLink(nullptr);
     socket_.Close();
     if (server_) server_->Stop();
+    server_.reset();
     SetLinkWaitMs(100000);
   }
   std::unique_ptr<sockmgr::Server> server_;
@@ -61,27 +68,17 @@ class Gating : public ::testing::Test {
 }  // namespace
 
 TEST_F(Gating, ChipOneVersion5_23HasNeitherV1NorV2) {
-  Start(1, "5.23.4.0");
-  frame_->PageControl1->setCurrentIndex(5);  // a tab change runs the gating
-  TFrame1& f = *frame_;
-  EXPECT_FALSE(Shown(f.CheckBox94));
-  EXPECT_FALSE(Shown(f.GroupBox33));
-  for (QWidget* w : {f.Label77, f.Label78, f.Label79}) EXPECT_FALSE(Shown(w));
-  EXPECT_TRUE(Shown(f.ScrollBar38));
-  for (QWidget* w : {(QWidget*)f.CheckBox98, (QWidget*)f.Label80, (QWidget*)f.ValueListEditor8,
-                     (QWidget*)f.Button97, (QWidget*)f.Button98, (QWidget*)f.Button99,
-                     (QWidget*)f.Button101, (QWidget*)f.Button102})
-    EXPECT_FALSE(Shown(w)) << w->objectName().toStdString();
+  TFrame1& f = Start(1, "5.23.4.0");
+  ExpectShown({f.CheckBox94, f.GroupBox33, f.Label77, f.Label78, f.Label79, f.CheckBox98,
+               f.Label80, f.ValueListEditor8, f.Button97, f.Button98, f.Button99, f.Button101,
+               f.Button102},
+              false);
   // The Q711/15 layout.
-  EXPECT_TRUE(Shown(f.ValueListEditor4));
-  EXPECT_FALSE(Shown(f.ValueListEditor9));
+  ExpectShown({f.ScrollBar38, f.ValueListEditor4, f.CheckBox90, f.CheckBox95}, true);
+  ExpectShown({f.ValueListEditor9, f.GroupBox2, f.GroupBox38, f.GroupBox40, f.GroupBox44,
+               f.RadioButton31, f.CheckBox96, f.GroupBox59, f.GroupBox60, f.GroupBox43},
+              false);
   EXPECT_EQ(f.CurrentValueList, f.ValueListEditor4);
-  EXPECT_TRUE(Shown(f.CheckBox90));
-  EXPECT_TRUE(Shown(f.CheckBox95));
-  for (QWidget* w : {(QWidget*)f.GroupBox2, (QWidget*)f.GroupBox38, (QWidget*)f.GroupBox40,
-                     (QWidget*)f.GroupBox44, (QWidget*)f.RadioButton31, (QWidget*)f.CheckBox96,
-                     (QWidget*)f.GroupBox59, (QWidget*)f.GroupBox60, (QWidget*)f.GroupBox43})
-    EXPECT_FALSE(Shown(w)) << w->objectName().toStdString();
   EXPECT_FALSE(f.hasVoiceBoosterAndHarmonizers);
   EXPECT_EQ(f.Button93->text(), "Start getting status");
   // The handset was asked who it is.
@@ -91,89 +88,57 @@ TEST_F(Gating, ChipOneVersion5_23HasNeitherV1NorV2) {
 }
 
 TEST_F(Gating, ChipOneVersion5_22_2HasV1Only) {
-  Start(1, "5.22.2.0");
-  frame_->PageControl1Change();
-  TFrame1& f = *frame_;
-  EXPECT_TRUE(Shown(f.CheckBox94));
-  EXPECT_TRUE(Shown(f.GroupBox33));
-  EXPECT_FALSE(Shown(f.Label77));
-  EXPECT_FALSE(Shown(f.ValueListEditor8));
-  EXPECT_FALSE(Shown(f.Button102));
+  TFrame1& f = Start(1, "5.22.2.0");
+  ExpectShown({f.CheckBox94, f.GroupBox33}, true);
+  ExpectShown({f.Label77, f.ValueListEditor8, f.Button102}, false);
 }
 
 TEST_F(Gating, ChipThreeExtendedEchoRowsDependOnTheFullVersion) {
-  Start(3, "3.2.8.3");
-  frame_->PageControl1Change();
-  EXPECT_FALSE(frame_->hasExtendedEcParams);
-  EXPECT_TRUE(Shown(frame_->GroupBox43));  // 3.2.8.3 >= 3.2.7.2
+  TFrame1& f = Start(3, "3.2.8.3");
+  EXPECT_FALSE(f.hasExtendedEcParams);
+  ExpectShown({f.GroupBox43}, true);  // 3.2.8.3 >= 3.2.7.2
   TearDown();
-  Start(3, "3.2.7.6");
-  frame_->PageControl1Change();
-  EXPECT_TRUE(frame_->hasExtendedEcParams);
-  EXPECT_FALSE(frame_->hasConvergenceAccelerator);
-  EXPECT_FALSE(frame_->hasVoiceBoosterAndHarmonizers);
-  EXPECT_FALSE(Shown(frame_->GroupBox53));  // below 3.4.1.2
+  TFrame1& g = Start(3, "3.2.7.6");
+  EXPECT_TRUE(g.hasExtendedEcParams);
+  EXPECT_FALSE(g.hasConvergenceAccelerator);
+  EXPECT_FALSE(g.hasVoiceBoosterAndHarmonizers);
+  ExpectShown({g.GroupBox53}, false);  // below 3.4.1.2
 }
 
 TEST_F(Gating, ChipThreeVersionFourHasEveryFlagButNotTheVersionThreeGroups) {
-  Start(3, "4.0.0.0");
-  frame_->PageControl1Change();
-  TFrame1& f = *frame_;
-  EXPECT_TRUE(f.hasExtendedEcParams);
-  EXPECT_TRUE(f.hasConvergenceAccelerator);
-  EXPECT_TRUE(f.hasVoiceBoosterAndHarmonizers);
-  EXPECT_FALSE(Shown(f.GroupBox43));
-  EXPECT_FALSE(Shown(f.GroupBox53));
-  EXPECT_FALSE(Shown(f.GroupBox57));
+  TFrame1& f = Start(3, "4.0.0.0");
+  EXPECT_TRUE(f.hasExtendedEcParams && f.hasConvergenceAccelerator &&
+              f.hasVoiceBoosterAndHarmonizers);
   EXPECT_FALSE(frame::hasDynamicSelectiveEs);
-  // The Q710/2, Q620/2 layout.
-  EXPECT_TRUE(Shown(f.ValueListEditor9));
-  EXPECT_FALSE(Shown(f.ValueListEditor4));
+  ExpectShown({f.GroupBox43, f.GroupBox53, f.GroupBox57}, false);
+  // The Q710/2, Q620/2 layout, without the "Enable" of the type-1 page.
   EXPECT_EQ(f.CurrentValueList, f.ValueListEditor9);
-  EXPECT_FALSE(Shown(f.CheckBox90));
-  EXPECT_FALSE(Shown(f.CheckBox95));
-  for (QWidget* w : {(QWidget*)f.GroupBox2, (QWidget*)f.GroupBox38, (QWidget*)f.GroupBox42,
-                     (QWidget*)f.Button107, (QWidget*)f.RadioButton33, (QWidget*)f.GroupBox44,
-                     (QWidget*)f.GroupBox59, (QWidget*)f.GroupBox61, (QWidget*)f.ScrollBar66})
-    EXPECT_TRUE(Shown(w)) << w->objectName().toStdString();
-  EXPECT_FALSE(Shown(f.CheckBox98));  // the "Enable" of the type-1 page
-  EXPECT_TRUE(Shown(f.ValueListEditor8));
+  ExpectShown({f.ValueListEditor9, f.GroupBox2, f.GroupBox38, f.GroupBox42, f.Button107,
+               f.RadioButton33, f.GroupBox44, f.GroupBox59, f.GroupBox61, f.ScrollBar66,
+               f.ValueListEditor8},
+              true);
+  ExpectShown({f.ValueListEditor4, f.CheckBox90, f.CheckBox95, f.CheckBox98}, false);
 }
 
 TEST_F(Gating, ChipThree3_4_8HasTheDynamicSelectiveSuppressor) {
-  Start(3, "3.4.8.0");
-  frame_->PageControl1Change();
-  TFrame1& f = *frame_;
-  EXPECT_TRUE(Shown(f.GroupBox57));
+  TFrame1& f = Start(3, "3.4.8.0");
   EXPECT_TRUE(frame::hasDynamicSelectiveEs);
-  EXPECT_TRUE(Shown(f.GroupBox53));
-  EXPECT_TRUE(Shown(f.CheckBox118));
   // This firmware answers area 8: the check box replaces the plain label.
   EXPECT_TRUE(ApiFlag1());
-  EXPECT_TRUE(Shown(f.CheckBox96));
-  EXPECT_FALSE(Shown(f.Label80));
+  ExpectShown({f.GroupBox57, f.GroupBox53, f.CheckBox118, f.CheckBox96}, true);
+  ExpectShown({f.Label80}, false);
 }
 
 TEST_F(Gating, WithoutAHandsetTheDefaultViewDecides) {
-  Start(1, nullptr);
-  TFrame1& f = *frame_;
+  TFrame1& f = Start(1, nullptr);
   f.RadioButton35->click();  // "Default Q710/2, Q620/2 view"
   EXPECT_EQ(ChipType(), 3);
-  EXPECT_TRUE(f.hasConvergenceAccelerator);
-  EXPECT_TRUE(f.hasVoiceBoosterAndHarmonizers);
-  for (QWidget* w : {(QWidget*)f.GroupBox59, (QWidget*)f.CheckBox42, (QWidget*)f.CheckBox43,
-                     (QWidget*)f.GroupBox60, (QWidget*)f.CheckBox38, (QWidget*)f.GroupBox61,
-                     (QWidget*)f.GroupBox62, (QWidget*)f.Label200, (QWidget*)f.Label201})
-    EXPECT_TRUE(Shown(w)) << w->objectName().toStdString();
+  EXPECT_TRUE(f.hasConvergenceAccelerator && f.hasVoiceBoosterAndHarmonizers);
+  ExpectShown({f.GroupBox59, f.CheckBox42, f.CheckBox43, f.GroupBox60, f.CheckBox38,
+               f.GroupBox61, f.GroupBox62, f.Label200, f.Label201},
+              true);
   f.RadioButton34->click();  // back to "Default Q711/15 view"
   EXPECT_EQ(ChipType(), 1);
-  EXPECT_FALSE(Shown(f.GroupBox59));
-  EXPECT_FALSE(Shown(f.CheckBox42));
-  EXPECT_TRUE(Shown(f.ValueListEditor4));
-}
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  ExpectShown({f.GroupBox59, f.CheckBox42}, false);
+  ExpectShown({f.ValueListEditor4}, true);
 }

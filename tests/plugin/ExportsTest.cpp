@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
-#include <QPushButton>
 
 #include <cstdio>
 #include <cstring>
@@ -77,38 +75,31 @@ TEST_F(Module, CallsThatNeedTheFrameDoNothingBeforeIt) {
   _set_socket_manager(nullptr);
 }
 
+// The frame's controls as designed are checked by the golden dump of the
+// host's tests; here, what the module does with them.
 TEST_F(Module, FrameAndToolWindowsLiveTogether) {
   auto* frame = static_cast<QWidget*>(_create_frame(nullptr));
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(frame, Frame1);
-  EXPECT_EQ(Frame1->PageControl1->count(), 21);
   EXPECT_FALSE(Frame1->WizardBusy);
   EXPECT_TRUE(Frame1->hasVoiceBoosterAndHarmonizers);
-  EXPECT_FALSE(Frame1->hasExtendedEcParams);
-  EXPECT_FALSE(Frame1->hasConvergenceAccelerator);
+  EXPECT_FALSE(Frame1->hasExtendedEcParams || Frame1->hasConvergenceAccelerator);
   EXPECT_FALSE(Frame1->Timer1->isActive());
-  EXPECT_EQ(Frame1->Timer1->interval(), 10000);
   EXPECT_EQ(Frame1->CurrentValueList, Frame1->ValueListEditor4);
   EXPECT_EQ(Frame1->CalFilePath, "");
   EXPECT_EQ(Frame1->Report, nullptr);
   EXPECT_EQ(Frame1->PageControl1->currentWidget(), Frame1->TabSheet19);  // opens on "Home"
-
-  const char* captions[] = {"DL filter Wizzard", "UL filter Wizzard", "EC ES NS Wizzard",
-                            "AutoCorrect", "Help", "FIR calculation",
-                            "Vu meter (0dBfs=full scale sine)", "Measurement status",
-                            "Wave bench", "Selective Echo Suppressor",
-                            "Voice compressor tuning graph", "File tag", "Result"};
-  const char* names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7",
-                         "Form8", "Form9", "Form10", "Form11", "Form12", "Form21"};
   auto windows = vt::frame::ToolWindowList();
   ASSERT_EQ(windows.size(), 13);
-  for (int i = 0; i < 13; ++i) {
-    ASSERT_NE(windows[i], nullptr);
-    EXPECT_EQ(windows[i]->windowTitle().toStdString(), captions[i]);
-    EXPECT_EQ(windows[i]->objectName().toStdString(), names[i]);
-    EXPECT_EQ(windows[i]->parent(), frame);
-    EXPECT_TRUE(windows[i]->isHidden());
+  for (QWidget* w : windows) {
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->parent(), frame);
+    EXPECT_TRUE(w->isHidden());
   }
+  // The "Active" buttons choose the memo that the memo buttons act on.
+  Frame1->RadioButton6->click();
+  EXPECT_FALSE(Frame1->RadioButton4->isChecked());
+  EXPECT_EQ(Frame1->ActiveMemo(), 2);
 
   vt::SocketManager link;
   _set_socket_manager(&link);
@@ -123,41 +114,6 @@ TEST_F(Module, FrameAndToolWindowsLiveTogether) {
   EXPECT_EQ(vt::Link(), &link);  // the module-wide link survives the frame
   _delete_frame();                // a second delete is harmless
   _set_socket_manager(nullptr);
-}
-
-TEST_F(Module, PagesAndMemoStripAreLaidOutInOrder) {
-  _create_frame(nullptr);
-  const char* pages[][2] = {
-      {"TabSheet19", "Home"},          {"TabSheet1", "codec config"},
-      {"TabSheet2", "codec input"},    {"TabSheet3", "codec output"},
-      {"TabSheet15", "codec misc"},    {"TabSheet8", "DSP config"},
-      {"TabSheet10", "Global path adj"}, {"TabSheet4", "Echo canceller"},
-      {"TabSheet18", "Selective echo supp"}, {"TabSheet9", "Echo suppressor"},
-      {"TabSheet5", "Noise suppressor"}, {"TabSheet6", "Filters"},
-      {"TabSheet20", "UL Dyn treatment"}, {"TabSheet11", "DL Dyn treatment"},
-      {"TabSheet12", "Delays"},        {"TabSheet16", "PCM port"},
-      {"TabSheet14", "TTY"},           {"TabSheet13", "Test"},
-      {"TabSheet7", "Misc"},           {"TabSheet17", "Measures / AutoTuning"},
-      {"TabSheet21", "Music treatment"}};
-  ASSERT_EQ(Frame1->PageControl1->count(), 21);
-  for (int i = 0; i < 21; ++i) {
-    EXPECT_EQ(Frame1->PageControl1->widget(i)->objectName().toStdString(), pages[i][0]);
-    EXPECT_EQ(Frame1->PageControl1->tabText(i).toStdString(), pages[i][1]);
-  }
-  const char* buttons[] = {"Send all to Memo", "Get all from Memo", "Send mux to Memo",
-                           "Get mux from Memo", "UpDate Mux", "Q7xx all to Memo",
-                           "Save Memo to file", "Load Memo from file"};
-  auto column = Frame1->MemoButtons->findChildren<QPushButton*>();
-  ASSERT_EQ(column.size(), 8);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(column[i]->text().toStdString(), buttons[i]);
-  EXPECT_EQ(Frame1->Label45->text().toStdString(), "VoxTuner V2.52");
-  EXPECT_TRUE(Frame1->RadioButton4->isChecked());
-  EXPECT_EQ(Frame1->RadioButton34->text().toStdString(), "Default Q711/15 view");
-  EXPECT_EQ(Frame1->RadioButton35->text().toStdString(), "Default Q710/2, Q620/2 view");
-  // The "Active" buttons are exclusive although each heads its own memo.
-  Frame1->RadioButton6->click();
-  EXPECT_FALSE(Frame1->RadioButton4->isChecked());
-  EXPECT_EQ(Frame1->ActiveMemo(), 2);
 }
 
 TEST_F(Module, ASecondCreateReturnsTheSameFrameAndForgetsTheIni) {
@@ -194,35 +150,36 @@ TEST_F(Module, DefaultViewThreeChecksTheSecondButtonAndWritesItBack) {
   std::remove(ini.c_str());
 }
 
-TEST_F(Module, DefaultViewOneOrOtherValuesChangeNothing) {
-  for (const char* text : {"[VoxTuner]\nDefault_Q7xx=1\n", "[VoxTuner]\nDefault_Q7xx=2\n",
-                           "[Other]\nX=1\n"}) {
-    auto ini = TempIni("view", text);
+// Other views, other sections, a calibration file, a missing INI: the Q711/15
+// view stays and nothing is written back.
+TEST_F(Module, OtherIniKeysChangeNothingButTheCalibrationFile) {
+  const struct {
+    const char* text;
+    const char* calPath;
+    const char* calLabel;
+  } cases[] = {
+      {"[VoxTuner]\nDefault_Q7xx=1\n", "", ""},
+      {"[VoxTuner]\nDefault_Q7xx=2\n", "", ""},
+      {"[Other]\nX=1\n", "", ""},
+      {"[VoxTuner]\nCalFile=/home/eng/bench/room 2.acal\n", "/home/eng/bench/room 2.acal",
+       "room 2.acal"},
+      {nullptr, "", ""},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.text ? k.text : "no INI");
+    auto ini = k.text ? TempIni("other", k.text) : std::string("/nonexistent/dir/host.ini");
     _create_frame(nullptr);
     _set_inifile(ini.c_str());
     EXPECT_TRUE(Frame1->RadioButton34->isChecked());
     EXPECT_FALSE(Frame1->RadioButton35->isChecked());
-    EXPECT_EQ(Slurp(ini), text);  // nothing clicked, nothing written
+    EXPECT_EQ(Frame1->CalFilePath, k.calPath);
+    EXPECT_EQ(Frame1->CalFileLabel->text().toStdString(), k.calLabel);
+    if (k.text) {
+      EXPECT_EQ(Slurp(ini), k.text);  // nothing clicked, nothing written
+    }
     std::remove(ini.c_str());
     _delete_frame();
   }
-}
-
-TEST_F(Module, CalFileShowsItsNameAndKeepsItsPath) {
-  auto ini = TempIni("cal", "[VoxTuner]\nCalFile=/home/eng/bench/room 2.acal\n");
-  _create_frame(nullptr);
-  _set_inifile(ini.c_str());
-  EXPECT_EQ(Frame1->CalFilePath, "/home/eng/bench/room 2.acal");
-  EXPECT_EQ(Frame1->CalFileLabel->text().toStdString(), "room 2.acal");
-  std::remove(ini.c_str());
-}
-
-TEST_F(Module, AMissingIniChangesNothing) {
-  _create_frame(nullptr);
-  _set_inifile("/nonexistent/dir/host.ini");
-  EXPECT_EQ(Frame1->CalFilePath, "");
-  EXPECT_EQ(Frame1->CalFileLabel->text().toStdString(), "");
-  EXPECT_TRUE(Frame1->RadioButton34->isChecked());
 }
 
 int main(int argc, char** argv) {

@@ -1,12 +1,10 @@
 // The one place where the module asks the user something: message boxes and
-// file dialogs. Interactively it shows real Qt dialogs; tests and scripted
-// sessions queue answers instead, and every dialog is reported to a listener.
+// file dialogs. Interactively it shows real Qt dialogs; in tests and scripted
+// sessions a dialog broker answers them.
 #pragma once
 
 #include <QString>
 
-#include <deque>
-#include <functional>
 #include <string>
 
 class QWidget;
@@ -48,41 +46,20 @@ class Dialogs {
   QString OpenFile(const QString& caption, const QString& filter, const QString& dir = {});
   QString SaveFile(const QString& caption, const QString& filter, const QString& dir = {});
 
-  // A host that scripts the module registers a broker: a QObject child of the
-  // application named kBrokerName with the invokable method
+  // Without a user (scripted sessions, tests) a DialogBroker (DialogBroker.h)
+  // answers instead: a QObject child of the application named kBrokerName
+  // with the invokable method
   //   QString answer(QString kind, QString caption, QString text)
-  // where kind is "message:OK,Cancel" (the buttons offered), "open:FILTER" or
-  // "save:FILTER". It answers every dialog instead of the user (a button word
-  // or a path; an empty or unfit answer counts as Cancel). It reaches the
-  // module across the plug-in boundary without shared symbols.
+  // It is found by name and called by name, so a broker of the host answers
+  // the plug-in's dialogs across the plug-in boundary without shared symbols.
+  // An empty or unfit answer counts as Cancel.
   static constexpr const char* kBrokerName = "VoxTunerDialogBroker";
-
-  // Scripted answers: when scripted, dialogs are never shown; each takes the
-  // next queued answer (a button word or a path). A dialog without an answer
-  // takes Cancel (an empty path) and is recorded as unanswered.
-  void SetScripted(bool on) { scripted_ = on; }
-  bool Scripted() const { return scripted_; }
-  void QueueAnswer(const QString& answer) { answers_.push_back(answer); }
-  void ClearAnswers() { answers_.clear(); }
-  int PendingAnswers() const { return int(answers_.size()); }
-  // Dialogs that found no queued answer since the last call; clears the count.
-  int TakeUnanswered();
-
-  // Called for each dialog with caption, text and the answer taken.
-  using Listener = std::function<void(const QString& caption, const QString& text,
-                                      const QString& answer)>;
-  void SetListener(Listener l) { listener_ = std::move(l); }
 
   // Parent of the dialogs shown (the frame, normally).
   void SetParent(QWidget* w) { parent_ = w; }
 
  private:
-  QString NextAnswer(bool& had);
   QString FileDialog(bool save, const QString& caption, const QString& filter, const QString& dir);
-  bool scripted_ = false;
-  std::deque<QString> answers_;
-  int unanswered_ = 0;
-  Listener listener_;
   QWidget* parent_ = nullptr;
 };
 
