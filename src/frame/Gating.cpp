@@ -10,6 +10,7 @@
 #include "handset/FirmwareFeatures.h"
 #include "handset/HandsetState.h"
 #include "handset/Identify.h"
+#include "handset/Link.h"
 
 namespace vt::frame {
 
@@ -78,18 +79,16 @@ void TFrame1::PageControl1Change() {
 }
 
 void TFrame1::RadioButton34Click() {
+  // Both identifications in one batch: a silent handset costs one wait.
+  LinkBatch batch("Identifying the handset");
   // The INI is written only when the host gave its path.
   std::unique_ptr<IniFile> ini;
   if (!IniFilePath.empty()) ini = std::make_unique<IniFile>(IniFilePath);
-  if (RadioButton34->isChecked()) {
-    IdentifyChipQuick(1);
-    if (ini) ini->WriteInteger("VoxTuner", "Default_Q7xx", 1);
-    PageControl1Change();
-  } else if (RadioButton35->isChecked()) {
-    IdentifyChipQuick(3);
-    if (ini) ini->WriteInteger("VoxTuner", "Default_Q7xx", 3);
-    PageControl1Change();
-  }
+  const int view = RadioButton34->isChecked() ? 1 : RadioButton35->isChecked() ? 3 : 0;
+  if (view == 0) return;
+  IdentifyChipQuick(view);
+  if (ini && !ini->WriteInteger("VoxTuner", "Default_Q7xx", view)) ReportStatus(ini->LastError());
+  PageControl1Change();
 }
 
 }  // namespace vt::frame

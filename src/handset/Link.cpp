@@ -1,6 +1,7 @@
 #include "handset/Link.h"
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 
 #include "handset/LinkProtocol.h"
@@ -146,6 +147,11 @@ void EndLinkBatch() {
 
 bool LinkBatchFailed() { return g_batch.failed; }
 const std::string& LinkFailure() { return g_failure; }
+
+void ReportStatus(const std::string& text) {
+  if (g_link && g_link->Observer) g_link->Observer->Status(text);
+  else std::fprintf(stderr, "VoxTuner: %s\n", text.c_str());
+}
 
 void ResetLinkState(SocketManager* link) {
   if (!link) return;

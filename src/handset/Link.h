@@ -47,6 +47,10 @@ bool LinkBatchFailed();
 // Why the last failed batch failed, as told to the user; empty when it did not.
 const std::string& LinkFailure();
 
+// A message for the user: in the host's status bar through the module-wide
+// link's observer, on stderr when there is none.
+void ReportStatus(const std::string& text);
+
 // Back to a fresh connection's state: nothing buffered or owed, answering.
 void ResetLinkState(SocketManager* link);
 
