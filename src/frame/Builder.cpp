@@ -5,92 +5,92 @@
 
 namespace vt::frame {
 
-void Builder::Configure(QWidget* w, const ControlSpec& s) {
+void Builder::Configure(QWidget* w, const ControlRow& s) {
   w->setObjectName(QString::fromLatin1(s.name));
   if (s.flags & kDisabled) w->setEnabled(false);
   // Hidden controls are hidden once placed (see Place).
 }
 
-void Builder::Configure(QGroupBox* w, const ControlSpec& s) {
+void Builder::Configure(QGroupBox* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setTitle(QString::fromLatin1(s.caption));
 }
 
-void Builder::Configure(QLabel* w, const ControlSpec& s) {
+void Builder::Configure(QLabel* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setText(QString::fromLatin1(s.caption));
 }
 
-void Builder::Configure(QPushButton* w, const ControlSpec& s) {
+void Builder::Configure(QPushButton* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setText(QString::fromLatin1(s.caption));
   w->setAutoDefault(false);
 }
 
-void Builder::Configure(QCheckBox* w, const ControlSpec& s) {
+void Builder::Configure(QCheckBox* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setText(QString::fromLatin1(s.caption));
   w->setChecked(s.start != 0);
 }
 
-void Builder::Configure(QRadioButton* w, const ControlSpec& s) {
+void Builder::Configure(QRadioButton* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setText(QString::fromLatin1(s.caption));
   w->setChecked(s.start != 0);
 }
 
-void Builder::Configure(QScrollBar* w, const ControlSpec& s) {
+void Builder::Configure(QScrollBar* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setRange(s.min, s.max);
   w->setValue(s.start);
   if (s.largeStep > 0) w->setPageStep(s.largeStep);
 }
 
-void Builder::Configure(QSlider* w, const ControlSpec& s) {
+void Builder::Configure(QSlider* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setRange(s.min, s.max);
   w->setValue(s.start);
   if (s.largeStep > 0) w->setPageStep(s.largeStep);
 }
 
-void Builder::Configure(QComboBox* w, const ControlSpec& s) {
+void Builder::Configure(QComboBox* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   QString items = QString::fromLatin1(s.caption);
   if (!items.isEmpty()) w->addItems(items.split('|'));
   w->setCurrentIndex(s.start);
 }
 
-void Builder::Configure(QLineEdit* w, const ControlSpec& s) {
+void Builder::Configure(QLineEdit* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setText(QString::fromLatin1(s.caption));
 }
 
-void Builder::Configure(QProgressBar* w, const ControlSpec& s) {
+void Builder::Configure(QProgressBar* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setRange(s.min, s.max);
   w->setValue(s.start);
 }
 
-void Builder::Configure(QPlainTextEdit* w, const ControlSpec& s) {
+void Builder::Configure(QPlainTextEdit* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setPlainText(QString::fromLatin1(s.caption));
 }
 
-void Builder::Configure(QTabWidget* w, const ControlSpec& s) {
+void Builder::Configure(QTabWidget* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
 }
 
-void Builder::Configure(TValueListEditor* w, const ControlSpec& s) {
+void Builder::Configure(TValueListEditor* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   w->setMinimumSize(150, 120);
 }
 
-void Builder::Configure(TPaintBox* w, const ControlSpec& s) {
+void Builder::Configure(TPaintBox* w, const ControlRow& s) {
   Configure(static_cast<QWidget*>(w), s);
   if (s.max > 0 && s.min > 0) w->setMinimumSize(s.min, s.max);  // Min x Max = width x height
 }
 
-void Builder::Place(QWidget* w, QWidget* parent, const ControlSpec& s) {
+void Builder::Place(QWidget* w, QWidget* parent, const ControlRow& s) {
   if (auto* pages = qobject_cast<QTabWidget*>(parent)) {
     pages->addTab(w, QString::fromLatin1(s.caption));
     return;
@@ -127,6 +127,10 @@ void Builder::Place(QWidget* w, QWidget* parent, const ControlSpec& s) {
   c.width = std::max(c.width, c.col + 1);
   c.maxRow = std::max(c.maxRow, c.row);
   if (s.flags & kHidden) w->setVisible(false);
+}
+
+void Builder::Page(TTabSheet*& member, QTabWidget* pages, const char* name, const char* caption) {
+  Make(member, pages, ControlRow{name, caption, 0, 0, 0, 0, 0});
 }
 
 void Builder::Finish() {

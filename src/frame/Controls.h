@@ -17,21 +17,13 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "frame/ControlTypes.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace vt::frame {
-
-using TGroupBox = QGroupBox;
-using TLabel = QLabel;
-using TButton = QPushButton;
-using TCheckBox = QCheckBox;
-using TRadioButton = QRadioButton;
-using TEdit = QLineEdit;
-using TComboBox = QComboBox;
-using TMemo = QPlainTextEdit;
-using TProgressBar = QProgressBar;
 
 // A horizontal scroll bar (position, minimum, maximum, large step).
 class TScrollBar : public QScrollBar {

@@ -10,8 +10,12 @@
 #include "common/gui/Dialogs.h"
 #include "config/gui/MemoFileActions.h"
 #include "config/gui/MemoLines.h"
+#include "frame/Builder.h"
 #include "frame/Module.h"
+#include "frame/TabContext.h"
 #include "frame/ToolWindows.h"
+#include "frame/WidgetControls.h"
+#include "handset/HandsetState.h"
 
 namespace vt::frame {
 
@@ -24,8 +28,16 @@ TFrame1::TFrame1(QWidget* owner) : QWidget(owner) {
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
   Timer1->setInterval(10000);  // disabled; the status buttons set 100 ms and start it
-  SetupMemoStrip();
-#include "frame/tabs/AllSetup.inc"
+  ConnectMemoStrip();
+  controls_ = std::make_unique<WidgetControls>(this);
+  tabContext_.reset(new TabContext{this, *controls_, [this] {
+                                     return editors::FrameState{ChipType(), hasExtendedEcParams,
+                                                                hasConvergenceAccelerator,
+                                                                hasVoiceBoosterAndHarmonizers};
+                                   }});
+#define VT_SETUP_TAB(Name) Name##Tab::Setup##Name(*tabContext_);
+  VT_FRAME_TABS(VT_SETUP_TAB)
+#undef VT_SETUP_TAB
   CurrentValueList = ValueListEditor4;  // the Q711/15 list until the gating says otherwise
   building_ = false;
 }
@@ -45,14 +57,13 @@ void TFrame1::BuildControls() {
   column->addWidget(MemoStrip, 0);
 
   Builder b;
-#define X(name, cls, parent, caption, mn, mx, start, step, flags) \
-  b.Make(name, parent, ControlSpec{#name, caption, mn, mx, start, step, flags});
-#include "frame/tabs/All.def"
-#undef X
+#define VT_BUILD_TAB(Name) Name##Tab::Build##Name(b, PageControl1, MemoStrip);
+  VT_FRAME_TABS(VT_BUILD_TAB)
+#undef VT_BUILD_TAB
   b.Finish();
 }
 
-void TFrame1::SetupMemoStrip() {
+void TFrame1::ConnectMemoStrip() {
   QFont memoFont("Serif");
   memoFont.setStyleHint(QFont::Serif);
   memoFont.setPixelSize(9 + 2);  // 9 px on the original's 96-dpi screen reads too small here

@@ -1,6 +1,8 @@
 // The main frame: the tabbed editor of the handset's voice chain and the memo
-// strip below it. Its controls are declared once, in the tables of tabs/*.def;
-// each tab's handlers live in tabs/<Tab>.cpp.
+// strip below it. Each tab is a struct of its own (tabs/<Tab>.h, built from
+// its rows in tabs/<Tab>.def, set up in tabs/<Tab>.cpp); the frame derives
+// from all of them, so every control is reached by its designer name
+// (Frame1->CheckBox4).
 #pragma once
 
 #include <QTabWidget>
@@ -10,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "frame/Builder.h"
 #include "frame/Controls.h"
+#include "frame/tabs/Tabs.h"
 #include "handset/SocketManager.h"
 
 namespace vt::ui {
@@ -20,7 +22,12 @@ class MemoBinding;
 
 namespace vt::frame {
 
-class TFrame1 : public QWidget {
+class WidgetControls;
+struct TabContext;
+
+#define VT_TAB_BASE(Name) , public Name##Tab
+class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
+#undef VT_TAB_BASE
   Q_OBJECT
  public:
   explicit TFrame1(QWidget* owner = nullptr);
@@ -53,19 +60,18 @@ class TFrame1 : public QWidget {
   // Either default-view radio button.
   void RadioButton34Click();
 
-#define X(name, cls, parent, caption, mn, mx, start, step, flags) cls* name = nullptr;
-#include "frame/tabs/All.def"
-#undef X
-
-#include "frame/tabs/AllMembers.inc"
+  // Every control of the frame by name, for the behaviour layer.
+  WidgetControls& Controls() { return *controls_; }
 
  private:
   void BuildControls();
-  void SetupMemoStrip();
+  void ConnectMemoStrip();
   void SaveMemoToFileClick();
   void LoadMemoFromFileClick();
   // The three memos as the configuration text's line stores.
   std::unique_ptr<ui::MemoBinding> memos_;
+  std::unique_ptr<WidgetControls> controls_;
+  std::unique_ptr<TabContext> tabContext_;
   bool building_ = true;
 };
 

@@ -1,9 +1,19 @@
 // The "codec input" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/CodecInput.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupCodecInput() {
+void CodecInputTab::BuildCodecInput(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/CodecInput.def"
+#include "frame/RowsEnd.h"
+}
+
+void CodecInputTab::SetupCodecInput(TabContext& ctx) {
   ReserveValueWidth(Label21, "-6dB");
   ReserveValueWidth(Label25, "20dB");
   ReserveValueWidth(Label26, "Total: 50dB");

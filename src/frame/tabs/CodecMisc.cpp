@@ -1,8 +1,18 @@
 // The "codec misc" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/CodecMisc.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupCodecMisc() { ReserveValueWidth(Label43, "99"); }
+void CodecMiscTab::BuildCodecMisc(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/CodecMisc.def"
+#include "frame/RowsEnd.h"
+}
+
+void CodecMiscTab::SetupCodecMisc(TabContext& ctx) { ReserveValueWidth(Label43, "99"); }
 
 }  // namespace vt::frame

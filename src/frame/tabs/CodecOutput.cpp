@@ -1,8 +1,18 @@
 // The "codec output" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/CodecOutput.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupCodecOutput() { ReserveValueWidth(Label22, "99"); }
+void CodecOutputTab::BuildCodecOutput(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/CodecOutput.def"
+#include "frame/RowsEnd.h"
+}
+
+void CodecOutputTab::SetupCodecOutput(TabContext& ctx) { ReserveValueWidth(Label22, "99"); }
 
 }  // namespace vt::frame

@@ -1,9 +1,19 @@
 // The "Delays" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/Delays.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupDelays() {
+void DelaysTab::BuildDelays(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/Delays.def"
+#include "frame/RowsEnd.h"
+}
+
+void DelaysTab::SetupDelays(TabContext& ctx) {
   for (TScrollBar* bar : {ScrollBar23, ScrollBar24}) bar->setMinimumWidth(220);
   for (QLabel* l : {Label39, Label40}) ReserveValueWidth(l, "19.875ms");
 }

@@ -1,11 +1,21 @@
 // The "DL Dyn treatment" page.
 #include <QGridLayout>
 
-#include "frame/TFrame1.h"
+#include "frame/tabs/DlDyn.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupDlDyn() {
+void DlDynTab::BuildDlDyn(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/DlDyn.def"
+#include "frame/RowsEnd.h"
+}
+
+void DlDynTab::SetupDlDyn(TabContext& ctx) {
   for (TGroupBox* column : {DlPeakColumn, DlNoiseColumn, DlVoiceColumn}) MakeFrameless(column);
   // "Compressor" reads on from "Voice": the parameters' extra width goes to its column.
   if (auto* grid = qobject_cast<QGridLayout*>(DlVoiceColumn->layout()))

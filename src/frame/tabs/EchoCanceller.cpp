@@ -1,5 +1,9 @@
 // The "Echo canceller" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/EchoCanceller.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
@@ -32,7 +36,13 @@ const std::vector<std::string> kEcRowsQ710 = {
     "Energy(LSB)=0x0000"};
 }  // namespace
 
-void TFrame1::SetupEchoCanceller() {
+void EchoCancellerTab::BuildEchoCanceller(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/EchoCanceller.def"
+#include "frame/RowsEnd.h"
+}
+
+void EchoCancellerTab::SetupEchoCanceller(TabContext& ctx) {
   ValueListEditor4->SetStrings(kEcRowsQ711);
   ValueListEditor9->SetStrings(kEcRowsQ710);
   for (TValueListEditor* list : {ValueListEditor4, ValueListEditor9}) FitList(list, 120, 340);

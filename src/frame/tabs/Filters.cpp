@@ -1,5 +1,9 @@
 // The "Filters" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/Filters.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
@@ -24,7 +28,13 @@ std::vector<std::string> IirRows(int stages) {
 }
 }  // namespace
 
-void TFrame1::SetupFilters() {
+void FiltersTab::BuildFilters(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/Filters.def"
+#include "frame/RowsEnd.h"
+}
+
+void FiltersTab::SetupFilters(TabContext& ctx) {
   ValueListEditor1->SetStrings(FlatFirRows());
   ValueListEditor2->SetStrings(FlatFirRows());
   ValueListEditor7->SetStrings(IirRows(2));

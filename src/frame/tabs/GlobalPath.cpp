@@ -1,13 +1,19 @@
 // The "Global path adj" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/GlobalPath.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::ReserveValueWidth(QLabel* label, const char* widest) {
-  label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) + 4);
+void GlobalPathTab::BuildGlobalPath(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/GlobalPath.def"
+#include "frame/RowsEnd.h"
 }
 
-void TFrame1::SetupGlobalPath() {
+void GlobalPathTab::SetupGlobalPath(TabContext& ctx) {
   // Q15 and Q12 words over the whole range: long bars for a usable resolution.
   for (TScrollBar* bar : {ScrollBar12, ScrollBar14, ScrollBar15, ScrollBar16, ScrollBar17,
                           ScrollBar18, ScrollBar26, ScrollBar27})

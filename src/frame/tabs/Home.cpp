@@ -3,7 +3,11 @@
 #include <QPixmap>
 
 #include "common/gui/Dialogs.h"
-#include "frame/TFrame1.h"
+#include "frame/tabs/Home.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
@@ -42,12 +46,18 @@ QPixmap HomePicture() {
 }
 }  // namespace
 
-void TFrame1::SetupHome() {
-  Image1->setPixmap(HomePicture());
-  connect(Button142, &QPushButton::clicked, this, [this] { Button142Click(); });
+void HomeTab::BuildHome(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/Home.def"
+#include "frame/RowsEnd.h"
 }
 
-void TFrame1::Button142Click() {
+void HomeTab::SetupHome(TabContext& ctx) {
+  Image1->setPixmap(HomePicture());
+  QObject::connect(Button142, &QPushButton::clicked, Button142, [this] { Button142Click(); });
+}
+
+void HomeTab::Button142Click() {
   ui::Dialogs::Instance().Message("What's new ?",
                                   "Based on V2.51\r\nAdded harmonizers control\r\n"
                                   "Added low voice booster control\r\n");

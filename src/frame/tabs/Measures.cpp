@@ -1,11 +1,21 @@
 // The "Measures / AutoTuning" page.
 #include <QGridLayout>
 
-#include "frame/TFrame1.h"
+#include "frame/tabs/Measures.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupMeasures() {
+void MeasuresTab::BuildMeasures(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/Measures.def"
+#include "frame/RowsEnd.h"
+}
+
+void MeasuresTab::SetupMeasures(TabContext& ctx) {
   // The three pages fill the tab.
   if (auto* grid = qobject_cast<QGridLayout*>(TabSheet17->layout())) {
     grid->setColumnStretch(0, 1);

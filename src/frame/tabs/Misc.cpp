@@ -1,9 +1,19 @@
 // The "Misc" page: the tone generator.
-#include "frame/TFrame1.h"
+#include "frame/tabs/Misc.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupMisc() {
+void MiscTab::BuildMisc(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/Misc.def"
+#include "frame/RowsEnd.h"
+}
+
+void MiscTab::SetupMisc(TabContext& ctx) {
   for (TScrollBar* bar : {ScrollBar2, ScrollBar4, ScrollBar6, ScrollBar8})
     bar->setMinimumWidth(200);
   for (QLabel* l : {Tone1FreqLabel, Tone2FreqLabel, Tone3FreqLabel, Tone4FreqLabel})

@@ -1,9 +1,19 @@
 // The "Music treatment" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/Music.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupMusic() {
+void MusicTab::BuildMusic(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/Music.def"
+#include "frame/RowsEnd.h"
+}
+
+void MusicTab::SetupMusic(TabContext& ctx) {
   for (TGroupBox* column :
        {MusicClearLiftColumn, MusicEnhancerColumn, MusicMixerColumn, MusicMemoColumn})
     MakeFrameless(column);

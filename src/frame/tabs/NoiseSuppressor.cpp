@@ -1,9 +1,19 @@
 // The "Noise suppressor" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/NoiseSuppressor.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupNoiseSuppressor() {
+void NoiseSuppressorTab::BuildNoiseSuppressor(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/NoiseSuppressor.def"
+#include "frame/RowsEnd.h"
+}
+
+void NoiseSuppressorTab::SetupNoiseSuppressor(TabContext& ctx) {
   // Word order of parameter blocks 18 (uplink) and 124 (downlink).
   const std::vector<std::string> rows = {"Alpha=0x0148", "Ln=0x7333",  "K=0x6000",
                                          "TauR=0x7EB8",  "TauD=0x4000", "Lamda=0x0200",

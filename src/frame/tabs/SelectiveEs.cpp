@@ -1,9 +1,19 @@
 // The "Selective echo supp" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/SelectiveEs.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupSelectiveEs() {
+void SelectiveEsTab::BuildSelectiveEs(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/SelectiveEs.def"
+#include "frame/RowsEnd.h"
+}
+
+void SelectiveEsTab::SetupSelectiveEs(TabContext& ctx) {
   // Four (bin, gain) points; the designed curve is flat: one point at bin 63, gain 1.0 (Q12).
   ValueListEditor8->SetStrings({"Point_1_bin=63", "Point_1_gain=4096", "Point_2_bin=0",
                                 "Point_2_gain=0", "Point_3_bin=0", "Point_3_gain=0",

@@ -1,8 +1,18 @@
 // The "TTY" page.
-#include "frame/TFrame1.h"
+#include "frame/tabs/Tty.h"
+
+#include "frame/Builder.h"
+#include "frame/Layout.h"
+#include "frame/TabContext.h"
 
 namespace vt::frame {
 
-void TFrame1::SetupTty() {}
+void TtyTab::BuildTty(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) {
+#include "frame/RowBuild.h"
+#include "frame/tabs/Tty.def"
+#include "frame/RowsEnd.h"
+}
+
+void TtyTab::SetupTty(TabContext& ctx) {}
 
 }  // namespace vt::frame

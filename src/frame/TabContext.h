@@ -1,0 +1,36 @@
+// What a tab's set-up is given besides its own controls: the frame as the
+// parent of its helpers, every control of the frame by name (for the
+// behaviour layer, and for the few that a tab reads from another tab), and
+// the frame's state for the memo writers.
+#pragma once
+
+#include <QPushButton>
+
+#include <functional>
+#include <vector>
+
+#include "editors/Labels.h"
+#include "editors/MemoKeys.h"
+#include "editors/Sections.h"
+
+class QWidget;
+
+namespace vt::frame {
+
+class WidgetControls;
+
+struct TabContext {
+  QWidget* frame;
+  WidgetControls& controls;
+  std::function<editors::FrameState()> state;
+};
+
+// Wires each section's check box and members to the section switch.
+void BindSections(TabContext& ctx, const std::vector<editors::Section>& sections);
+// "Send ... to Memo" writes the sections in order; "Get ... from Memo" reads them.
+void BindMemoButtons(TabContext& ctx, QPushButton* send, QPushButton* get,
+                     std::vector<const editors::MemoSection*> sections);
+// Keeps the labels' texts in step with their inputs, and sets them now.
+void BindLabels(TabContext& ctx, const std::vector<editors::LabelRule>& rules);
+
+}  // namespace vt::frame
