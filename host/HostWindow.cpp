@@ -15,6 +15,7 @@ HostWindow::HostWindow() {
   link_.ClientType = "VoxHost";
   link_.ClientNumber = 1;
   link_.ClientInfo = "VoxTuner";
+  link_.Observer = &activity_;
 
   QMenu* menu = menuBar()->addMenu("&Link");
   QAction* connectAction = menu->addAction("&Connect...");
@@ -36,7 +37,10 @@ HostWindow::HostWindow() {
   UpdateLinkState();
 }
 
-HostWindow::~HostWindow() { Disconnect(); }
+HostWindow::~HostWindow() {
+  link_.Observer = nullptr;
+  Disconnect();
+}
 
 void HostWindow::SetFrame(QWidget* frame) {
   if (frame) setCentralWidget(frame);
@@ -50,6 +54,7 @@ bool HostWindow::ConnectTo(const QString& hostPort, QString* error) {
     why = "\"" + hostPort.toStdString() + "\" is not HOST:PORT";
   } else if (socket_.Connect(host, port, 5000, &why)) {
     peer_ = hostPort;
+    ResetLinkState(&link_);
     // The server greets with our id and asks our type: answer at once.
     if (socket_.WaitForData(1000)) ParseIncoming(&link_);
     UpdateLinkState();
@@ -77,7 +82,9 @@ void HostWindow::AskConnect() {
 
 void HostWindow::UpdateLinkState() {
   if (socket_.Active()) {
-    linkState_->setText(QString("Connected to %1 (client %2)").arg(peer_).arg(link_.ClientId));
+    QString state = QString("Connected to %1 (client %2)").arg(peer_).arg(link_.ClientId);
+    if (!LinkAnswering(&link_)) state += " - not answering";
+    linkState_->setText(state);
   } else {
     QString why = QString::fromStdString(socket_.LastError());
     linkState_->setText(why.isEmpty() ? "Not connected" : "Not connected: " + why);

@@ -11,6 +11,7 @@
 
 #include "handset/SocketManager.h"
 #include "handset/TcpClientSocket.h"
+#include "host/LinkActivity.h"
 
 namespace vt::host {
 
@@ -28,6 +29,9 @@ class HostWindow : public QMainWindow {
   // Docks the plug-in's frame.
   void SetFrame(QWidget* frame);
   QString LinkStateText() const { return linkState_->text(); }
+  // Longest wait for one answer of the socket manager (ms).
+  void SetLinkWaitMs(int ms) { link_.WaitMs = ms; }
+  LinkActivity& Activity() { return activity_; }
 
  private:
   void AskConnect();
@@ -37,6 +41,7 @@ class HostWindow : public QMainWindow {
   QString peer_;
   QLabel* linkState_ = nullptr;
   QTimer linkWatch_;
+  LinkActivity activity_{this};
 };
 
 }  // namespace vt::host

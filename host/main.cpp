@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/IniFile.h"
+#include "handset/Link.h"
 #include "host/DialogBroker.h"
 #include "host/HostWindow.h"
 #include "host/Plugin.h"
@@ -28,10 +31,15 @@ int main(int argc, char** argv) {
   CLI::App cli{"voxhost: the VoxTuner host application"};
   std::string plugin, connectTo, ini, script, audio = "virtual";
   bool offscreen = false;
+  int linkTimeout = 0;
   cli.add_option("--plugin", plugin, "plug-in to load (default: libvoxtuner.so beside voxhost)");
   cli.add_option("--connect", connectTo, "socket-manager server, HOST:PORT");
   cli.add_option("--ini", ini, "host INI file (default: ~/.config/voxtuner/voxhost.ini)");
   cli.add_option("--script", script, "run a scripted session, then exit with its status");
+  cli.add_option("--link-timeout", linkTimeout,
+                 "longest wait for one answer of the socket manager, in ms (default: "
+                 "LinkTimeoutMs in section [voxhost] of the INI, else 3000)")
+      ->check(CLI::Range(100, 600000));
   cli.add_flag("--offscreen", offscreen, "no display: render offscreen (for scripts)");
   cli.add_option("--audio", audio, "measurement audio: virtual (the virtual bench) or alsa:DEVICE");
   CLI11_PARSE(cli, argc, argv);
@@ -43,6 +51,16 @@ int main(int argc, char** argv) {
   app.setApplicationName("voxhost");
 
   vt::host::HostWindow window;
+  QString iniPath = ini.empty() ? DefaultIniPath() : QString::fromStdString(ini);
+  if (linkTimeout == 0)
+    linkTimeout = int(vt::IniFile(QFile::encodeName(iniPath).toStdString())
+                          .ReadInteger("voxhost", "LinkTimeoutMs", vt::kDefaultLinkWaitMs));
+  if (linkTimeout < 100 || linkTimeout > 600000) {
+    std::fprintf(stderr, "voxhost: LinkTimeoutMs in %s must be 100 to 600000, not %d\n",
+                 iniPath.toLocal8Bit().constData(), linkTimeout);
+    return 2;
+  }
+  window.SetLinkWaitMs(linkTimeout);
   if (!connectTo.empty()) {
     QString why;
     if (!window.ConnectTo(QString::fromStdString(connectTo), &why))
@@ -60,7 +78,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "voxhost: %s\n", error.toLocal8Bit().constData());
     return 2;
   }
-  QString iniPath = ini.empty() ? DefaultIniPath() : QString::fromStdString(ini);
   QWidget* frame = module.Start(&window, window.Link(), iniPath);
   window.SetFrame(frame);
   window.setWindowTitle("VoxTuner host - " + module.Name());

@@ -104,7 +104,7 @@ class Session : public std::enable_shared_from_this<Session> {
 
   // The channel, asked for earlier, is now this client's.
   void Granted() {
-    if (closed_) return;
+    if (closed_ || !waitingGrant_) return;  // gave up waiting meanwhile
     waitingGrant_ = false;
     lastHeard_ = std::chrono::steady_clock::now();  // the lease starts with the grant
     Send(kGranted);
@@ -134,6 +134,12 @@ class Session : public std::enable_shared_from_this<Session> {
         if (m->kind == MessageKind::Unknown) {
           server_.dropped++;
           server_.log.Write(id_, "dropped", m->raw);
+        } else if (m->kind == MessageKind::Release && waitingGrant_) {
+          // A client that gives up waiting for the channel leaves the queue now.
+          server_.log.Write(id_, "in", m->raw);
+          waitingGrant_ = false;
+          server_.Release(id_);
+          Send(kDone);
         } else if (inbox_.size() >= server_.options.maxQueuedMessages) {
           server_.dropped++;
           server_.log.Write(id_, "dropped (queue full)", m->raw);

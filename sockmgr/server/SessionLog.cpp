@@ -1,5 +1,6 @@
 #include "sockmgr/server/SessionLog.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <ctime>
@@ -52,7 +53,10 @@ void SessionLog::Write(int clientId, std::string_view what, std::string_view tex
   // Long input (junk, runaway lines) is logged by its head and its size.
   constexpr size_t kMaxLogged = 400;
   std::string body = Visible(text.substr(0, kMaxLogged));
-  if (text.size() > kMaxLogged) body += " ... (" + std::to_string(text.size()) + " bytes)";
+  if (body.size() > kMaxLogged || text.size() > kMaxLogged) {
+    body.resize(std::min(body.size(), kMaxLogged));
+    body += " ... (" + std::to_string(text.size()) + " bytes)";
+  }
   std::fprintf(file_, "%s.%03d client %d %.*s %s\n", stamp, int(ms), clientId, int(what.size()),
                what.data(), body.c_str());
   std::fflush(file_);
