@@ -1,0 +1,125 @@
+// Memo keys as data: the "DSP_CONF" section written from the controls and
+// read back into them, through the memo text core.
+#include <gtest/gtest.h>
+
+#include "config/MemoConfig.h"
+#include "editors/DspConfig.h"
+#include "editors/PcmPort.h"
+
+using namespace vt;
+using namespace vt::editors;
+
+namespace {
+
+class DspConfMemoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
+  }
+  VectorLineStore lines;
+  MemoConfig memo;
+  ControlMap controls;
+};
+
+TEST_F(DspConfMemoTest, ChipType1WritesItsFifteenKeysInOrder) {
+  lines.Assign({"kept before"});
+  for (const char* on : {"CheckBox5", "CheckBox78", "CheckBox80", "CheckBox101"})
+    controls.SetChecked(on, true);
+  SendSectionToMemo(DspConfMemo(), controls, FrameState{1}, memo);
+  EXPECT_EQ(lines.Data(),
+            (std::vector<std::string>{
+                "kept before", "Begin DSP_CONF", "    DL_FIR_en=Yes", "    DL_IIR_en=No",
+                "    UL_FIR_en=No", "    UL_IIR_en=No", "    EC_en=No", "    EC_clip=Yes",
+                "    EC_noise=No", "    ES_UL_en=No", "    ES_DL_en=No", "    NS_en=No",
+                "    UL_DC_RM=No", "    DL_DC_RM=No", "    UL_limiter=No", "    UL_expander=No",
+                "    sidetone=Yes", "End DSP_CONF"}));
+}
+
+TEST_F(DspConfMemoTest, ChipType3AddsItsBlocksAndTheUplinkGateOnlyWhenShown) {
+  controls.SetChecked("CheckBox117", true);
+  SendSectionToMemo(DspConfMemo(), controls, FrameState{3}, memo);
+  std::vector<std::string> data = lines.Data();
+  ASSERT_EQ(data.size(), 2u + 21u);
+  EXPECT_EQ(std::vector<std::string>(data.end() - 7, data.end()),
+            (std::vector<std::string>{"    SelES=No", "    Peak_limiter=No", "    Voice_comp=No",
+                                      "    Noise_gate=No", "    DL_NS_en=No",
+                                      "    UL_Noise_gate=Yes", "End DSP_CONF"}));
+  controls.SetShown("CheckBox116", false);
+  SendSectionToMemo(DspConfMemo(), controls, FrameState{3}, memo);
+  EXPECT_EQ(lines.Count(), 2 + 20);  // rewritten in place, the gate's key gone
+}
+
+TEST_F(DspConfMemoTest, GetRestoresWhatSendWroteAndLeavesMissingKeysAlone) {
+  controls.SetChecked("CheckBox8", true);
+  controls.SetChecked("CheckBox12", true);
+  SendSectionToMemo(DspConfMemo(), controls, FrameState{1}, memo);
+  controls = ControlMap{};
+  controls.SetChecked("CheckBox24", true);  // ES_DL_en=No in the memo
+  GetSectionFromMemo(DspConfMemo(), memo, controls);
+  EXPECT_TRUE(controls.Checked("CheckBox8"));
+  EXPECT_TRUE(controls.Checked("CheckBox12"));
+  EXPECT_FALSE(controls.Checked("CheckBox24"));
+
+  // Keys in any order, any case of "Yes"; unknown keys ignored; a missing key
+  // leaves its control as it is; a key line indented by two blanks loses its
+  // first characters and is ignored.
+  lines.Assign({"Begin dsp_conf", "    NS_en=yes", "    Bogus=Yes", "  EC_clip=Yes",
+                "    DL_FIR_en=1", "End DSP_CONF", "    UL_FIR_en=Yes"});
+  controls = ControlMap{};
+  controls.SetChecked("CheckBox5", true);
+  controls.SetChecked("CheckBox30", true);
+  GetSectionFromMemo(DspConfMemo(), memo, controls);
+  EXPECT_TRUE(controls.Checked("CheckBox26"));
+  EXPECT_FALSE(controls.Checked("CheckBox78"));
+  EXPECT_FALSE(controls.Checked("CheckBox5"));   // "1" is not "Yes"
+  EXPECT_TRUE(controls.Checked("CheckBox30"));   // DL_DC_RM missing
+  EXPECT_FALSE(controls.Checked("CheckBox12"));  // after the section's end
+}
+
+TEST(MemoKeyForms, ChoiceOneOfAndScaledIntegersRoundTrip) {
+  const MemoSection section{
+      "T",
+      {ChoiceKey("Mike_bias", "RadioButton10", "2.4V", "2.2V", "RadioButton9"),
+       ChoiceKey("VCM_driver", "CheckBox14", "On", "Off"),
+       OneOfKey("Output_sel", {{"Ear", "RadioButton11"}, {"Line", "RadioButton13"}}),
+       IntKey("PCM_in_delay", "ScrollBar23", 32), ConstantKey("Lim_thr", 4090)}};
+  ControlMap c;
+  c.RadioGroup({"RadioButton9", "RadioButton10"});
+  c.RadioGroup({"RadioButton11", "RadioButton13"});
+  c.SetChecked("RadioButton9", true);
+  c.SetChecked("CheckBox14", true);
+  c.SetChecked("RadioButton13", true);
+  c.SetPosition("ScrollBar23", 96);
+  EXPECT_EQ(KeyLinesFromControls(section, c, {}),
+            (KeyLines{{"Mike_bias", "2.2V"}, {"VCM_driver", "On"}, {"Output_sel", "Line"},
+                      {"PCM_in_delay", "3072"}, {"Lim_thr", "4090"}}));
+
+  VectorLineStore lines({"Begin T", "    Mike_bias=2.4V", "    VCM_driver=Off",
+                         "    Output_sel=Headset", "    PCM_in_delay=2304", "End T"});
+  MemoConfig memo;
+  memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
+  GetSectionFromMemo(section, memo, c);
+  EXPECT_TRUE(c.Checked("RadioButton10"));
+  EXPECT_FALSE(c.Checked("RadioButton9"));
+  EXPECT_FALSE(c.Checked("CheckBox14"));
+  EXPECT_TRUE(c.Checked("RadioButton13"));  // an unknown choice checks none
+  EXPECT_EQ(c.Position("ScrollBar23"), 72);
+}
+
+TEST(Labels, PcmPortDividersGiveTheClockAndSyncFrequencies) {
+  ControlMap c;
+  c.SetPosition("ScrollBar29", 124);
+  RefreshLabels(PcmPortLabels(), c);
+  EXPECT_EQ(c.Text("Label48"), "1000000Hz");
+  EXPECT_EQ(c.Text("Label49"), "8000Hz");
+  c.SetPosition("ScrollBar28", 63);
+  c.SetPosition("ScrollBar29", 255);
+  c.SetText("Label48", "untouched");
+  RefreshLabels(PcmPortLabels(), c, "ScrollBar29");  // the sync divider sets Label49 only
+  EXPECT_EQ(c.Text("Label48"), "untouched");
+  EXPECT_EQ(c.Text("Label49"), "61Hz");
+  RefreshLabels(PcmPortLabels(), c, "ScrollBar28");
+  EXPECT_EQ(c.Text("Label48"), "15625Hz");
+}
+
+}  // namespace
