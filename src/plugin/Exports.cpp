@@ -2,6 +2,7 @@
 // Nothing here throws to the host.
 #include "plugin/Exports.h"
 
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -23,13 +24,16 @@ const char* const kModuleName = "VoxTuner V2.52";
 }  // namespace vt::plugin
 
 namespace {
-// Runs f; whatever it throws stays inside the module.
+// Runs f; whatever it throws stays inside the module, and is told on stderr
+// with the name of the export it came through.
 template <class F>
-void Guarded(F&& f) noexcept {
+void Guarded(const char* exportName, F&& f) noexcept {
   try {
     f();
-  } catch (const std::exception&) {
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "VoxTuner: %s failed: %s\n", exportName, e.what());
   } catch (...) {
+    std::fprintf(stderr, "VoxTuner: %s failed: unknown exception\n", exportName);
   }
 }
 }  // namespace
@@ -37,7 +41,7 @@ void Guarded(F&& f) noexcept {
 extern "C" {
 
 __attribute__((visibility("default"))) void* _create_frame(void* owner) {
-  Guarded([&] {
+  Guarded("_create_frame", [&] {
     if (!Frame1) {
       auto* frame = new vt::frame::TFrame1(static_cast<QWidget*>(owner));
       vt::frame::CreateToolWindows(frame);
@@ -50,7 +54,7 @@ __attribute__((visibility("default"))) void* _create_frame(void* owner) {
 }
 
 __attribute__((visibility("default"))) void _delete_frame() {
-  Guarded([] {
+  Guarded("_delete_frame", [] {
     if (!Frame1) return;
     vt::plugin::CloseReport(Frame1);
     vt::frame::FreeToolWindows();
@@ -85,7 +89,7 @@ __attribute__((visibility("default"))) char* _get_name(char* text) {
 }
 
 __attribute__((visibility("default"))) void _set_inifile(const char* path) {
-  Guarded([&] {
+  Guarded("_set_inifile", [&] {
     if (!Frame1) return;
     vt::frame::IniFilePath = path ? path : "";
     Frame1->ApplyIniFile(vt::frame::IniFilePath);

@@ -25,7 +25,7 @@ enum class Fault {
   None,
   SilentAfterGreeting,  // greets, then never answers
   SilentAfterWord1,     // answers the first identification word, then nothing
-  NeverGrants,          // a channel request stays queued for ever
+  NeverGrants,          // a request stays queued for ever; lines are refused
   Junk,                 // every answer is replaced by junk bytes
   SplitReplies,         // every answer arrives as 8 bytes, the rest 50 ms later
   ClosesAfterWord1,     // hangs up right after the first identification word
@@ -85,6 +85,11 @@ class FaultyServer {
             Send("0000->Done ");
             break;
           case sockmgr::MessageKind::Uart:
+            if (fault_ == Fault::NeverGrants) {
+              answer = "error: channel not granted\r\n";
+              Send("0000->Denied ");
+              break;
+            }
             answer = handset_.Execute(m->line);
             Send("0000->Done ");
             break;
@@ -107,7 +112,7 @@ class FaultyServer {
   void Send(std::string text, bool greeting = false) {
     if (conn_ < 0) return;
     if (!greeting) {
-      if (fault_ == Fault::SilentAfterGreeting || fault_ == Fault::NeverGrants) return;
+      if (fault_ == Fault::SilentAfterGreeting) return;
       if (fault_ == Fault::SilentAfterWord1 && queries_ >= 1) return;
       if (fault_ == Fault::Junk) text = "\x01\x7f#junk@ ";
     }
