@@ -8,7 +8,8 @@
 //   memo N set TEXT       replace memo N (1..3); "\n" separates lines
 //   memo N print          print memo N on standard output
 //   answer WORD           queue the answer to the next dialog (OK, Yes, No, Cancel or a path)
-//   dump FILE             every control of the frame and the tool windows as JSON
+//   dump FILE             every control of the frame and the tool windows as JSON,
+//                         one per line (see ControlDump.h)
 //   shot NAME FILE        PNG of the frame, a window or a control
 //   wait MS               let the event loop run for MS milliseconds
 //   linkstate             print the host's link state ("link: ...")
