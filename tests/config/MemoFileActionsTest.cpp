@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <functional>
 
 namespace vt::ui {
@@ -184,6 +187,20 @@ TEST_F(MemoFileActions, FilesThatCannotBeUsedAreReported) {
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[1].substr(0, 31), "Error|Cannot load the memo from");
   EXPECT_EQ(edit.toPlainText(), "keep\n");
+}
+
+TEST_F(MemoFileActions, AWriteProtectedFileIsRefusedWithoutAsking) {
+  if (::geteuid() == 0)
+    GTEST_SKIP() << "runs as root, for whom a 0444 file is writable; the file-level test "
+                    "(MemoFile.PermissionsOfTheFileSystemAreRespected) covers it as nobody";
+  const std::string locked = dir.File("locked.txt");
+  WriteBytes(locked, "keep\r\n");
+  ::chmod(locked.c_str(), 0444);
+  edit.setPlainText("new\n");
+  EXPECT_EQ(Save({Q(locked), "OK"}), MemoFileResult::Failed);
+  ASSERT_EQ(seen.size(), 2u);  // the tag window, then the error: no overwrite question
+  EXPECT_NE(seen[1].find("you may not write to this file"), std::string::npos) << seen[1];
+  EXPECT_EQ(ReadBytes(locked), "keep\r\n");
 }
 
 TEST_F(MemoFileActions, ButtonsActOnTheActiveMemo) {

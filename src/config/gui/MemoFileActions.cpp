@@ -39,7 +39,7 @@ MemoFileResult SaveMemoToFile(LineStore& memo, TForm12& tagWindow) {
   // What the file system forbids is not asked about: no answer overrides it.
   if (!CheckWritable(file, &error)) {
     dialogs.Error("Cannot save the memo to \"" + path + "\": " + Q(error) +
-                  ".\nThe file was left as it was; choose another file.");
+                  ".\nThe file was left as it was.");
     return MemoFileResult::Failed;
   }
   if (Exists(file) &&
