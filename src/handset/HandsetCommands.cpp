@@ -12,7 +12,10 @@ bool g_holdBatch = false;
 constexpr const char* kTalking = "Talking to the handset";
 }  // namespace
 
+// A hold or release asked for from inside a wait (a timer run by the host
+// meanwhile) would upset the running hold: it is ignored.
 void HoldLink() {
+  if (LinkWaiting()) return;
   if (!g_holdBatch) BeginLinkBatch(kTalking);
   g_holdBatch = true;
   RequestChannel(Link());
@@ -20,6 +23,7 @@ void HoldLink() {
 }
 
 void UnholdLink() {
+  if (LinkWaiting()) return;
   ReleaseChannel(Link());
   SetLinkHeld(false);
   if (g_holdBatch) EndLinkBatch();

@@ -95,7 +95,7 @@ ChipIdentity IdentifyChip() {
   }
   if (g_complete) {
     SetApiFlags(flags);
-    SetLastKnownIdentity(id);
+    if (id.chipType != 0) SetLastKnownIdentity(id);
     return Settle(id, ChipType(), false);
   }
   // Keep what the last complete identification found (and its API flags)
@@ -121,7 +121,7 @@ ChipIdentity IdentifyChipQuick(int32_t defaultType) {
   if (!g_complete) {
     TellIncomplete("taking the chosen default view");
     id = {};
-  } else if (LinkUp(Link())) {
+  } else if (id.chipType != 0) {
     SetLastKnownIdentity(id);
   }
   return Settle(id, defaultType, true);

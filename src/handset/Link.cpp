@@ -145,6 +145,7 @@ void EndLinkBatch() {
   g_batch = {};
 }
 
+bool LinkWaiting() { return g_waiting; }
 bool LinkBatchFailed() { return g_batch.failed; }
 const std::string& LinkFailure() { return g_failure; }
 

@@ -42,6 +42,9 @@ class LinkBatch {
 };
 void BeginLinkBatch(const std::string& operation);
 void EndLinkBatch();
+// True while a wait runs (the observer may be running the host's events):
+// link calls made meanwhile are refused.
+bool LinkWaiting();
 // True when a wait of the current batch has failed.
 bool LinkBatchFailed();
 // Why the last failed batch failed, as told to the user; empty when it did not.

@@ -13,6 +13,8 @@
 #include <string>
 #include <thread>
 
+#include "handset/HandsetCommands.h"
+#include "handset/HandsetState.h"
 #include "handset/Link.h"
 #include "handset/TcpClientSocket.h"
 
@@ -245,6 +247,7 @@ struct Watcher : LinkObserver {
     ++calls;
     operation = op;
     nested = QueryUartReply(link);  // refused while the module waits
+    HoldLink();                     // likewise: the running hold stays as it is
     return elapsedMs < 120;
   }
   void WaitOver() override { ++over; }
@@ -267,6 +270,7 @@ TEST_F(LinkTest, TheObserverSeesTheWaitAndMayCancelIt) {
   EXPECT_GE(w.calls, 2);
   EXPECT_EQ(w.operation, "Identifying the handset");
   EXPECT_EQ(w.nested, "");
+  EXPECT_FALSE(LinkHeld());
   EXPECT_EQ(w.over, 1);
   EXPECT_EQ(w.status, "Identifying the handset stopped: cancelled by the user");
   EXPECT_EQ(peer.Received(), "0000->?UART ");  // the nested query sent nothing
