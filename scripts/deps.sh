@@ -3,7 +3,7 @@
 # are already there: apt is only asked for what is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config ccache
-          qt6-base-dev libgl-dev libasio-dev libasound2-dev libsimpleini-dev libzip-dev libcli11-dev
+          qt6-base-dev libgl-dev libasio-dev libasound2-dev libsndfile1-dev libsimpleini-dev libzip-dev libcli11-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           alsa-utils xvfb xauth)
 missing=()
