@@ -58,24 +58,6 @@ TEST(MemoFile, SaveThenLoadKeepsEveryNonEmptyLine) {
                                 "End DSP_CONF", std::string(3000, 'L')}));
 }
 
-TEST(MemoFile, UnreadableOrUnwritableFilesAreReported) {
-  TempDir dir;
-  VectorLineStore memo({"keep me"});
-  const std::pair<std::string, const char*> loads[] = {
-      {dir.File("missing.txt"), "cannot open the file"}, {dir.Path(), ""}};  // a folder
-  for (const auto& [path, message] : loads) {
-    std::string error;
-    EXPECT_FALSE(LoadMemoFile(path, memo, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_NE(error.find(message), std::string::npos) << error;
-    EXPECT_EQ(memo.Data(), Lines{"keep me"});
-  }
-  std::string error;
-  EXPECT_FALSE(SaveMemoFile(dir.File("no/such/folder.txt"), memo, &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_EQ(dir.Entries(), 0);
-}
-
 TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
   TempDir dir;
   const std::string path = dir.File("tuning.txt");
@@ -184,7 +166,7 @@ TEST(MemoFile, PermissionsOfTheFileSystemAreRespected) {
   EXPECT_EQ(report, "");
 }
 
-TEST(MemoFile, LoadsAreBounded) {
+TEST(MemoFile, LoadsTakeOnlyRegularFilesOfBoundedSize) {
   TempDir dir;
   VectorLineStore memo({"keep me"});
   ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
@@ -194,6 +176,8 @@ TEST(MemoFile, LoadsAreBounded) {
     big.put('x');
   }
   const std::pair<std::string, const char*> cases[] = {
+      {dir.File("missing.txt"), "cannot open the file"},
+      {dir.Path(), "it is a folder"},
       {dir.File("fifo"), "not a regular file"},  // returns at once instead of hanging
       {"/dev/zero", "not a regular file"},
       {dir.File("big.txt"), "too large"}};
@@ -203,6 +187,9 @@ TEST(MemoFile, LoadsAreBounded) {
     EXPECT_NE(error.find(message), std::string::npos) << error;
     EXPECT_EQ(memo.Data(), Lines{"keep me"});
   }
+  std::string error;
+  EXPECT_FALSE(SaveMemoFile(dir.File("no/such/folder.txt"), memo, &error));
+  EXPECT_NE(error.find("cannot create"), std::string::npos) << error;
 }
 
 TEST(FileTag, ChoicesOfTheWindow) {
