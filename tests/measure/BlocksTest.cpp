@@ -253,7 +253,6 @@ TEST(FirFilter, DisabledPassesValuesButLimitsMinusFullScale) {
   TFirFilter fir(&sink);
   fir.generatorMode = false;
   std::vector<int16_t> v{-32768, -32767, -1, 0, 1, 32767};
-  EXPECT_EQ(fir.Filter(-32768), -32767);
   for (int16_t x : v) EXPECT_EQ(fir.Filter(x), x == -32768 ? -32767 : x);
 }
 

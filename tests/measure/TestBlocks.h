@@ -1,10 +1,8 @@
 // Small blocks the measurement tests attach to the port: a recorder of one
-// channel, a ramp generator and a generator that hands out a new event per
-// buffer.
+// channel and a ramp generator.
 #pragma once
 
 #include <atomic>
-#include <deque>
 #include <vector>
 
 #include "measure/AudioPort.h"
@@ -49,22 +47,6 @@ class TRamp : public TMeasureTool {
   }
   int next = 0;
   std::atomic<int> calls{0};
-};
-
-// Returns a fresh event for every buffer it fills.
-class TEventPerBuffer : public TMeasureTool {
- public:
-  TEventPerBuffer() : TMeasureTool("EventPerBuffer") {}
-  Event* Process(int16_t* samples, int32_t count) override {
-    for (int32_t i = 0; i < count; i += Stride()) samples[i] = 1000;
-    events.emplace_back();
-    return &events.back();
-  }
-  int Calls() const {
-    auto lock = LockBlock(*this);
-    return static_cast<int>(events.size());
-  }
-  std::deque<Event> events;
 };
 
 }  // namespace vt::measure::testing
