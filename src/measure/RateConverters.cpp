@@ -39,9 +39,11 @@ Event* TUpSamplerBy6::Process(int16_t* samples, int32_t count) {
   size_t j = 0;
   for (int32_t o = 0; o < count; o += stride) {
     if (phase_ == 0) {
-      std::copy_backward(past_.begin(), past_.begin() + static_cast<std::ptrdiff_t>(history) - 1,
-                         past_.begin() + static_cast<std::ptrdiff_t>(history));
-      past_[0] = current_;
+      if (history > 0) {
+        std::copy_backward(past_.begin(), past_.begin() + static_cast<std::ptrdiff_t>(history) - 1,
+                           past_.begin() + static_cast<std::ptrdiff_t>(history));
+        past_[0] = current_;
+      }
       current_ = 6.0 * scratch_[j];
       j += static_cast<size_t>(stride);
     }
