@@ -1,6 +1,6 @@
 #include "frame/ToolWindows.h"
 
-#include "frame/TFrame1.h"
+#include <QWidget>
 
 namespace vt::frame {
 
@@ -25,7 +25,7 @@ TToolWindow::TToolWindow(QWidget* owner, const char* name, const char* caption)
   setVisible(false);
 }
 
-void CreateToolWindows(TFrame1* owner) {
+void CreateToolWindows(QWidget* owner) {
   Form1 = new TForm1(owner);
   Form2 = new TForm2(owner);
   Form3 = new TForm3(owner);

@@ -8,8 +8,6 @@
 
 namespace vt::frame {
 
-class TFrame1;
-
 // A tool window: a top-level window owned by the frame, hidden until shown.
 class TToolWindow : public QDialog {
   Q_OBJECT
@@ -55,7 +53,7 @@ extern TForm12* Form12;
 extern TForm21* Form21;
 
 // Creates the windows in order (TForm1 first, TForm21 last), hidden, owned by the frame.
-void CreateToolWindows(TFrame1* owner);
+void CreateToolWindows(QWidget* owner);
 // Frees them in the same order; each only if it exists.
 void FreeToolWindows();
 // The windows in creation order, for scripts and dumps (null where freed).

@@ -9,6 +9,7 @@
 
 #include "frame/Module.h"
 #include "frame/TFrame1.h"
+#include "frame/Version.h"
 #include "frame/ToolWindows.h"
 #include "plugin/ModuleState.h"
 #include "handset/Link.h"
@@ -19,7 +20,7 @@ namespace vt::plugin {
 
 int32_t ShiftWords[9] = {};
 int32_t ResultWords[9] = {};
-const char* const kModuleName = "VoxTuner V2.52";
+const char* const kModuleName = vt::frame::kModuleName;
 
 }  // namespace vt::plugin
 

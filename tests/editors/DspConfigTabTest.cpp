@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "../handset/EmulatedHandset.h"
+#include "frame/ModuleScope.h"
 #include "frame/TFrame1.h"
 #include "tests/support/QtApp.h"
 
@@ -25,6 +26,7 @@ class DspConfigTab : public vt::testing::EmulatedHandset {
     frame.reset();
     EmulatedHandset::TearDown();
   }
+  frame::ScopedFrameModule module;
   std::unique_ptr<TFrame1> frame;
 };
 

@@ -4,6 +4,7 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "frame/Version.h"
 
 namespace vt::frame {
 
