@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "common/IniFile.h"
 #include "common/Numbers.h"
 #include "common/gui/Dialogs.h"
@@ -34,10 +36,14 @@ TFrame1::TFrame1(QWidget* owner) : QWidget(owner) {
                                      return editors::FrameState{ChipType(), hasExtendedEcParams,
                                                                 hasConvergenceAccelerator,
                                                                 hasVoiceBoosterAndHarmonizers};
-                                   }});
+                                   },
+                                   Timer1, {}});
 #define VT_SETUP_TAB(Name) Name##Tab::Setup##Name(*tabContext_);
   VT_FRAME_TABS(VT_SETUP_TAB)
 #undef VT_SETUP_TAB
+  std::stable_sort(tabContext_->statusPolls.begin(), tabContext_->statusPolls.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
   CurrentValueList = ValueListEditor4;  // the Q711/15 list until the gating says otherwise
   building_ = false;
 }
@@ -100,6 +106,10 @@ void TFrame1::SaveMemoToFileClick() {
 }
 
 void TFrame1::LoadMemoFromFileClick() { ui::LoadMemoFromFile(); }
+
+void TFrame1::Timer1Timer() {
+  for (const auto& poll : tabContext_->statusPolls) poll.second();
+}
 
 int TFrame1::ActiveMemo() const {
   if (RadioButton5->isChecked()) return 1;

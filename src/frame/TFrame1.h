@@ -57,6 +57,8 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
 
   // Tab change: status polling off, identification, gating.
   void PageControl1Change();
+  // A tick of the status timer: the status polls of the tabs, in order.
+  void Timer1Timer();
   // Either default-view radio button.
   void RadioButton34Click();
 

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <QPushButton>
+#include <QTimer>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "editors/Labels.h"
@@ -23,6 +25,12 @@ struct TabContext {
   QWidget* frame;
   WidgetControls& controls;
   std::function<editors::FrameState()> state;
+  // The frame's status timer: disabled until a status button starts it; a
+  // tab change stops it.
+  QTimer* Timer1;
+  // What each tick of Timer1 does, in order of the first member (the frame's
+  // Timer1Timer runs them).
+  std::vector<std::pair<int, std::function<void()>>> statusPolls;
 };
 
 // Wires each section's check box and members to the section switch.

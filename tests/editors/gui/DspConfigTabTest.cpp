@@ -3,7 +3,7 @@
 // the tab, the PCM port labels follow their bars.
 #include <QPlainTextEdit>
 
-#include "../handset/EmulatedHandset.h"
+#include "../../handset/EmulatedHandset.h"
 #include "frame/ModuleScope.h"
 #include "frame/TFrame1.h"
 #include "tests/support/QtApp.h"
