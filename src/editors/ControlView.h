@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vt::editors {
@@ -28,6 +29,22 @@ class ControlView {
   // False when the control, or a group around it on its page, has been
   // hidden (by the chip-type and firmware gating).
   virtual bool Shown(std::string_view name) const = 0;
+
+  // Value lists: the (key, value text) rows in order, row 1 first. Unknown:
+  // no rows.
+  virtual std::vector<std::pair<std::string, std::string>> ListRows(std::string_view name) const {
+    (void)name;
+    return {};
+  }
+  // Sets the value text of row `row` (from 1); a row that is not there is left alone.
+  virtual void SetListValue(std::string_view name, int row, std::string_view value) {
+    (void)name, (void)row, (void)value;
+  }
+  // Whether the control has the input focus (a user is working it).
+  virtual bool Focused(std::string_view name) const {
+    (void)name;
+    return false;
+  }
 };
 
 // Controls as plain values; every control is shown until set otherwise.
@@ -41,7 +58,13 @@ class ControlMap : public ControlView {
   std::string Text(std::string_view name) const override;
   void SetText(std::string_view name, std::string_view text) override;
   bool Shown(std::string_view name) const override;
+  std::vector<std::pair<std::string, std::string>> ListRows(std::string_view name) const override;
+  void SetListValue(std::string_view name, int row, std::string_view value) override;
+  bool Focused(std::string_view name) const override;
 
+  // Replaces a list's rows with "Key=Value" lines.
+  void SetList(std::string_view name, const std::vector<std::string>& lines);
+  void SetFocused(std::string_view name, bool focused);
   void SetShown(std::string_view name, bool shown);
   void RadioGroup(std::vector<std::string> names);
 
@@ -51,6 +74,8 @@ class ControlMap : public ControlView {
     int position = 0;
     std::string text;
     bool shown = true;
+    bool focused = false;
+    std::vector<std::pair<std::string, std::string>> rows;
   };
   const Value* Find(std::string_view name) const;
   std::map<std::string, Value, std::less<>> values_;

@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 
 #include "common/gui/Dialogs.h"
+#include "frame/Controls.h"
 
 namespace vt::frame {
 
@@ -69,6 +70,23 @@ bool WidgetControls::Shown(std::string_view name) const {
     if (w->isHidden()) return false;
   }
   return true;
+}
+
+std::vector<std::pair<std::string, std::string>> WidgetControls::ListRows(
+    std::string_view name) const {
+  std::vector<std::pair<std::string, std::string>> rows;
+  if (auto* l = qobject_cast<TValueListEditor*>(Widget(name)))
+    for (int r = 1; r <= l->RowCount(); ++r) rows.emplace_back(l->Key(r), l->Value(r));
+  return rows;
+}
+
+void WidgetControls::SetListValue(std::string_view name, int row, std::string_view value) {
+  if (auto* l = qobject_cast<TValueListEditor*>(Widget(name))) l->SetValue(row, std::string(value));
+}
+
+bool WidgetControls::Focused(std::string_view name) const {
+  QWidget* w = Widget(name);
+  return w && w->hasFocus();
 }
 
 }  // namespace vt::frame

@@ -25,6 +25,9 @@ class WidgetControls : public editors::ControlView {
   std::string Text(std::string_view name) const override;
   void SetText(std::string_view name, std::string_view text) override;
   bool Shown(std::string_view name) const override;
+  std::vector<std::pair<std::string, std::string>> ListRows(std::string_view name) const override;
+  void SetListValue(std::string_view name, int row, std::string_view value) override;
+  bool Focused(std::string_view name) const override;
 
   // The widget of that name (null when there is none).
   QWidget* Widget(std::string_view name) const;

@@ -1,0 +1,186 @@
+// Parameter lists against the emulated handset: the exact lines of a section
+// click, a resend and an uncheck; a bad row stops the send before the first
+// line; the filter and noise-suppressor extras; the memo round trip.
+#include "../handset/EmulatedHandset.h"
+#include "config/MemoConfig.h"
+#include "editors/ParamLists.h"
+
+using namespace vt;
+using namespace vt::editors;
+using vt::testing::Lines_;
+
+namespace {
+
+Lines_ operator+(Lines_ a, const Lines_& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// Commit: area 1 word 0 = 2, then DSP item 9 (area 5 index 9, mask 128)
+// re-initialised, its status bit (0x0001 of area 2 word 14) clear before.
+const Lines_ kCommit = {"bbl auwrm 1 0 2",  "bbl auwrm 5 0 128", "bbl aurdm 2 14",
+                        "bbl auwrm 2 14 1", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
+                        "bbl auwrm 2 14 0"};
+
+const std::vector<std::string> kEsRows = {"UL_Gmin=0x0148", "UL_TauR=0x4100", "UL_TauD=0x7FBE",
+                                          "DL_Gmin=0x0148", "DL_TauR=0x4100", "DL_TauD=0x7FBE"};
+
+std::vector<std::string> FirRows() {
+  std::vector<std::string> rows;
+  for (int i = 0; i < 32; ++i) rows.push_back("a" + std::to_string(i) + (i == 15 ? "=0x7FFF" : "=0"));
+  rows.push_back("gain=0x1000");
+  return rows;
+}
+
+class ParamListTest : public vt::testing::EmulatedHandset {
+ protected:
+  ControlMap controls;
+};
+
+TEST(ParseWord, TakesSixteenBitDecimalNegativeAndHex) {
+  const std::vector<std::pair<const char*, std::optional<int32_t>>> cases = {
+      {"0x7FFF", 32767}, {"0xD090", 53392}, {"-18353", -18353}, {"65535", 65535},
+      {"-32768", -32768}, {"65536", {}},    {"-32769", {}},     {"0x1G", {}},
+      {"", {}},           {"12 ", {}}};
+  for (const auto& [text, word] : cases) EXPECT_EQ(ParseWord(text), word) << text;
+}
+
+TEST_F(ParamListTest, EchoSuppressorClickResendAndUncheck) {
+  Start(1);
+  controls.SetList("ValueListEditor5", kEsRows);
+  controls.SetChecked("CheckBox19", true);
+  // Id 17 on chip type 1: area 4 words 148 to 153, status bits 4 to 9 of area 2 word 10.
+  const Lines_ writes = {"bbl auwrm 4 148 328",   "bbl auwrm 4 149 16640", "bbl auwrm 4 150 32702",
+                         "bbl auwrm 4 151 328",   "bbl auwrm 4 152 16640", "bbl auwrm 4 153 32702"};
+  Lines_ enable, disable;
+  for (int bits : {16, 48, 112, 240, 496, 1008})
+    enable = enable + Lines_{"bbl aurdm 2 10", "bbl auwrm 2 10 " + std::to_string(bits)};
+  for (int bits : {992, 960, 896, 768, 512, 0})
+    disable = disable + Lines_{"bbl aurdm 2 10", "bbl auwrm 2 10 " + std::to_string(bits)};
+  EXPECT_EQ(ListSectionClicked(EsList(), controls), "");
+  EXPECT_EQ(Lines(), writes + enable + kCommit);
+  Lines_ wire = Wire();
+  EXPECT_EQ(std::count(wire.begin(), wire.end(), "0000->Request "), 1);
+  Mark();
+  EXPECT_EQ(ListResend(EsList(), controls), "");
+  EXPECT_EQ(Lines(), writes + kCommit);
+  Mark();
+  controls.SetChecked("CheckBox19", false);
+  EXPECT_EQ(ListSectionClicked(EsList(), controls), "");
+  EXPECT_EQ(Lines(), disable);
+  Mark();
+  EXPECT_EQ(ListResend(EsList(), controls), "");  // unchecked: nothing
+  EXPECT_TRUE(Wire().empty());
+}
+
+TEST_F(ParamListTest, ABadRowStopsTheSendBeforeAnything) {
+  Start(1);
+  controls.SetList("ValueListEditor2", FirRows());
+  controls.SetListValue("ValueListEditor2", 20, "0x1G0");
+  controls.SetChecked("CheckBox10", true);
+  const std::string error = ListSectionClicked(UlFirList(), controls);
+  EXPECT_NE(error.find("Row 20 (a19)"), std::string::npos) << error;
+  EXPECT_NE(error.find("0x1G0"), std::string::npos) << error;
+  controls.SetListValue("ValueListEditor2", 20, "70000");  // a number, but not a word
+  EXPECT_NE(ListResend(UlFirList(), controls).find("Row 20"), std::string::npos);
+  EXPECT_TRUE(Wire().empty());
+  EXPECT_EQ(ModuleUseCounts().param[0], 0);
+}
+
+TEST_F(ParamListTest, DownlinkFirRewritesItsLengthAndDownlinkNsRestartsItem9) {
+  Start(3);
+  controls.SetList("ValueListEditor1", FirRows());
+  controls.SetChecked("CheckBox9", true);
+  controls.SetChecked("RadioButton19", true);  // "47 sym": code 0xA000
+  Handset().SetWrittenWord(5, 4, 0x05A0);      // DSP item 3 in force, DL FIR on
+  Handset().SetWrittenWord(2, 14, 0x0010);  // its status bit set: read as written
+  SetChipType(3);
+  Mark();
+  ASSERT_EQ(ListResend(DlFirList(), controls), "");
+  Lines_ writes;  // id 1 on chip type 3: area 4 words 33 to 65
+  for (int k = 0; k < 33; ++k)
+    writes.push_back("bbl auwrm 4 " + std::to_string(33 + k) + " " +
+                     (k == 15 ? "32767" : k == 32 ? "4096" : "0"));
+  const Lines_ commit = {"bbl auwrm 1 0 2",   "bbl auwrm 5 0 128", "bbl aurdm 2 14",
+                         "bbl auwrm 2 14 17", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
+                         "bbl auwrm 2 14 16"};
+  // (0x05A0 & 0x1F00) + 0xA000 + 0xA0 = 0xA5A0; then item 3 (mask 256) re-initialised.
+  const Lines_ length = {"bbl aurdm 5 4",   "bbl auwrm 5 4 42400", "bbl auwrm 5 0 256",
+                         "bbl aurdm 2 14",  "bbl auwrm 2 14 17",   "bbl auwrm 1 0 4",
+                         "bbl auwrm 5 0 0", "bbl auwrm 2 14 16"};
+  EXPECT_EQ(Lines(), writes + commit + length);
+
+  controls.SetList("ValueListEditor10", {"Alpha=0", "Ln=1", "K=2", "TauR=3", "TauD=4",
+                                         "Lamda=5", "TauF=6"});
+  controls.SetChecked("CheckBox13", true);
+  Handset().SetWrittenWord(2, 14, 0);
+  Handset().SetBuiltInWord(5, 9, 0x0040);  // DSP item 9, status bit 0x0200 clear
+  SetApiFlag(1, true);
+  SetApiFlag(2, true);  // id 124: area 8 words 32 to 38
+  Mark();
+  ASSERT_EQ(ListResend(DlNsList(), controls), "");
+  Lines_ nsWrites;
+  for (int k = 0; k < 7; ++k)
+    nsWrites.push_back("bbl auwrm 8 " + std::to_string(32 + k) + " " + std::to_string(k));
+  // Item 9 read (built-in), bit 1 set and written; the enable copies the
+  // built-in word in and sets 0x0200; re-initialised (mask 128); released.
+  const Lines_ restart = {"bbl aurdm 2 14",    "bbl aurdb 5 9",     "bbl auwrm 5 9 66",
+                          "bbl aurdm 2 14",    "bbl aurdb 5 9",     "bbl auwrm 5 9 64",
+                          "bbl auwrm 2 14 512", "bbl auwrm 5 0 128", "bbl aurdm 2 14",
+                          "bbl auwrm 2 14 513", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
+                          "bbl auwrm 2 14 512", "bbl aurdm 2 14",    "bbl auwrm 2 14 0"};
+  // A release re-initialises the item too.
+  const Lines_ reinit = {"bbl auwrm 5 0 128", "bbl aurdm 2 14",  "bbl auwrm 2 14 1",
+                         "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0", "bbl auwrm 2 14 0"};
+  EXPECT_EQ(Lines(), nsWrites + kCommit + restart + reinit);
+}
+
+TEST_F(ParamListTest, PastedRowsFillTheirKeys) {
+  controls.SetList("ValueListEditor5", kEsRows);
+  EXPECT_EQ(PasteRows(controls, "ValueListEditor5", "  DL_TauD = 0x1234\r\nnoise\nUnknown=1\nUL_Gmin=-5\n"), 2);
+  const auto rows = controls.ListRows("ValueListEditor5");
+  EXPECT_EQ(rows[5].second, "0x1234");
+  EXPECT_EQ(rows[0].second, "-5");
+}
+
+class ListMemoTest : public ::testing::Test {
+ protected:
+  void SetUp() override { memo.Attach(&lines, nullptr, nullptr, [] { return 0; }); }
+  VectorLineStore lines;
+  MemoConfig memo;
+  ControlMap controls;
+};
+
+TEST_F(ListMemoTest, DownlinkFirRoundTripWithLength) {
+  controls.SetList("ValueListEditor1", FirRows());
+  controls.RadioGroup({"RadioButton18", "RadioButton19", "RadioButton20"});
+  controls.SetChecked("RadioButton20", true);
+  controls.SetListValue("ValueListEditor1", 3, "-7");
+  SendListToMemo(DlFirMemo(), controls, FrameState{1}, memo);
+  const auto& text = lines.Data();
+  ASSERT_EQ(text.size(), 36u);
+  EXPECT_EQ(text[0], "Begin DL_FIR");
+  EXPECT_EQ(text[3], "    a2=-7");
+  EXPECT_EQ(text[33], "    gain=0x1000");
+  EXPECT_EQ(text[34], "    Length=48");
+  ControlMap other;
+  other.SetList("ValueListEditor1", FirRows());
+  other.RadioGroup({"RadioButton18", "RadioButton19", "RadioButton20"});
+  GetListFromMemo(DlFirMemo(), memo, other, FrameState{1});
+  EXPECT_EQ(other.ListRows("ValueListEditor1"), controls.ListRows("ValueListEditor1"));
+  EXPECT_TRUE(other.Checked("RadioButton20"));
+}
+
+TEST_F(ListMemoTest, DownlinkNsOnlyWhileShownAndUnknownKeysIgnored) {
+  controls.SetList("ValueListEditor10", {"Alpha=1"});
+  controls.SetShown("GroupBox43", false);
+  SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);
+  EXPECT_TRUE(lines.Data().empty());
+  lines.Assign({"Begin ES", "    Nope=3", "    DL_TauR=0x0001", "End ES"});
+  controls.SetList("ValueListEditor5", kEsRows);
+  GetListFromMemo(EsMemo(), memo, controls, FrameState{1});
+  EXPECT_EQ(controls.ListRows("ValueListEditor5")[4].second, "0x0001");
+  EXPECT_EQ(controls.ListRows("ValueListEditor5").size(), 6u);
+}
+
+}  // namespace
