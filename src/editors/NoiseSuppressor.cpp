@@ -14,16 +14,16 @@ const NsDirection& DlNs() {
 }
 
 std::array<int32_t, 7> NsWordsFromBars(int power, int tonal, int reactivity, int sensitivity) {
-  auto x = [](int position) { return (long double)position / 100.0L; };
-  auto trunc = [](long double v) { return int32_t(std::trunc(v)); };
-  const long double p = x(power), t = x(tonal), r = x(reactivity), s = x(sensitivity);
+  auto x = [](int position) { return double(position) / 100.0; };
+  auto trunc = [](double v) { return int32_t(std::trunc(v)); };
+  const double p = x(power), t = x(tonal), r = x(reactivity), s = x(sensitivity);
   return {0,
-          trunc((1.004L - 0.004L * std::pow(10.0L, p)) * 32000),
-          trunc((1.7L * p + 0.8L) * 12000),
-          trunc((1.0005L - 0.0005L * std::pow(10.0L, r)) * 32750),
-          trunc((1.04L - 0.04L * std::pow(10.0L, r)) * 32750),
-          trunc((1 - 2.4L * std::log10(1 + s)) * 1024),
-          trunc((6.5L * std::log10(1 + t) + 1) * 10000)};
+          trunc((1.004 - 0.004 * std::pow(10.0, p)) * 32000),
+          trunc((1.7 * p + 0.8) * 12000),
+          trunc((1.0005 - 0.0005 * std::pow(10.0, r)) * 32750),
+          trunc((1.04 - 0.04 * std::pow(10.0, r)) * 32750),
+          trunc((1 - 2.4 * std::log10(1 + s)) * 1024),
+          trunc((6.5 * std::log10(1 + t) + 1) * 10000)};
 }
 
 std::string NsBarChanged(const NsDirection& d, ControlView& controls) {

@@ -65,9 +65,7 @@ std::string SelEsUpdate(const ControlView& controls, int chipType, bool dynamic)
     if (flat) table.fill(0x8000);
     else table = GainTable(points);
     const int32_t base = chipType == 3 ? 6072 : 15052;
-    for (int32_t i = 0; i < 64; ++i)
-      ShellSend("bbl poke " + std::to_string(base + i) + " " + std::to_string(table[size_t(i)]) +
-                "\n");
+    for (int32_t i = 0; i < 64; ++i) Poke(base + i, table[size_t(i)]);
     return {};
   }
   for (size_t k = 0; k < 4; ++k) WriteParam(121, int32_t(k), points[k].bin);

@@ -1,0 +1,207 @@
+// Echo canceller (id 16 and its extended words, the accelerator, the
+// changed-rows send), the noise suppressors' perceptual bars and the
+// selective echo suppressor (gain table, parameter blocks, memo keys).
+#include "../handset/EmulatedHandset.h"
+#include "config/MemoConfig.h"
+#include "editors/EchoCanceller.h"
+#include "editors/NoiseSuppressor.h"
+#include "editors/SelectiveEs.h"
+
+using namespace vt;
+using namespace vt::editors;
+using vt::testing::Lines_;
+
+namespace {
+
+Lines_ operator+(Lines_ a, const Lines_& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+const Lines_ kCommit = {"bbl auwrm 1 0 2",  "bbl auwrm 5 0 128", "bbl aurdm 2 14",
+                        "bbl auwrm 2 14 1", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
+                        "bbl auwrm 2 14 0"};
+
+// Rows "R1=1" ... "Rn=n".
+std::vector<std::string> Numbered(int n) {
+  std::vector<std::string> rows;
+  for (int k = 1; k <= n; ++k) rows.push_back("R" + std::to_string(k) + "=" + std::to_string(k));
+  return rows;
+}
+
+class EditorsTest : public vt::testing::EmulatedHandset {
+ protected:
+  ControlMap controls;
+};
+
+TEST_F(EditorsTest, EchoCancellerChipType1ClickAndTheAccelerator) {
+  Start(1);
+  controls.SetList("ValueListEditor4", Numbered(39));
+  controls.SetChecked("CheckBox18", true);
+  for (auto [bar, pos] : {std::pair{"TrackBar14", 7000}, {"TrackBar16", 25}, {"TrackBar17", 58}})
+    controls.SetPosition(bar, pos);
+  ASSERT_EQ(EcSectionClicked(controls, FrameState{1, true, false}), "");  // no rows 40, 41
+  const Lines_ lines = Lines();
+  // Id 16 on chip type 1: base 112, offsets from 36 on base 125, from 38 on base 141.
+  Lines_ writes;
+  for (int k = 1; k <= 36; ++k)
+    writes.push_back("bbl auwrm 4 " + std::to_string(111 + k) + " " + std::to_string(k));
+  writes = writes + Lines_{"bbl auwrm 4 161 37", "bbl auwrm 4 162 38", "bbl auwrm 4 179 39"};
+  ASSERT_EQ(lines.size(), 39 + 78 + 7u);  // the words, a status bit each, the commit
+  EXPECT_EQ(Lines_(lines.begin(), lines.begin() + 39), writes);
+  EXPECT_EQ(lines[39], "bbl aurdm 2 8");
+  EXPECT_EQ(lines[116], "bbl auwrm 2 12 8");  // word 179: bit 3 of status word 12
+  // The accelerator (chip type 3: ids 146 to 148 in area 8 words 61 to 63).
+  SetChipType(3);
+  Mark();
+  controls.SetPosition("TrackBar16", 100);
+  EcAcceleratorSend(controls);
+  const Lines_ words = {"bbl auwrm 8 61 7000", "bbl auwrm 8 62 100", "bbl auwrm 8 63 58"};
+  EXPECT_EQ(Lines(), words + kCommit);
+  Mark();
+  controls.SetChecked("CheckBox18", false);
+  EcAcceleratorSend(controls);
+  EXPECT_TRUE(Wire().empty());
+}
+
+TEST_F(EditorsTest, EchoCancellerChangedRowsSendWritesOnlyEditedRows) {
+  Start(3);
+  SetChipType(3);
+  SetApiFlag(1, true);
+  SetApiFlag(3, true);  // id 125 in area 8 words 39 and 40, written before the commit
+  controls.SetList("ValueListEditor9", Numbered(41));
+  controls.SetChecked("CheckBox18", true);
+  const FrameState state{3, true, false};
+  KeptRows kept;
+  Mark();
+  ASSERT_EQ(EcSend(controls, state, &kept), "");
+  Lines_ all;  // id 16 on chip type 3: area 4 words 134 to 172
+  for (int k = 1; k <= 39; ++k)
+    all.push_back("bbl auwrm 4 " + std::to_string(133 + k) + " " + std::to_string(k));
+  const Lines_ extended = {"bbl auwrm 8 39 40", "bbl auwrm 8 40 41"};
+  EXPECT_EQ(Lines(), all + extended + kCommit);
+  controls.SetListValue("ValueListEditor9", 5, "0x01F4");
+  controls.SetListValue("ValueListEditor9", 40, "-4000");
+  Mark();
+  ASSERT_EQ(EcSend(controls, state, &kept), "");
+  const Lines_ edited = {"bbl auwrm 4 138 500", "bbl auwrm 8 39 -4000"};
+  EXPECT_EQ(Lines(), edited + kCommit);
+  // A bad row 41 stops even the changed-rows send before its first line.
+  controls.SetListValue("ValueListEditor9", 41, "x");
+  Mark();
+  EXPECT_NE(EcSend(controls, state, &kept).find("Row 41 (R41)"), std::string::npos);
+  EXPECT_TRUE(Wire().empty());
+}
+
+TEST(NoiseBars, WordsAtStartAndFullPositions) {
+  // Alpha, Ln, K, TauR, TauD, Lamda, TauF.
+  EXPECT_EQ(NsWordsFromBars(0, 50, 50, 50),
+            (std::array<int32_t, 7>{0, 32000, 9600, 32714, 29917, 591, 21445}));
+  EXPECT_EQ(NsWordsFromBars(100, 100, 100, 100),
+            (std::array<int32_t, 7>{0, 30848, 30000, 32602, 20960, 284, 29566}));
+}
+
+TEST_F(EditorsTest, NoiseBarsActOnlyForTheUserAndSendWhileChecked) {
+  Start(1);
+  controls.SetList("ValueListEditor6", Numbered(7));
+  for (auto [bar, pos] : {std::pair{"TrackBar48", 100}, {"TrackBar5", 100}, {"TrackBar6", 100},
+                          {"TrackBar7", 100}})
+    controls.SetPosition(bar, pos);
+  EXPECT_EQ(NsBarChanged(UlNs(), controls), "");  // set by code: the list stays
+  EXPECT_EQ(controls.ListRows("ValueListEditor6")[1].second, "2");
+  controls.SetFocused("TrackBar7", true);
+  controls.SetChecked("CheckBox20", true);
+  Mark();
+  EXPECT_EQ(NsBarChanged(UlNs(), controls), "");
+  EXPECT_EQ(controls.ListRows("ValueListEditor6")[1].second, "30848");
+  // Id 18 on chip type 1: area 4 words 154 to 160, then the commit.
+  EXPECT_EQ(Lines(), (Lines_{"bbl auwrm 4 154 0", "bbl auwrm 4 155 30848", "bbl auwrm 4 156 30000",
+                             "bbl auwrm 4 157 32602", "bbl auwrm 4 158 20960",
+                             "bbl auwrm 4 159 284", "bbl auwrm 4 160 29566"} +
+                      kCommit));
+}
+
+TEST(SelectiveEsCurve, GainTableAndInvalidPoints) {
+  const auto flat = GainTable({CurvePoint{63, 4096}});
+  EXPECT_TRUE(std::all_of(flat.begin(), flat.end(), [](int32_t v) { return v == 32768; }));
+  const auto halving = GainTable({CurvePoint{10, 2048}, CurvePoint{63, 4096}});
+  EXPECT_EQ(halving[1], 16384);
+  EXPECT_EQ(halving[10], 32);
+  EXPECT_EQ(halving[11], 32);
+  EXPECT_EQ(halving[63], 32);
+  for (const CurvePoints& bad : {CurvePoints{CurvePoint{20, 1}, CurvePoint{10, 1}, CurvePoint{63, 1}},
+                                 CurvePoints{CurvePoint{20, 1}, CurvePoint{62, 1}},
+                                 CurvePoints{CurvePoint{63, 1}, CurvePoint{0, 5}}}) {
+    const CurvePoints v = ValidPoints(bad);
+    EXPECT_EQ(v[0].bin, 63);
+    EXPECT_EQ(v[0].gain, 4096);
+    EXPECT_EQ(v[1].bin + v[1].gain, 0);
+  }
+  const CurvePoints four{CurvePoint{5, 1}, CurvePoint{9, 2}, CurvePoint{30, 3}, CurvePoint{63, 4}};
+  EXPECT_EQ(ValidPoints(four)[2].bin, 30);
+}
+
+TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
+  Start(1);
+  controls.SetList("ValueListEditor8", {"Point_1_bin=10", "Point_1_gain=0x800", "Point_2_bin=63",
+                                        "Point_2_gain=4096", "Point_3_bin=0", "Point_3_gain=0",
+                                        "Point_4_bin=0", "Point_4_gain=0"});
+  ASSERT_EQ(SelEsUpdate(controls, 1, false), "");  // "Enable" unchecked on type 1: flat
+  Lines_ flat;
+  for (int i = 0; i < 64; ++i) flat.push_back("bbl poke " + std::to_string(15052 + i) + " 32768");
+  EXPECT_EQ(Lines(), flat);
+
+  SetChipType(3);
+  SetApiFlag(1, true);
+  SetApiFlag(5, true);
+  controls.SetChecked("CheckBox120", true);
+  controls.SetChecked("RadioButton36", true);
+  controls.SetPosition("ScrollBar61", 5);
+  controls.SetPosition("ScrollBar62", 3);
+  controls.SetPosition("ScrollBar63", 1000);
+  EXPECT_EQ(SelEsUpdate(controls, 3, true), "");  // "Selective ES par" unchecked: nothing
+  controls.SetChecked("CheckBox96", true);
+  Mark();
+  ASSERT_EQ(SelEsUpdate(controls, 3, true), "");
+  // Ids 121, 122: area 8 words 10 to 13, 14 to 17; 141 to 145: words 56 to 60.
+  EXPECT_EQ(Lines(), (Lines_{"bbl auwrm 8 10 10", "bbl auwrm 8 11 63", "bbl auwrm 8 12 0",
+                             "bbl auwrm 8 13 0", "bbl auwrm 8 14 2048", "bbl auwrm 8 15 4096",
+                             "bbl auwrm 8 16 0", "bbl auwrm 8 17 0", "bbl auwrm 8 56 32868",
+                             "bbl auwrm 8 57 500", "bbl auwrm 8 58 300", "bbl auwrm 8 59 10",
+                             "bbl auwrm 8 60 1000"} +
+                      kCommit));
+}
+
+TEST(ListMemos, EchoCancellerAndSelectiveEsExtraKeysRoundTrip) {
+  VectorLineStore lines;
+  MemoConfig memo;
+  memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
+  ControlMap controls;
+  controls.SetList("ValueListEditor9", Numbered(41));
+  controls.SetPosition("TrackBar14", 12000);
+  controls.SetPosition("TrackBar16", 40);
+  controls.SetPosition("TrackBar17", 30);
+  FrameState state{3, true, true};
+  SendListToMemo(EcMemo(), controls, state, memo);
+  ASSERT_EQ(lines.Data().size(), 2 + 41 + 3u);
+  EXPECT_EQ(lines.Data()[41], "    R41=41");
+  EXPECT_EQ(lines.Data()[42], "    EcIccSpeed=12000");
+  EXPECT_EQ(lines.Data()[44], "    EcIccThr=30");
+  ControlMap other;
+  other.SetList("ValueListEditor9", Numbered(41));
+  other.SetListValue("ValueListEditor9", 7, "x");
+  GetListFromMemo(EcMemo(), memo, other, state);
+  EXPECT_EQ(other.ListRows("ValueListEditor9"), controls.ListRows("ValueListEditor9"));
+  EXPECT_EQ(other.Position("TrackBar16"), 40);
+
+  lines.Assign({});
+  controls.SetList("ValueListEditor8", Numbered(8));
+  controls.SetChecked("CheckBox98", true);
+  SendListToMemo(SelEsMemo(), controls, FrameState{1}, memo);
+  EXPECT_EQ(std::vector<std::string>(lines.Data().begin() + 9, lines.Data().end()),
+            (std::vector<std::string>{"    SelESEN=Yes", "    DynSelEsG1=0", "    DynSelEsG2=0",
+                                      "    DynSelEsOffset=8192", "    DynSelEsTauR=0",
+                                      "    DynSelEsTauD=0", "End SEL_ES"}));
+}
+
+}  // namespace
