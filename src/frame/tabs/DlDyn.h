@@ -17,6 +17,7 @@ struct DlDynTab {
   void BuildDlDyn(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip);
   // Layout touches and behaviour, once every control of the frame exists.
   void SetupDlDyn(TabContext& ctx);
+  void SetupDlDynBehaviour(TabContext& ctx);
 };
 
 }  // namespace vt::frame
