@@ -3,7 +3,11 @@
 
 #include "frame/Builder.h"
 #include "frame/Layout.h"
+#include "frame/TFrame1.h"
 #include "frame/TabContext.h"
+#include "frame/WidgetControls.h"
+#include "frame/tabs/ParamListBinding.h"
+#include "editors/EchoCanceller.h"
 
 namespace vt::frame {
 
@@ -50,6 +54,25 @@ void EchoCancellerTab::SetupEchoCanceller(TabContext& ctx) {
   PutScaleUnder(TrackBar14, {EcIccSpeedLowLabel, EcIccSpeedHighLabel});
   PutScaleUnder(TrackBar16, {EcIccTimeOutMark0, EcIccTimeOutMark1, EcIccTimeOutMark2,
                              EcIccTimeOutMark3, EcIccTimeOutMark4});
+
+  auto* frame = static_cast<TFrame1*>(ctx.frame);
+  WidgetControls* controls = &ctx.controls;
+  auto state = ctx.state;
+  OnListChange(CheckBox18, frame,
+               [controls, state] { return editors::EcSectionClicked(*controls, state()); });
+  // While the wizard runs, only the rows it changed go out.
+  OnListChange(Button5, frame, [this, frame, controls, state] {
+    return editors::EcSend(*controls, state(), frame->WizardBusy ? &EcKeptRows : nullptr);
+  });
+  for (TTrackBar* bar : {TrackBar14, TrackBar16, TrackBar17})
+    OnListChange(bar, frame, [controls] {
+      editors::EcAcceleratorSend(*controls);
+      return std::string();
+    });
+  BindListMemoButtons(ctx, EchoCancellerSendToMemoButton, EchoCancellerGetFromMemoButton,
+                      {&editors::EcMemo()});
+  EnableRowPaste(ctx, ValueListEditor4);
+  EnableRowPaste(ctx, ValueListEditor9);
 }
 
 }  // namespace vt::frame

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frame/ControlTypes.h"
+#include "editors/ParamLists.h"
 
 namespace vt::frame {
 
@@ -17,6 +18,10 @@ struct EchoCancellerTab {
   void BuildEchoCanceller(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip);
   // Layout touches and behaviour, once every control of the frame exists.
   void SetupEchoCanceller(TabContext& ctx);
+
+  // The row texts last sent while the echo-canceller wizard runs; the wizard
+  // clears them when it starts, so that its first send writes every row.
+  editors::KeptRows EcKeptRows;
 };
 
 }  // namespace vt::frame

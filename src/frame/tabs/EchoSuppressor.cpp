@@ -4,6 +4,7 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "frame/tabs/ParamListBinding.h"
 
 namespace vt::frame {
 
@@ -17,6 +18,10 @@ void EchoSuppressorTab::SetupEchoSuppressor(TabContext& ctx) {
   ValueListEditor5->SetStrings({"UL_Gmin=0x0148", "UL_TauR=0x4100", "UL_TauD=0x7FBE",
                                 "DL_Gmin=0x0148", "DL_TauR=0x4100", "DL_TauD=0x7FBE"});
   FitList(ValueListEditor5, 90, 0);
+  BindParamList(ctx, editors::EsList(), Button6);
+  BindListMemoButtons(ctx, EchoSuppressorSendToMemoButton, EchoSuppressorGetFromMemoButton,
+                      {&editors::EsMemo()});
+  EnableRowPaste(ctx, ValueListEditor5);
 }
 
 }  // namespace vt::frame

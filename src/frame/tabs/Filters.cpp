@@ -4,6 +4,8 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "frame/tabs/ParamListBinding.h"
+#include "handset/HandsetState.h"
 
 namespace vt::frame {
 
@@ -49,6 +51,25 @@ void FiltersTab::SetupFilters(TabContext& ctx) {
     f.setBold(true);
     wizard->setFont(f);
   }
+  BindParamList(ctx, editors::UlFirList(), Button4);
+  BindParamList(ctx, editors::DlFirList(), Button3);
+  BindParamList(ctx, editors::UlIirList(), Button1);
+  BindParamList(ctx, editors::DlIirList(), Button73);
+  BindListMemoButtons(ctx, FiltersDlFirToMemoButton, nullptr, {&editors::DlFirMemo()});
+  BindListMemoButtons(ctx, FiltersDlIirToMemoButton, nullptr, {&editors::DlIirMemo()});
+  BindListMemoButtons(ctx, FiltersUlFirToMemoButton, nullptr, {&editors::UlFirMemo()});
+  BindListMemoButtons(ctx, FiltersUlIirToMemoButton, nullptr, {&editors::UlIirMemo()});
+  BindListMemoButtons(ctx, FiltersSendToMemoButton, FiltersGetFromMemoButton,
+                      {&editors::DlFirMemo(), &editors::DlIirMemo(), &editors::UlFirMemo(),
+                       &editors::UlIirMemo()});
+  for (TValueListEditor* list :
+       {ValueListEditor1, ValueListEditor2, ValueListEditor3, ValueListEditor7})
+    EnableRowPaste(ctx, list);
+  // On chip type 1 the odd lengths are marked in the last tap's row.
+  for (auto [radio, length] : {std::pair{RadioButton19, "47"}, {RadioButton20, "48"}})
+    QObject::connect(radio, &QAbstractButton::toggled, ctx.frame, [this, length](bool on) {
+      if (on && ChipType() == 1) ValueListEditor1->SetValues("a31", length);
+    });
 }
 
 }  // namespace vt::frame

@@ -4,6 +4,9 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "frame/WidgetControls.h"
+#include "frame/tabs/ParamListBinding.h"
+#include "editors/NoiseSuppressor.h"
 
 namespace vt::frame {
 
@@ -27,6 +30,18 @@ void NoiseSuppressorTab::SetupNoiseSuppressor(TabContext& ctx) {
     bar->setMinimumWidth(180);
   MakeFrameless(NsUlTuneBox);
   MakeFrameless(NsDlTuneBox);
+  BindParamList(ctx, editors::UlNsList(), Button7);
+  BindParamList(ctx, editors::DlNsList(), Button38);
+  // The bars rewrite their list only for a user's change (a bar with the focus).
+  WidgetControls* controls = &ctx.controls;
+  for (const editors::NsDirection* d : {&editors::UlNs(), &editors::DlNs()})
+    for (const char* bar : d->bars)
+      OnListChange(controls->Widget(bar), ctx.frame,
+                   [d, controls] { return editors::NsBarChanged(*d, *controls); });
+  BindListMemoButtons(ctx, NoiseSuppressorSendToMemoButton, NoiseSuppressorGetFromMemoButton,
+                      {&editors::NsMemo(), &editors::DlNsMemo()});
+  EnableRowPaste(ctx, ValueListEditor6);
+  EnableRowPaste(ctx, ValueListEditor10);
 }
 
 }  // namespace vt::frame

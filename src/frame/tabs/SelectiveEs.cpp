@@ -3,7 +3,12 @@
 
 #include "frame/Builder.h"
 #include "frame/Layout.h"
+#include "frame/Module.h"
 #include "frame/TabContext.h"
+#include "frame/WidgetControls.h"
+#include "frame/tabs/ParamListBinding.h"
+#include "editors/SelectiveEs.h"
+#include "handset/HandsetState.h"
 
 namespace vt::frame {
 
@@ -23,6 +28,24 @@ void SelectiveEsTab::SetupSelectiveEs(TabContext& ctx) {
   TrackBar15->setMinimumWidth(220);
   MakeFrameless(SelEsDynColumn);
   PutScaleUnder(TrackBar15, {SelEsStatusLowLabel, SelEsStatusHighLabel});
+
+  WidgetControls* controls = &ctx.controls;
+  auto update = [controls] {
+    return editors::SelEsUpdate(*controls, ChipType(), hasDynamicSelectiveEs);
+  };
+  OnListChange(Button97, ctx.frame, update);
+  OnListChange(CheckBox98, ctx.frame, update);
+  OnListChange(CheckBox96, ctx.frame, [controls] {
+    return editors::SelEsSectionClicked(*controls, ChipType(), hasDynamicSelectiveEs);
+  });
+  for (QWidget* w : std::initializer_list<QWidget*>{CheckBox120, ScrollBar61, ScrollBar62,
+                                                    ScrollBar63, RadioButton3, RadioButton36})
+    OnListChange(w, ctx.frame, [controls] {
+      editors::SelEsDynamicChanged(*controls);
+      return std::string();
+    });
+  BindListMemoButtons(ctx, Button98, Button99, {&editors::SelEsMemo()});
+  EnableRowPaste(ctx, ValueListEditor8);
 }
 
 }  // namespace vt::frame
