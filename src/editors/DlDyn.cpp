@@ -41,14 +41,12 @@ int32_t LevelWord(int position) { return DbWord((position - 120) * 0.5L, 32767.0
 // The gate's control word: the address and the bits a set "Enable" writes.
 int32_t ControlWordAddress() { return ChipConstants().Address(2); }  // 32871 on chip type 1
 
-void PokeLf(int32_t address, int32_t value) {
-  ShellSend("bbl poke " + std::to_string(address) + " " + std::to_string(uint32_t(value)) + "\n");
-}
-
 void SwitchControlBits(int32_t clear, int32_t set) {
   const int32_t address = ControlWordAddress();
   const int32_t v = Peek(address);
-  PokeLf(address, (v & clear) | set);
+  // The word as an unsigned 16-bit value; the line ends in CR LF like every
+  // other (the socket manager waits for it before passing a line on).
+  Poke(address, ((v & clear) | set) & 0xFFFF);
 }
 
 // Level of a handset reading against full scale; 0 reads as 1.

@@ -1,0 +1,196 @@
+// The "DL Dyn treatment" editors, headless: labels and words against values
+// worked out by hand, the noise gate's exact lines on both chip types, the
+// threshold ordering of the voice compressor, the status read-outs, and the
+// "AGC_PAR" memo round trip.
+#include "../handset/EmulatedHandset.h"
+#include "config/MemoConfig.h"
+#include "editors/DlDyn.h"
+#include "editors/NoiseGate.h"
+
+using namespace vt;
+using namespace vt::editors;
+using vt::testing::Lines_;
+
+namespace {
+
+// The page as the form starts it.
+ControlMap StartPositions() {
+  ControlMap c;
+  for (auto [bar, p] : std::initializer_list<std::pair<const char*, int>>{
+           {"ScrollBar30", 5120}, {"ScrollBar31", 159}, {"ScrollBar32", 809}, {"ScrollBar33", 19},
+           {"ScrollBar34", 800}, {"ScrollBar35", 8}, {"ScrollBar36", 32}, {"ScrollBar37", 30},
+           {"ScrollBar38", 128}, {"ScrollBar39", 20}, {"ScrollBar40", 80}, {"ScrollBar41", 4},
+           {"ScrollBar42", 110}, {"ScrollBar43", 0}, {"ScrollBar65", 256}})
+    c.SetPosition(bar, p);
+  return c;
+}
+
+TEST(DlDynLabels, FormulasAtEndsAndInside) {
+  struct Case {
+    const char *bar, *label;
+    int position;
+    const char* text;
+  } cases[] = {
+      // trunc(2 x 20 log10(p / 16384)) x 0.5: 20 log10(512/16384) = -30.103; 5120: -10.103.
+      {"ScrollBar30", "Label50", 512, "-30 dBfs"},
+      {"ScrollBar30", "Label50", 16384, "0 dBfs"},
+      {"ScrollBar30", "Label50", 5120, "-10 dBfs"},
+      {"ScrollBar30", "Label50", 3000, "-14.5 dBfs"},  // -14.746 -> -29.49 -> -29
+      {"ScrollBar31", "Label51", 1, "1 samples"},
+      {"ScrollBar32", "Label52", 256, "0 dB"},
+      {"ScrollBar32", "Label52", 8095, "29.5 dB"},  // 29.9935 -> 59.98 -> 59
+      {"ScrollBar32", "Label52", 809, "9.5 dB"},    // 9.9946 -> 19.99 -> 19
+      {"ScrollBar33", "Label60", 1, "-39dB"},
+      {"ScrollBar33", "Label60", 39, "-1dB"},
+      {"ScrollBar34", "Label62", 1, "0.125ms"},
+      {"ScrollBar34", "Label62", 8000, "1000ms"},
+      {"ScrollBar35", "Label64", 13, "1.625ms"},
+      {"ScrollBar39", "Label83", -40, "-80 dB"},
+      {"ScrollBar39", "Label83", 80, "-20 dB"},
+      {"ScrollBar40", "Label85", 0, "-60 dB"},
+      {"ScrollBar40", "Label85", 119, "-0.5 dB"},
+      {"ScrollBar41", "Label88", 3, "3:1"},
+      {"ScrollBar41", "Label88", 4, "2:1"},
+      {"ScrollBar41", "Label88", 5, "1.6:1"},
+      {"ScrollBar41", "Label88", 6, "1.5:1"},
+      {"ScrollBar42", "Label90", 120, "0 dB"},
+      {"ScrollBar43", "Label92", 80, "40 dB"},
+      {"ScrollBar43", "Label92", 7, "3.5 dB"},
+      {"ScrollBar65", "Label199", 256, "1"},
+      {"ScrollBar65", "Label199", 768, "3"},
+      {"ScrollBar65", "Label199", 300, "1.17"},  // 117.19
+  };
+  for (const Case& k : cases) {
+    ControlMap c = StartPositions();
+    c.SetPosition(k.bar, k.position);
+    RefreshLabels(DlDynLabels(), c, k.bar);
+    EXPECT_EQ(c.Text(k.label), k.text) << k.bar << " at " << k.position;
+  }
+}
+
+TEST(DlDynWords, GateAndCompressorWordsByHand) {
+  // Attenuation -21 dB, opening bar 1: 10^(1.05) x 32768 = 367663, held at 65535.
+  EXPECT_EQ(GateOpeningWord(-21, 1), 65535);
+  EXPECT_EQ(GateOpeningWord(-21, 160), 33266);  // 10^(1.05/160) x 32768 = 33266.9
+  EXPECT_EQ(GateAttenuationWord(-39), 367);     // 10^(-1.95) x 32767 = 367.65
+  EXPECT_EQ(GateClosingWord(-1, 1), 58408);     // 10^(-0.05) x 65535 = 58408.1
+  // Start: post gain 1.0 in Q8; limiter -5 dB, compressor -20 dB, gate -50 dB of 32767.
+  ControlMap c = StartPositions();
+  EXPECT_EQ(VoiceCompressorWords(c), (std::vector<int32_t>{256, 18426, 3276, 103, 4, 8000}));
+  c.SetPosition("ScrollBar43", 80);  // +40 dB: 100 x 256
+  c.SetPosition("ScrollBar39", -40);  // -80 dB: 3.2767
+  EXPECT_EQ(VoiceCompressorWords(c)[0], 25600);
+  EXPECT_EQ(VoiceCompressorWords(c)[3], 3);
+}
+
+TEST(DlDynWords, LinkedPostGainFollowsTheThresholdShown) {
+  ControlMap c = StartPositions();  // threshold shown -10 dB
+  c.SetChecked("CheckBox92", true);
+  PeakLimiterChanged(c);            // 10^(0.05 x 10.1) x 256 = 818.9
+  EXPECT_EQ(c.Position("ScrollBar32"), 818);
+}
+
+TEST(DlDynWords, ThresholdsStayOrderedWithoutBouncing) {
+  ControlMap c = StartPositions();  // gate 20, comp 80, limiter 110
+  c.SetPosition("ScrollBar39", 100);
+  VoiceCompressorBarChanged(c, "ScrollBar39", {});
+  EXPECT_EQ(c.Position("ScrollBar40"), 100);  // comp pushed up to the gate
+  VoiceCompressorBarChanged(c, "ScrollBar40", {});  // the pushed bar's own handler
+  EXPECT_EQ(c.Position("ScrollBar39"), 100);
+  EXPECT_EQ(c.Position("ScrollBar42"), 110);
+  c.SetPosition("ScrollBar42", 60);  // limiter below comp pulls comp down...
+  VoiceCompressorBarChanged(c, "ScrollBar42", {});
+  EXPECT_EQ(c.Position("ScrollBar40"), 60);
+  VoiceCompressorBarChanged(c, "ScrollBar40", {});  // ...which pulls the gate down, not the limiter
+  EXPECT_EQ(c.Position("ScrollBar39"), 60);
+  EXPECT_EQ(c.Position("ScrollBar42"), 60);
+  int redraws = 0;
+  VoiceCompressorBarChanged(c, "ScrollBar41", [&] { ++redraws; });
+  EXPECT_EQ(redraws, 1);
+}
+
+class DlDynHandset : public vt::testing::EmulatedHandset {
+ protected:
+  ControlMap c = StartPositions();
+};
+
+const Lines_ kGateStartPokes = {
+    "bbl poke 65516 2920",  "bbl poke 65515 65337", "bbl poke 65514 44330",
+    "bbl poke 65517 36714", "bbl poke 65518 65025", "bbl poke 65519 63864",
+    "bbl poke 65520 65170", "bbl poke 65521 32",    "bbl poke 65522 128"};
+
+TEST_F(DlDynHandset, GateSendsItsWordsInOrder) {
+  Start(3);
+  SetChipType(3);
+  c.SetChecked("CheckBox94", true);
+  DlNoiseGateClicked(c);
+  Lines_ lines = Lines();
+  ASSERT_GE(lines.size(), 10u);
+  EXPECT_EQ(Lines_(lines.begin(), lines.begin() + 9), kGateStartPokes);
+  EXPECT_EQ(lines[9], "bbl auwrm 1 0 2");
+}
+
+TEST_F(DlDynHandset, GateOnChipType1SwitchesItsEnableBits) {
+  Start(1);
+  c.SetChecked("CheckBox94", true);
+  Handset().SetMemory(32871, 0x00BB);
+  c.SetChecked("CheckBox95", true);
+  c.SetShown("ScrollBar38", false);  // soft opening not written
+  DlNoiseGateSend(c);
+  const Lines_ lines = Lines();
+  ASSERT_EQ(lines.size(), 11u + 6u);  // 8 words, peek, poke, commit with DSP item 9
+  EXPECT_EQ(lines[8], "bbl peek 32871");
+  EXPECT_EQ(lines[9], "bbl poke 32871 127");  // 0xBB & 0xFF3B | 0x44 = 0x7F
+}
+
+TEST_F(DlDynHandset, StatusReadingsOfZeroCountAsOne) {
+  Start(3);
+  IdentifyChip();
+  for (const char* on : {"CheckBox108", "CheckBox104", "CheckBox102"}) c.SetChecked(on, true);
+  Handset().SetMemory(4557, 3276);  // L1 = 20 log10(3276/32767) = -20.0019
+  Mark();
+  PollVoiceCompressor(c);           // L2 = L3 = 20 log10(1/32767) = -90.309
+  EXPECT_EQ(Lines(), (Lines_{"bbl peek 4557", "bbl peek 4568", "bbl peek 4570"}));
+  EXPECT_EQ(c.Position("TrackBar2"), -351);  // (L1 - L2) x 100 / L1 = -351.50
+  EXPECT_EQ(c.Position("TrackBar3"), -90);
+
+  // The gate: active when bit 4 of 30829 is set; state block at 15558.
+  c.SetChecked("CheckBox94", true);
+  Handset().SetMemory(30829, 0x10);
+  Handset().SetMemory(15558, 3276);      // level -20.0019 dB
+  Handset().SetMemory(15558 + 2, 68);    // a
+  Handset().SetMemory(15558 + 4, 0);     // b = 0 + 32
+  PollDlNoiseGate(c);
+  EXPECT_EQ(c.Position("TrackBar4"), 68);  // 100 x 68 / 100
+  EXPECT_EQ(c.Position("TrackBar1"), 4);   // (-21 + 20.0019) x 100 / -21 = 4.75
+
+  // A link that is not there sends nothing.
+  Disconnect();
+  PollVoiceCompressor(c);
+  PollDlNoiseGate(c);
+}
+
+TEST(AgcParMemo, RoundTripOnChipType3) {
+  VectorLineStore lines;
+  MemoConfig memo;
+  memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
+  ControlMap c = StartPositions();
+  for (auto [bar, p] : std::initializer_list<std::pair<const char*, int>>{
+           {"ScrollBar33", 5}, {"ScrollBar34", 100}, {"ScrollBar35", 77}, {"ScrollBar37", 41},
+           {"ScrollBar39", -13}, {"ScrollBar40", 57}, {"ScrollBar42", 99}, {"ScrollBar43", 31},
+           {"ScrollBar41", 6}, {"ScrollBar30", 700}, {"ScrollBar65", 500}})
+    c.SetPosition(bar, p);
+  SendSectionToMemo(AgcParMemo(), c, FrameState{3}, memo);
+  const std::vector<std::string> text = lines.Data();
+  ASSERT_EQ(text.size(), 2u + 18u);
+  EXPECT_EQ(text[1], "    DlHarmLevel=500");
+  EXPECT_EQ(text[5], "    NoiseGate_att=582");  // 10^(-1.75) x 32767 = 582.7
+  ControlMap back;
+  GetSectionFromMemo(AgcParMemo(), memo, back);
+  for (const char* bar : {"ScrollBar30", "ScrollBar33", "ScrollBar34", "ScrollBar35", "ScrollBar37",
+                          "ScrollBar39", "ScrollBar40", "ScrollBar41", "ScrollBar42", "ScrollBar43",
+                          "ScrollBar65"})
+    EXPECT_EQ(back.Position(bar), c.Position(bar)) << bar;
+}
+
+}  // namespace
