@@ -4,6 +4,8 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "editors/CodecConfig.h"
+#include "frame/tabs/EditorSignals.h"
 
 namespace vt::frame {
 
@@ -13,6 +15,14 @@ void CodecConfigTab::BuildCodecConfig(Builder& b, QTabWidget* PageControl1, QWid
 #include "frame/RowsEnd.h"
 }
 
-void CodecConfigTab::SetupCodecConfig(TabContext& ctx) {}
+void CodecConfigTab::SetupCodecConfig(TabContext& ctx) {
+  WidgetControls* controls = &ctx.controls;
+  OnToggled(ctx, "CheckBox63", [controls] { editors::AudioPathClicked(*controls); });
+  for (const std::string& box : editors::PathBoxes())
+    OnToggled(ctx, box, [controls, box] { editors::PathBoxClicked(box, *controls); });
+  OnToggled(ctx, "CheckBox115", [controls] { editors::MetallicFilterClicked(*controls); });
+  BindMemoButtons(ctx, CodecConfigSendToMemoButton, CodecConfigGetFromMemoButton,
+                  {&editors::CodecConfMemo()});
+}
 
 }  // namespace vt::frame

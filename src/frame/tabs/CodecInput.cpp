@@ -4,6 +4,8 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "editors/CodecInput.h"
+#include "frame/tabs/EditorSignals.h"
 
 namespace vt::frame {
 
@@ -17,6 +19,11 @@ void CodecInputTab::SetupCodecInput(TabContext& ctx) {
   ReserveValueWidth(Label21, "-6dB");
   ReserveValueWidth(Label25, "20dB");
   ReserveValueWidth(Label26, "Total: 50dB");
+  BindCodecGain(ctx, editors::CodecInputGainSection());
+  BindSections(ctx, editors::CodecInputSections());
+  BindLabels(ctx, editors::CodecInputLabels());
+  BindMemoButtons(ctx, CodecInputSendToMemoButton, CodecInputGetFromMemoButton,
+                  {&editors::CodecInputMemo()});
 }
 
 }  // namespace vt::frame

@@ -4,6 +4,8 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "editors/CodecMisc.h"
+#include "frame/tabs/EditorSignals.h"
 
 namespace vt::frame {
 
@@ -13,6 +15,13 @@ void CodecMiscTab::BuildCodecMisc(Builder& b, QTabWidget* PageControl1, QWidget*
 #include "frame/RowsEnd.h"
 }
 
-void CodecMiscTab::SetupCodecMisc(TabContext& ctx) { ReserveValueWidth(Label43, "99"); }
+void CodecMiscTab::SetupCodecMisc(TabContext& ctx) {
+  ReserveValueWidth(Label43, "99");
+  BindCodecGain(ctx, editors::CodecMiscGainSection());
+  BindSections(ctx, editors::CodecMiscSections());
+  BindLabels(ctx, editors::CodecMiscLabels());
+  BindMemoButtons(ctx, CodecMiscSendToMemoButton, CodecMiscGetFromMemoButton,
+                  {&editors::CodecMiscMemo()});
+}
 
 }  // namespace vt::frame

@@ -4,6 +4,8 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "editors/CodecOutput.h"
+#include "frame/tabs/EditorSignals.h"
 
 namespace vt::frame {
 
@@ -13,6 +15,13 @@ void CodecOutputTab::BuildCodecOutput(Builder& b, QTabWidget* PageControl1, QWid
 #include "frame/RowsEnd.h"
 }
 
-void CodecOutputTab::SetupCodecOutput(TabContext& ctx) { ReserveValueWidth(Label22, "99"); }
+void CodecOutputTab::SetupCodecOutput(TabContext& ctx) {
+  ReserveValueWidth(Label22, "99");
+  BindCodecGain(ctx, editors::CodecOutputGainSection());
+  BindSections(ctx, editors::CodecOutputSections());
+  BindLabels(ctx, editors::CodecOutputLabels());
+  BindMemoButtons(ctx, CodecOutputSendToMemoButton, CodecOutputGetFromMemoButton,
+                  {&editors::CodecOutputMemo()});
+}
 
 }  // namespace vt::frame

@@ -4,6 +4,7 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "editors/Delays.h"
 
 namespace vt::frame {
 
@@ -16,6 +17,9 @@ void DelaysTab::BuildDelays(Builder& b, QTabWidget* PageControl1, QWidget* MemoS
 void DelaysTab::SetupDelays(TabContext& ctx) {
   for (TScrollBar* bar : {ScrollBar23, ScrollBar24}) bar->setMinimumWidth(220);
   for (QLabel* l : {Label39, Label40}) ReserveValueWidth(l, "19.875ms");
+  BindSections(ctx, editors::DelaysSections());
+  BindLabels(ctx, editors::DelaysLabels());
+  BindMemoButtons(ctx, DelaysSendToMemoButton, DelaysGetFromMemoButton, {&editors::DelayMemo()});
 }
 
 }  // namespace vt::frame

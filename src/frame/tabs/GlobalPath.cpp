@@ -4,6 +4,8 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "editors/GlobalPath.h"
+#include "frame/tabs/EditorSignals.h"
 
 namespace vt::frame {
 
@@ -22,6 +24,10 @@ void GlobalPathTab::SetupGlobalPath(TabContext& ctx) {
   for (QLabel* l : {Label30, Label31}) ReserveValueWidth(l, "1949.99 Hz");
   ReserveValueWidth(Label32, "32767");
   ReserveValueWidth(Label46, "30 ms");
+  BindSections(ctx, editors::GlobalPathSections());
+  BindLabelsOnChange(ctx, editors::GlobalPathLabels());
+  BindMemoButtons(ctx, GlobalPathSendToMemoButton, GlobalPathGetFromMemoButton,
+                  {&editors::GlobalPathMemo()});
 }
 
 }  // namespace vt::frame

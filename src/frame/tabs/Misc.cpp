@@ -4,6 +4,8 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "editors/Tone.h"
+#include "frame/tabs/EditorSignals.h"
 
 namespace vt::frame {
 
@@ -20,6 +22,11 @@ void MiscTab::SetupMisc(TabContext& ctx) {
     ReserveValueWidth(l, "4000Hz");
   for (QLabel* l : {Tone1AmpLabel, Tone2AmpLabel, Tone3AmpLabel, Tone4AmpLabel})
     ReserveValueWidth(l, "100%");
+  WidgetControls* controls = &ctx.controls;
+  BindLabels(ctx, editors::ToneLabels());
+  OnToggled(ctx, "CheckBox1", [controls] { editors::ToneClicked(*controls); });
+  for (const std::string& bar : editors::ToneBars())
+    OnValue(ctx, bar, [controls, bar] { editors::ToneBarChanged(bar, *controls); });
 }
 
 }  // namespace vt::frame

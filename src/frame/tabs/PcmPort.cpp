@@ -18,6 +18,9 @@ void PcmPortTab::SetupPcmPort(TabContext& ctx) {
   for (TScrollBar* bar : {ScrollBar28, ScrollBar29}) bar->setMinimumWidth(180);
   for (QLabel* l : {Label48, Label49}) ReserveValueWidth(l, "1000000Hz");
   BindLabels(ctx, editors::PcmPortLabels());
+  BindSections(ctx, editors::PcmPortSections());
+  BindMemoButtons(ctx, PcmPortSendToMemoButton, PcmPortGetFromMemoButton,
+                  {&editors::PcmPortMemo()});
 }
 
 }  // namespace vt::frame

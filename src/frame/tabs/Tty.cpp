@@ -4,6 +4,7 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "editors/Tty.h"
 
 namespace vt::frame {
 
@@ -13,6 +14,6 @@ void TtyTab::BuildTty(Builder& b, QTabWidget* PageControl1, QWidget* MemoStrip) 
 #include "frame/RowsEnd.h"
 }
 
-void TtyTab::SetupTty(TabContext& ctx) {}
+void TtyTab::SetupTty(TabContext& ctx) { BindSections(ctx, editors::TtySections()); }
 
 }  // namespace vt::frame
