@@ -31,7 +31,7 @@ VT_PLACEHOLDER_WINDOW(TForm6, "FIR calculation")
 VT_PLACEHOLDER_WINDOW(TForm7, "Vu meter (0dBfs=full scale sine)")
 VT_PLACEHOLDER_WINDOW(TForm8, "Measurement status")
 VT_PLACEHOLDER_WINDOW(TForm9, "Wave bench")
-VT_PLACEHOLDER_WINDOW(TForm10, "Selective Echo Suppressor")
+#include "frame/windows/TForm10.h"
 #include "frame/windows/TForm11.h"
 VT_PLACEHOLDER_WINDOW(TForm21, "Result")
 #undef VT_PLACEHOLDER_WINDOW

@@ -5,6 +5,7 @@
 #include "frame/Layout.h"
 #include "frame/Module.h"
 #include "frame/TabContext.h"
+#include "frame/ToolWindows.h"
 #include "frame/WidgetControls.h"
 #include "frame/tabs/ParamListBinding.h"
 #include "editors/SelectiveEs.h"
@@ -45,6 +46,9 @@ void SelectiveEsTab::SetupSelectiveEs(TabContext& ctx) {
       return std::string();
     });
   BindListMemoButtons(ctx, Button98, Button99, {&editors::SelEsMemo()});
+  QObject::connect(Button102, &QPushButton::clicked, ctx.frame, [] {
+    if (Form10) Form10->Open();
+  });
   EnableRowPaste(ctx, ValueListEditor8);
 }
 

@@ -5,16 +5,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
+#include <QMouseEvent>
 #include <QShortcut>
 
 #include "../../handset/EmulatedHandset.h"
 #include "common/gui/DialogBroker.h"
 #include "frame/ModuleScope.h"
 #include "frame/TFrame1.h"
+#include "frame/ToolWindows.h"
 #include "tests/support/QtApp.h"
 
 using namespace vt;
 using vt::frame::TFrame1;
+using vt::testing::Lines_;
 
 namespace {
 
@@ -87,6 +90,47 @@ TEST_F(ParamListTabs, NoiseMemoRoundTrip) {
   frame->ValueListEditor10->SetValues("TauD", "1");
   frame->NoiseSuppressorGetFromMemoButton->click();
   EXPECT_EQ(frame->ValueListEditor10->Values("TauD"), "-7");
+}
+
+void Mouse(QWidget* w, QEvent::Type type, int x, int y) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent e(type, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), Qt::LeftButton, held,
+                Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+TEST_F(ParamListTabs, CurveEditorDragsPointsAndUpdatesTheTarget) {
+  frame::CreateToolWindows(frame.get());
+  frame::Form10->LoadFromList();  // the start rows: one point at 0 dB near the right edge
+  ASSERT_EQ(frame::Form10->CurvePoints(), std::vector<QPoint>{QPoint(607, 0)});
+  QWidget* plot = frame::Form10->PaintBox1;
+  // A new point at bin 10 (666.6 Hz snapped to 656.25 Hz, x 357), the last one
+  // dragged down to y 75 (-20.2 dB).
+  Mouse(plot, QEvent::MouseButtonPress, 360, 75);
+  Mouse(plot, QEvent::MouseButtonRelease, 360, 75);
+  Mouse(plot, QEvent::MouseButtonPress, 607, 0);
+  Mouse(plot, QEvent::MouseMove, 607, 75);
+  Mouse(plot, QEvent::MouseButtonRelease, 607, 75);
+  EXPECT_EQ(frame::Form10->CurvePoints(), (std::vector<QPoint>{QPoint(357, 75), QPoint(607, 75)}));
+  EXPECT_TRUE(frame::Form10->SavePng(QString(VT_BINARY_DIR) + "/selective_es_curve.png"));
+  Mark();
+  frame::Form10->Button1Click();
+  EXPECT_EQ(frame->ValueListEditor8->Strings(),
+            (std::vector<std::string>{"Point_1_bin=10", "Point_1_gain=3253", "Point_2_bin=63",
+                                      "Point_2_gain=4096", "Point_3_bin=0", "Point_3_gain=0",
+                                      "Point_4_bin=0", "Point_4_gain=0"}));
+  EXPECT_TRUE(frame->CheckBox98->isChecked());
+  // Chip type 3 without parameter blocks: the table poked at 6072: 32768 x
+  // (3253 / 4096)^b, shifted per bin, then flat from bin 11.
+  const auto lines = Lines();
+  ASSERT_GE(lines.size(), 64u);
+  const Lines_ tail(lines.end() - 64, lines.end());
+  EXPECT_EQ(tail[0], "bbl poke 6072 32768");
+  EXPECT_EQ(tail[1], "bbl poke 6073 26024");  // 32768 x 3253 >> 12
+  const auto value = [](const std::string& l) { return l.substr(l.rfind(' ')); };
+  EXPECT_EQ(value(tail[63]), value(tail[10]));  // gain 1.0 after bin 10
+  EXPECT_NE(value(tail[9]), value(tail[10]));
+  frame::FreeToolWindows();
 }
 
 }  // namespace
