@@ -1,6 +1,6 @@
-// The codec tabs and the PCM port against the emulated handset: the codec
-// words each handler writes (worked out by hand from the controls), the
-// overrides they take and release, and one grant per batch.
+// The codec, PCM port, "Test", tone and delay handlers against the emulated
+// handset: the words and lines each writes (worked out by hand from the
+// controls), the overrides they take and release, and one grant per batch.
 #include <sstream>
 
 #include "../handset/EmulatedHandset.h"
@@ -9,10 +9,14 @@
 #include "editors/CodecMisc.h"
 #include "editors/CodecOutput.h"
 #include "editors/CodecSteps.h"
+#include "editors/Delays.h"
 #include "editors/PcmPort.h"
+#include "editors/Test.h"
+#include "editors/Tone.h"
 
 using namespace vt;
 using namespace vt::editors;
+using vt::testing::Lines_;
 
 namespace {
 
@@ -45,6 +49,10 @@ class CodecTabs : public vt::testing::EmulatedHandset {
     return out;
   }
   Words Codec() { return Written(6, 1); }
+  bool Has(const std::string& line) {
+    Lines_ l = Lines();
+    return std::find(l.begin(), l.end(), line) != l.end();
+  }
   long Grants() {
     auto wire = Wire();
     return std::count(wire.begin(), wire.end(), "0000->Request ");
@@ -73,11 +81,15 @@ TEST_F(CodecTabs, SidetoneAloneSetsItsPathBitsAndEveryItemIsOverriddenOnce) {
   MetallicFilterClicked(controls);  // a second click takes no second share of item 5
   EXPECT_EQ(ModuleUseCounts().codec[5], 1);
 
+  // Item 7 stays overridden while "Input selection" still holds it.
+  Check("CheckBox46");
+  SectionClicked(CodecInputSections()[0], controls);
   Check("CheckBox63", false);
   Mark();
   AudioPathClicked(controls);
   EXPECT_TRUE(Codec().empty());
-  for (int item : {0, 1, 5, 7, 13, 14}) EXPECT_EQ(ModuleUseCounts().codec[size_t(item)], 0) << item;
+  for (int item : {0, 1, 5, 13, 14}) EXPECT_EQ(ModuleUseCounts().codec[size_t(item)], 0) << item;
+  EXPECT_TRUE(Handset().StatusBit(6, 8));
 }
 
 TEST_F(CodecTabs, PcmPortBoxesExcludeTheConverterAndRouteItems13And14) {
@@ -98,8 +110,7 @@ TEST_F(CodecTabs, PcmPortBoxesExcludeTheConverterAndRouteItems13And14) {
     EXPECT_FALSE(controls.Checked(c.excluded)) << c.box;
     Words w = Codec();
     ASSERT_EQ(w.size(), 5u) << c.box;
-    EXPECT_EQ(w[3], (std::pair<int, int>{13, c.item13})) << c.box;
-    EXPECT_EQ(w[4], (std::pair<int, int>{14, c.item14})) << c.box;
+    EXPECT_EQ(Words(w.begin() + 3, w.end()), (Words{{13, c.item13}, {14, c.item14}})) << c.box;
     EXPECT_EQ(Grants(), 1);
   }
   EXPECT_EQ(ModuleUseCounts().codec[13], 1);  // member clicks take no overrides
@@ -108,15 +119,8 @@ TEST_F(CodecTabs, PcmPortBoxesExcludeTheConverterAndRouteItems13And14) {
   Check("CheckBox88", false);
   Mark();
   PathBoxClicked("CheckBox88", controls);
-  EXPECT_EQ(Codec()[3], (std::pair<int, int>{13, 0x30}));
-  EXPECT_EQ(Codec()[4], (std::pair<int, int>{14, 0xFFFE}));
-
-  // Boxes that do not route leave items 13 and 14 alone.
-  Check("CheckBox67");
-  Mark();
-  PathBoxClicked("CheckBox67", controls);
-  EXPECT_EQ(Codec().size(), 3u);
-  EXPECT_EQ(Codec()[2], (std::pair<int, int>{7, 0xFFB3}));  // Uplink out clears bit 3 as well
+  const Words w = Codec();
+  EXPECT_EQ(Words(w.begin() + 3, w.end()), (Words{{13, 0x30}, {14, 0xFFFE}}));
 
   // With "Audio path" unchecked a path box still excludes, but sends nothing.
   Check("CheckBox63", false);
@@ -162,20 +166,6 @@ TEST_F(CodecTabs, SectionsWriteTheirBitsAndOnlyWhileChecked) {
   for (int item = 0; item < 15; ++item) EXPECT_EQ(ModuleUseCounts().codec[size_t(item)], 0);
 }
 
-TEST_F(CodecTabs, Item7StaysOverriddenWhileAnyOfItsSectionsIsChecked) {
-  Check("CheckBox63");
-  AudioPathClicked(controls);
-  Check("CheckBox46");
-  SectionClicked(CodecInputSections()[0], controls);
-  Check("CheckBox63", false);
-  AudioPathClicked(controls);
-  EXPECT_EQ(ModuleUseCounts().codec[7], 1);
-  EXPECT_TRUE(Handset().StatusBit(6, 8));
-  Check("CheckBox46", false);
-  SectionClicked(CodecInputSections()[0], controls);
-  EXPECT_FALSE(Handset().StatusBit(6, 8));
-}
-
 TEST_F(CodecTabs, GainsPokeTheGainFlagOnTheClickOnly) {
   controls.SetPosition("ScrollBar11", 10);  // stage 1 at 0, PGA at 10: 0 + 4 x 10
   Check("CheckBox3");
@@ -191,12 +181,6 @@ TEST_F(CodecTabs, GainsPokeTheGainFlagOnTheClickOnly) {
   CodecGainClicked(CodecOutputGainSection(), controls);
   EXPECT_EQ(Lines().front(), "bbl poke 29108 0x00000002");  // 29056 + 52
   EXPECT_EQ(Codec(), (Words{{2, 153}}));                     // 9 in both nibbles
-
-  controls.SetPosition("ScrollBar10", 3);
-  Mark();
-  SectionMemberChanged(CodecOutputGainSection(), controls);  // write and apply, no poke
-  EXPECT_EQ(Lines().front(), "bbl auwrm 6 3 51");
-  EXPECT_EQ(ModuleUseCounts().codec[2], 1);
 }
 
 TEST_F(CodecTabs, PcmConfigAtItsStartStateWritesTheFormatWord) {
@@ -215,6 +199,143 @@ TEST_F(CodecTabs, PcmConfigAtItsStartStateWritesTheFormatWord) {
   SectionMemberChanged(PcmPortSections()[0], m);
   EXPECT_EQ(Codec(), (Words{{10, 0x0019 + 0x0204 + 0x0102 + 0x0020}, {11, 63}, {12, 124}}));
   EXPECT_EQ(ModuleUseCounts().codec[10], 1);
+}
+
+TEST_F(CodecTabs, ALostLinkEndsTheBatchWithoutHanging) {
+  SetLinkWaitMs(200);
+  HoldLink();
+  StopServer();  // gone under a held link: the next wait fails and the rest reads 0
+  Check("CheckBox63");
+  AudioPathClicked(controls);
+  UnholdLink();
+  EXPECT_FALSE(LinkUp(Link()));
+  Check("CheckBox63", false);
+  AudioPathClicked(controls);
+  EXPECT_EQ(ModuleUseCounts().codec[1], 0);
+}
+
+TEST_F(CodecTabs, TestModesWriteDspItems0And1AndTheDaiClock) {
+  Handset().SetWrittenWord(2, 14, 0x0006);  // DSP items 0 and 1 in force: no built-in copies
+  controls.SetText("Edit1", "0x0404");
+  controls.SetText("ComboBox1", "Normal");
+  controls.SetChecked("CheckBox47", true);
+  EXPECT_EQ(TestControlClicked(controls), std::nullopt);
+  EXPECT_TRUE(Has("bbl auwrm 4 " + std::to_string(ParamBase(15)) + " 1028")) << "0x0404";
+  EXPECT_TRUE(Has("bbl auwrm 5 1 0"));  // Normal
+  EXPECT_TRUE(Has("bbl auwrm 5 2 1"));
+  EXPECT_EQ(Grants(), 1);
+  EXPECT_EQ(ModuleUseCounts().dsp[0] + ModuleUseCounts().dsp[1] + ModuleUseCounts().param[15], 3);
+
+  controls.SetText("ComboBox1", "VOC_loopback");
+  controls.SetChecked("CheckBox49", true);
+  Mark();
+  EXPECT_EQ(TestConfigChanged(controls), std::nullopt);
+  EXPECT_TRUE(Has("bbl auwrm 5 1 33536"));  // 0x0300 + 0x8000
+  EXPECT_TRUE(Has("bbl auwrm 5 2 10"));
+  EXPECT_FALSE(Has("bbl auwrm 4 " + std::to_string(ParamBase(15)) + " 1028"));
+  EXPECT_EQ(ModuleUseCounts().dsp[0], 1);  // no second enable
+
+  controls.SetChecked("CheckBox47", false);
+  TestControlClicked(controls);
+  EXPECT_EQ(ModuleUseCounts().dsp[0] + ModuleUseCounts().dsp[1] + ModuleUseCounts().param[15], 0);
+
+  // A "DAI clock" that is not a number stops every handler before anything is sent.
+  controls.SetText("Edit1", "0x04G4");
+  controls.SetChecked("CheckBox47", true);
+  Mark();
+  EXPECT_EQ(TestControlClicked(controls), "'0x04G4' is not a valid integer value");
+  EXPECT_TRUE(DaiClockUpdate(controls).has_value());
+  EXPECT_TRUE(TestConfigChanged(controls).has_value());
+  EXPECT_TRUE(Wire().empty());
+}
+
+TEST_F(CodecTabs, DaiModesSetUpTheInterfaceByTheAudioRegister) {
+  controls.SetText("Edit1", "0x0404");
+  controls.SetChecked("CheckBox47", true);
+  for (auto [mode, reg, modeLine] :
+       {std::tuple{"DAI", 0x0000F000u, "dbg write 0x70002050 0x00000011"},
+        std::tuple{"DAI_loopback", 0x00000FFFu, "dbg write 0x70002050 0x0000000D"}}) {
+    Handset().SetRegister(0x70002030, reg);
+    controls.SetText("ComboBox1", mode);
+    Mark();
+    TestConfigChanged(controls);
+    Lines_ l = Lines();
+    ASSERT_GE(l.size(), 4u);
+    EXPECT_EQ(Lines_(l.begin(), l.begin() + 4),
+              (Lines_{"dbg write 0x70002008 0x00100000", "dbg read 0x70002030", modeLine,
+                      "dbg write 0x70002058 0x00000071"}))
+        << mode;
+  }
+}
+
+TEST_F(CodecTabs, InitDasSendsTheCodecDefaultsAndTheChipsParameterImage) {
+  for (int chip : {1, 3}) {
+    Mark();
+    InitDas(chip);
+    Lines_ l = Lines();
+    ASSERT_EQ(l.size(), 16u + 5 + 190 + 13 + 3) << chip;
+    EXPECT_EQ(Lines_(l.begin() + 16, l.begin() + 21),
+              (Lines_{"bbl auwrm 2 15 65535", "bbl auwrm 1 0 8", "dbg wait 40", "bbl auwrm 6 0 0",
+                      "bbl auwrm 1 0 0"}));
+    EXPECT_EQ(l[21 + 116], chip == 1 ? "bbl auwrm 4 116 53392" : "bbl auwrm 4 116 1000");
+    EXPECT_EQ(l[21 + 189], chip == 1 ? "bbl auwrm 4 189 0" : "bbl auwrm 4 189 32702");
+    EXPECT_EQ(Lines_(l.end() - 4, l.end()),
+              (Lines_{"bbl auwrm 2 13 65535", "bbl auwrm 1 0 2", "dbg wait 40", "bbl auwrm 1 0 0"}));
+    EXPECT_EQ(Grants(), 1);
+  }
+}
+
+TEST_F(CodecTabs, ToneSendsItsWordsAndSwitchesDspItem1) {
+  Handset().SetWrittenWord(2, 14, 0x0004);  // DSP item 1 in force
+  Handset().SetWrittenWord(5, 2, 0);
+  const int start[] = {440, 50, 880, 0, 1000, 0, 2000, 0};
+  for (int i = 0; i < 8; ++i) controls.SetPosition(ToneBars()[size_t(i)], start[i]);
+  controls.SetChecked("CheckBox99", true);
+  controls.SetChecked("CheckBox1", true);
+  ToneClicked(controls);
+  Lines_ l = Lines();
+  ASSERT_GE(l.size(), 12u);
+  EXPECT_EQ(Lines_(l.begin(), l.begin() + 11),
+            (Lines_{"bbl auwrm 3 0 440", "bbl auwrm 3 1 16383", "bbl auwrm 3 2 880",
+                    "bbl auwrm 3 3 0", "bbl auwrm 3 4 1000", "bbl auwrm 3 5 0", "bbl auwrm 3 6 2000",
+                    "bbl auwrm 3 7 0", "bbl auwrm 3 8 31", "bbl auwrm 2 0 65535", "bbl auwrm 1 0 1"}));
+  EXPECT_EQ(Handset().WrittenWord(5, 2), 5);  // DSP item 1 was 0
+  EXPECT_EQ(Grants(), 1);
+
+  controls.SetPosition("ScrollBar3", 100);
+  Mark();
+  ToneBarChanged("ScrollBar3", controls);
+  EXPECT_EQ(Lines(), (Lines_{"bbl auwrm 3 1 32767", "bbl auwrm 1 0 1"}));
+
+  controls.SetChecked("CheckBox1", false);
+  Mark();
+  ToneClicked(controls);
+  l = Lines();
+  ASSERT_GE(l.size(), 2u);
+  EXPECT_EQ(Lines_(l.begin(), l.begin() + 2), (Lines_{"bbl auwrm 2 0 0", "bbl auwrm 1 0 1"}));
+  EXPECT_EQ(Handset().WrittenWord(5, 2), 0);  // bits 0 and 2 cleared
+  EXPECT_EQ(ModuleUseCounts().dsp[1], 0);
+}
+
+TEST_F(CodecTabs, ABarMoveWritesAndCommitsWithoutASecondEnable) {
+  ControlMap m;
+  m.SetPosition("ScrollBar23", 159);
+  m.SetChecked("CheckBox44", true);
+  const Section& pcmIn = DelaysSections()[0];
+  SectionClicked(pcmIn, m);
+  const std::string word = "bbl auwrm 4 " + std::to_string(ParamBase(6)) + " ";
+  EXPECT_EQ(Lines().front(), word + "5088");  // 159 x 32
+  EXPECT_EQ(Handset().ApplyCount(2), 1);
+  m.SetPosition("ScrollBar23", 10);
+  Mark();
+  SectionMemberChanged(pcmIn, m);
+  SectionMemberChanged(pcmIn, m);
+  EXPECT_EQ(Lines().front(), word + "320");
+  EXPECT_EQ(Handset().ApplyCount(2), 3);  // each bar move commits
+  EXPECT_EQ(ModuleUseCounts().param[6], 1);
+  m.SetChecked("CheckBox44", false);
+  SectionClicked(pcmIn, m);
+  EXPECT_EQ(ModuleUseCounts().param[6], 0);
 }
 
 }  // namespace
