@@ -20,7 +20,7 @@ int32_t OutputItem0(int32_t r, const SectionContext& c) {
 }
 
 int32_t OutputItem1(int32_t r, const SectionContext& c) {
-  return c.Checked("RadioButton33") ? (r & 0xE7FF) | 0x1800 : r;
+  return (r & 0xE7FF) | (c.Checked("RadioButton33") ? 0x1800 : 0);  // 8ohms
 }
 
 Section OutputSelection() {

@@ -143,7 +143,7 @@ TEST_F(CodecTabs, SectionsWriteTheirBitsAndOnlyWhileChecked) {
       {CodecInputSections()[1], {"RadioButton9"}, {{7, 0xFFFF}}},   // 2.2V
       {CodecInputSections()[1], {}, {{7, 0xFFFE}}},                 // 2.4V
       {CodecInputSections()[2], {}, {{8, 0xFFFE}}},                 // input not muted
-      {CodecOutputSections()[0], {"RadioButton11"}, {{0, 0xFF9F}, {1, 0xFFFF}}},  // Ear
+      {CodecOutputSections()[0], {"RadioButton11"}, {{0, 0xFF9F}, {1, 0xE7FF}}},  // Ear
       {CodecOutputSections()[0], {"RadioButton33", "CheckBox14"}, {{0, 0xFDB7}, {1, 0xFFFF}}},
       {CodecOutputSections()[1], {}, {{7, 0xFBFF}}},                // Mono
       {CodecOutputSections()[2], {}, {{1, 0xFFFC}}},                // output not muted
