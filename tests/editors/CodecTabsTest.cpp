@@ -13,6 +13,7 @@
 #include "editors/PcmPort.h"
 #include "editors/Test.h"
 #include "editors/Tone.h"
+#include "editors/Tty.h"
 
 using namespace vt;
 using namespace vt::editors;
@@ -199,6 +200,19 @@ TEST_F(CodecTabs, PcmConfigAtItsStartStateWritesTheFormatWord) {
   SectionMemberChanged(PcmPortSections()[0], m);
   EXPECT_EQ(Codec(), (Words{{10, 0x0019 + 0x0204 + 0x0102 + 0x0020}, {11, 63}, {12, 124}}));
   EXPECT_EQ(ModuleUseCounts().codec[10], 1);
+}
+
+TEST_F(CodecTabs, TtyWordsKeepTheLowByteA0AndChipType3HasNoDownlinkBits) {
+  Handset().SetWrittenWord(2, 14, 0x0030);  // DSP items 3 and 4 in force
+  Handset().SetWrittenWord(5, 4, 0xFFFF);
+  ControlMap m;
+  for (const char* on : {"CheckBox50", "CheckBox51", "CheckBox52", "CheckBox53", "CheckBox54", "CheckBox55"})
+    m.SetChecked(on, true);
+  SectionClicked(TtySections()[1], m);
+  EXPECT_EQ(Handset().WrittenWord(5, 5), 0x81A0);  // 0xA0 + Enable 0x0100 + CTM only 0x8000
+  SetChipType(3);
+  SectionClicked(TtySections()[0], m);
+  EXPECT_EQ(Handset().WrittenWord(5, 4), 0xFFA0);
 }
 
 TEST_F(CodecTabs, ALostLinkEndsTheBatchWithoutHanging) {
