@@ -101,26 +101,6 @@ TEST(NoiseBars, WordsAtStartAndFullPositions) {
             (std::array<int32_t, 7>{0, 30848, 30000, 32602, 20960, 284, 29566}));
 }
 
-TEST_F(EditorsTest, NoiseBarsActOnlyForTheUserAndSendWhileChecked) {
-  Start(1);
-  controls.SetList("ValueListEditor6", Numbered(7));
-  for (auto [bar, pos] : {std::pair{"TrackBar48", 100}, {"TrackBar5", 100}, {"TrackBar6", 100},
-                          {"TrackBar7", 100}})
-    controls.SetPosition(bar, pos);
-  EXPECT_EQ(NsBarChanged(UlNs(), controls), "");  // set by code: the list stays
-  EXPECT_EQ(controls.ListRows("ValueListEditor6")[1].second, "2");
-  controls.SetFocused("TrackBar7", true);
-  controls.SetChecked("CheckBox20", true);
-  Mark();
-  EXPECT_EQ(NsBarChanged(UlNs(), controls), "");
-  EXPECT_EQ(controls.ListRows("ValueListEditor6")[1].second, "30848");
-  // Id 18 on chip type 1: area 4 words 154 to 160, then the commit.
-  EXPECT_EQ(Lines(), (Lines_{"bbl auwrm 4 154 0", "bbl auwrm 4 155 30848", "bbl auwrm 4 156 30000",
-                             "bbl auwrm 4 157 32602", "bbl auwrm 4 158 20960",
-                             "bbl auwrm 4 159 284", "bbl auwrm 4 160 29566"} +
-                      kCommit));
-}
-
 TEST(SelectiveEsCurve, GainTableAndInvalidPoints) {
   const auto flat = GainTable({CurvePoint{63, 4096}});
   EXPECT_TRUE(std::all_of(flat.begin(), flat.end(), [](int32_t v) { return v == 32768; }));

@@ -68,9 +68,6 @@ TEST_F(ParamListTest, EchoSuppressorClickResendAndUncheck) {
   controls.SetChecked("CheckBox19", false);
   EXPECT_EQ(ListSectionClicked(EsList(), controls), "");
   EXPECT_EQ(Lines(), disable);
-  Mark();
-  EXPECT_EQ(ListResend(EsList(), controls), "");  // unchecked: nothing
-  EXPECT_TRUE(Wire().empty());
 }
 
 TEST_F(ParamListTest, ABadRowStopsTheSendBeforeAnything) {
@@ -169,18 +166,6 @@ TEST_F(ListMemoTest, DownlinkFirRoundTripWithLength) {
   GetListFromMemo(DlFirMemo(), memo, other, FrameState{1});
   EXPECT_EQ(other.ListRows("ValueListEditor1"), controls.ListRows("ValueListEditor1"));
   EXPECT_TRUE(other.Checked("RadioButton20"));
-}
-
-TEST_F(ListMemoTest, DownlinkNsOnlyWhileShownAndUnknownKeysIgnored) {
-  controls.SetList("ValueListEditor10", {"Alpha=1"});
-  controls.SetShown("GroupBox43", false);
-  SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);
-  EXPECT_TRUE(lines.Data().empty());
-  lines.Assign({"Begin ES", "    Nope=3", "    DL_TauR=0x0001", "End ES"});
-  controls.SetList("ValueListEditor5", kEsRows);
-  GetListFromMemo(EsMemo(), memo, controls, FrameState{1});
-  EXPECT_EQ(controls.ListRows("ValueListEditor5")[4].second, "0x0001");
-  EXPECT_EQ(controls.ListRows("ValueListEditor5").size(), 6u);
 }
 
 }  // namespace
