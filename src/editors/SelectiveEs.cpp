@@ -2,6 +2,7 @@
 
 #include "handset/Handset.h"
 #include "handset/Link.h"
+#include "editors/DlDyn.h"
 
 namespace vt::editors {
 
@@ -96,6 +97,12 @@ void SelEsDynamicChanged(const ControlView& controls) {
   LinkHold hold;
   WriteDynamic(controls);
   ApplyParams();
+}
+
+void PollSelectiveEs(ControlView& controls) {
+  if (!controls.Checked(kSection) || !LinkFreeForPoll()) return;
+  LinkHold hold;
+  controls.SetPosition("TrackBar15", Peek(6415));
 }
 
 const ListMemo& SelEsMemo() {

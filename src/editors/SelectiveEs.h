@@ -35,6 +35,10 @@ std::string SelEsSectionClicked(const ControlView& controls, int chipType, bool 
 // checked, ids 141 to 145 and a commit.
 void SelEsDynamicChanged(const ControlView& controls);
 
+// A tick of the status timer: while "Selective ES par" is checked and the
+// link is free, the modulation level (peeked at 6415) into TrackBar15.
+void PollSelectiveEs(ControlView& controls);
+
 const ListMemo& SelEsMemo();
 
 }  // namespace vt::editors

@@ -152,6 +152,17 @@ TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
                       kCommit));
 }
 
+TEST_F(EditorsTest, SelectiveEsStatusPollPeeksTheModulationLevel) {
+  Start(3);
+  Handset().SetMemory(6415, 1234);
+  PollSelectiveEs(controls);  // "Selective ES par" unchecked: nothing
+  EXPECT_TRUE(Wire().empty());
+  controls.SetChecked("CheckBox96", true);
+  PollSelectiveEs(controls);
+  EXPECT_EQ(Lines(), Lines_{"bbl peek 6415"});
+  EXPECT_EQ(controls.Position("TrackBar15"), 1234);
+}
+
 TEST(ListMemos, EchoCancellerAndSelectiveEsExtraKeysRoundTrip) {
   VectorLineStore lines;
   MemoConfig memo;

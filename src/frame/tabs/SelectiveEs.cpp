@@ -46,6 +46,28 @@ void SelectiveEsTab::SetupSelectiveEs(TabContext& ctx) {
       return std::string();
     });
   BindListMemoButtons(ctx, Button98, Button99, {&editors::SelEsMemo()});
+
+  // Live modulation level: the button starts and stops the frame's status
+  // timer, whose third step reads it while this page is on screen.
+  static constexpr const char* kStart = "Start getting status";
+  static constexpr const char* kStop = "Stop getting status";
+  QPushButton* status = Button56;
+  QTimer* timer = ctx.Timer1;
+  QObject::connect(status, &QPushButton::clicked, ctx.frame, [status, timer] {
+    const bool start = status->text() == kStart;
+    status->setText(start ? kStop : kStart);
+    if (!start) return timer->stop();
+    timer->setInterval(100);
+    timer->start();
+  });
+  QWidget* page = TabSheet18;
+  QWidget* frame = ctx.frame;
+  ctx.statusPolls.push_back({3, [controls, page, frame, status] {
+                               auto* pages = frame->findChild<QTabWidget*>("PageControl1");
+                               if (pages && pages->currentWidget() == page &&
+                                   status->text() == kStop)
+                                 editors::PollSelectiveEs(*controls);
+                             }});
   QObject::connect(Button102, &QPushButton::clicked, ctx.frame, [] {
     if (Form10) Form10->Open();
   });
