@@ -1,13 +1,12 @@
 #include "config/gui/MemoFileActions.h"
 
-#include "TempDir.h"
+#include "tests/support/Files.h"
 #include "common/gui/DialogBroker.h"
 #include "common/gui/Dialogs.h"
 #include "config/gui/MemoLines.h"
 #include "config/gui/TForm12.h"
 #include "tests/support/QtApp.h"
 
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,26 +67,6 @@ class MemoFileActions : public ::testing::Test {
   std::vector<std::string> seen;
   std::string shown;
 };
-
-TEST_F(MemoFileActions, TagWindowAsDesigned) {
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(form.windowTitle(), "File tag");
-  EXPECT_EQ(form.objectName(), "Form12");
-  EXPECT_EQ(form.findChild<QGroupBox*>("GroupBox1")->title(), "Audio message");
-  EXPECT_EQ(form.findChild<QGroupBox*>("GroupBox2")->title(), "Audio mode");
-  const char* captions[] = {"Speech", "Music", "Handset", "Headset", "SpeakerPhone", "Carkit",
-                            "Other:"};
-  for (int i = 0; i < 7; ++i) {
-    auto* b = form.findChild<QRadioButton*>(QString("RadioButton%1").arg(i + 1));
-    ASSERT_NE(b, nullptr) << i;
-    EXPECT_EQ(b->text(), captions[i]);
-    EXPECT_EQ(b->isChecked(), i == 0 || i == 2) << i;
-    EXPECT_EQ(b->parentWidget(), i < 2 ? form.GroupBox1 : form.GroupBox2);
-  }
-  EXPECT_EQ(form.Edit1->parentWidget(), form.GroupBox2);
-  EXPECT_EQ(form.Button1->text(), "OK");
-  EXPECT_TRUE(form.Button1->isDefault());
-}
 
 TEST_F(MemoFileActions, SaveTagsTheMemoAndWritesCrLf) {
   edit.setPlainText("Begin S\n    a=1\nEnd S");

@@ -1,4 +1,5 @@
-// A fresh folder for the files of one test, removed afterwards.
+// A fresh folder for the files of one test, removed afterwards, and whole
+// files read and written as bytes.
 #pragma once
 
 #include <filesystem>
@@ -13,7 +14,7 @@ namespace vt::testing {
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vt-config-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "vt-test-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
   }
   ~TempDir() {
