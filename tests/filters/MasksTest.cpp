@@ -62,10 +62,6 @@ TEST(Margins, CoverTheOverlapOfSpectrumAndLimit) {
   EXPECT_EQ(m.upper.lastX, kPlot.XOfFreq(3500) - 1);
   EXPECT_EQ(m.lower.firstX, kPlot.XOfFreq(500) + 1);
   EXPECT_EQ(m.lower.lastX, kPlot.XOfFreq(3800) - 1);
-  EXPECT_GE(kPlot.FreqOfX(m.upper.firstX), 400);
-  EXPECT_LE(kPlot.FreqOfX(m.upper.lastX - 1), 3500);
-  EXPECT_GE(kPlot.FreqOfX(m.lower.firstX), 500);
-  EXPECT_LE(kPlot.FreqOfX(m.lower.lastX - 1), 3800);
   EXPECT_EQ(m.upper.values.size(), static_cast<size_t>(m.upper.lastX - m.upper.firstX));
   EXPECT_TRUE(m.Fits());
 }
