@@ -11,6 +11,7 @@
 #include "TestBlocks.h"
 #include "measure/AlsaBackend.h"
 #include "measure/AudioPort.h"
+#include "tests/support/Files.h"
 
 namespace vt::measure {
 namespace {
@@ -24,10 +25,8 @@ using testing::TRamp;
 class Alsa : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("vt-alsa-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    played_ = (dir_ / "played.raw").string();
-    source_ = (dir_ / "source.raw").string();
+    played_ = dir_.File("played.raw");
+    source_ = dir_.File("source.raw");
     config_ = "pcm.vtplay { type file slave.pcm { type null } file \"" + played_ +
               "\" format raw }\n"
               "pcm.vtrec { type file slave.pcm { type null } file \"/dev/null\" infile \"" +
@@ -39,9 +38,8 @@ class Alsa : public ::testing::Test {
     ClosePort();
     SetAudioBackend(nullptr);
     TSynchro::SetNoAudioTimeout(5000ms);
-    fs::remove_all(dir_);
   }
-  fs::path dir_;
+  vt::testing::TempDir dir_;
   std::string played_, source_, config_;
 };
 

@@ -8,37 +8,26 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "measure/WaveBlocks.h"
 #include "measure/WaveFile.h"
+#include "tests/support/Files.h"
 
 namespace vt::measure {
 namespace {
 
-namespace fs = std::filesystem;
-
 class Wave : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("vt-wave-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
+  std::string Path(const std::string& name) const { return dir_.File(name); }
+  vt::testing::TempDir dir_;
 };
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
-  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+uint32_t U32(const std::string& b, size_t at) {
+  uint32_t v = 0;
+  for (size_t k = 4; k-- > 0;) v = v << 8 | static_cast<uint8_t>(b[at + k]);
+  return v;
 }
 
 // A wave file built byte by byte: a fmt chunk of `fmtSize` bytes (16, 18 or 40
@@ -100,7 +89,7 @@ TEST_F(Wave, RoundTripWithSizesThatMatchTheSamples) {
     out.Write(600, left.data(), right.data());
     out.Write(400, left.data() + 600, nullptr);  // no right source: zeros
     out.Close();
-    const std::vector<uint8_t> bytes = ReadBytes(path);
+    const std::string bytes = vt::testing::ReadBytes(path);
     ASSERT_EQ(bytes.size(), 44u + 2000u * channels);
     EXPECT_EQ(U32(bytes, 4), 36 + U32(bytes, 40));
     EXPECT_EQ(U32(bytes, 40), 2000u * channels);
