@@ -124,7 +124,8 @@ const MemoSection& CodecConfMemo() {
       {BoolKey("ADC_active", kAdc), BoolKey("DAC_active", kDac), BoolKey("PCM_IN_active", kPcmIn),
        BoolKey("PCM_OUT_active", kPcmOut), BoolKey("Sidetone_active", kSidetone),
        BoolKey("Aux_In_active", kAuxIn), BoolKey("UpLink_Out_active", kUplinkOut),
-       BoolKey("DownLink_Out_active", kDownlinkOut), BoolKey("Metallic_filter", kMetallic).Chip(3)}};
+       BoolKey("DownLink_Out_active", kDownlinkOut),
+       BoolKey("Metallic_filter", kMetallic).Chip(3)}};
   return section;
 }
 

@@ -21,7 +21,8 @@ const std::vector<LabelRule>& DelaysLabels() {
 
 const MemoSection& DelayMemo() {
   static const MemoSection section{
-      "DELAY", {IntKey("PCM_in_delay", "ScrollBar23", 32), IntKey("PCM_out_delay", "ScrollBar24", 32)}};
+      "DELAY",
+      {IntKey("PCM_in_delay", "ScrollBar23", 32), IntKey("PCM_out_delay", "ScrollBar24", 32)}};
   return section;
 }
 

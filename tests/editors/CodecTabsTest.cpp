@@ -70,7 +70,8 @@ TEST_F(CodecTabs, SidetoneAloneSetsItsPathBitsAndEveryItemIsOverriddenOnce) {
   // Item 1: bits 2, 3, 8, 9 cleared, 3 and 8 set. Item 0: bits 0 and 11
   // cleared. Item 7: bits 2 and 6 cleared. Item 13 not read: 0. Item 14:
   // bits 0 and 4 cleared. Then the metallic filter step: item 5 bit 0 clear.
-  EXPECT_EQ(Codec(), (Words{{1, 0xFDFB}, {0, 0xF7FE}, {7, 0xFFBB}, {13, 0}, {14, 0xFFEE}, {5, 0xFFFE}}));
+  EXPECT_EQ(Codec(), (Words{{1, 0xFDFB}, {0, 0xF7FE}, {7, 0xFFBB}, {13, 0}, {14, 0xFFEE},
+                            {5, 0xFFFE}}));
   // DSP item 1 cleared around the routing and the metallic step, then
   // restored (enabling it first copies its built-in word).
   const Words item1 = {{1, 0x1234}, {1, 0}, {1, 0x1234}};
@@ -194,7 +195,8 @@ TEST_F(CodecTabs, PcmConfigAtItsStartStateWritesTheFormatWord) {
   EXPECT_EQ(Codec(), (Words{{10, 0x0419}, {11, 0}, {12, 124}}));
   EXPECT_EQ(Grants(), 1);
   // "DL IIR" of the "DSP config" tab drops 0x0400; every box adds its bits.
-  for (const char* on : {"CheckBox77", "CheckBox84", "CheckBox85", "CheckBox86"}) m.SetChecked(on, true);
+  for (const char* on : {"CheckBox77", "CheckBox84", "CheckBox85", "CheckBox86"})
+    m.SetChecked(on, true);
   m.SetPosition("ScrollBar28", 63);
   Mark();
   SectionMemberChanged(PcmPortSections()[0], m);
@@ -206,7 +208,8 @@ TEST_F(CodecTabs, TtyWordsKeepTheLowByteA0AndChipType3HasNoDownlinkBits) {
   Handset().SetWrittenWord(2, 14, 0x0030);  // DSP items 3 and 4 in force
   Handset().SetWrittenWord(5, 4, 0xFFFF);
   ControlMap m;
-  for (const char* on : {"CheckBox50", "CheckBox51", "CheckBox52", "CheckBox53", "CheckBox54", "CheckBox55"})
+  for (const char* on :
+       {"CheckBox50", "CheckBox51", "CheckBox52", "CheckBox53", "CheckBox54", "CheckBox55"})
     m.SetChecked(on, true);
   SectionClicked(TtySections()[1], m);
   EXPECT_EQ(Handset().WrittenWord(5, 5), 0x81A0);  // 0xA0 + Enable 0x0100 + CTM only 0x8000
@@ -294,7 +297,8 @@ TEST_F(CodecTabs, InitDasSendsTheCodecDefaultsAndTheChipsParameterImage) {
     EXPECT_EQ(l[21 + 116], chip == 1 ? "bbl auwrm 4 116 53392" : "bbl auwrm 4 116 1000");
     EXPECT_EQ(l[21 + 189], chip == 1 ? "bbl auwrm 4 189 0" : "bbl auwrm 4 189 32702");
     EXPECT_EQ(Lines_(l.end() - 4, l.end()),
-              (Lines_{"bbl auwrm 2 13 65535", "bbl auwrm 1 0 2", "dbg wait 40", "bbl auwrm 1 0 0"}));
+              (Lines_{"bbl auwrm 2 13 65535", "bbl auwrm 1 0 2", "dbg wait 40",
+                      "bbl auwrm 1 0 0"}));
     EXPECT_EQ(Grants(), 1);
   }
 }
@@ -311,8 +315,9 @@ TEST_F(CodecTabs, ToneSendsItsWordsAndSwitchesDspItem1) {
   ASSERT_GE(l.size(), 12u);
   EXPECT_EQ(Lines_(l.begin(), l.begin() + 11),
             (Lines_{"bbl auwrm 3 0 440", "bbl auwrm 3 1 16383", "bbl auwrm 3 2 880",
-                    "bbl auwrm 3 3 0", "bbl auwrm 3 4 1000", "bbl auwrm 3 5 0", "bbl auwrm 3 6 2000",
-                    "bbl auwrm 3 7 0", "bbl auwrm 3 8 31", "bbl auwrm 2 0 65535", "bbl auwrm 1 0 1"}));
+                    "bbl auwrm 3 3 0", "bbl auwrm 3 4 1000", "bbl auwrm 3 5 0",
+                    "bbl auwrm 3 6 2000", "bbl auwrm 3 7 0", "bbl auwrm 3 8 31",
+                    "bbl auwrm 2 0 65535", "bbl auwrm 1 0 1"}));
   EXPECT_EQ(Handset().WrittenWord(5, 2), 5);  // DSP item 1 was 0
   EXPECT_EQ(Grants(), 1);
 

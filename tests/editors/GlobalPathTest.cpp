@@ -28,7 +28,8 @@ TEST(LevelLabels, ShowThePhysicalValueAtTheEndsAndTheStart) {
       {"ScrollBar17", 32767, "Label33", "18.06 dB"},  {"ScrollBar17", 1, "Label33", "-72.24 dB"},
       {"ScrollBar18", 4096, "Label34", "0 dB"},       {"ScrollBar27", 0, "Label44", "-inf dB"},
       {"ScrollBar27", 32767, "Label44", "0 dB"},      {"ScrollBar27", 16384, "Label44", "-6.02 dB"},
-      {"ScrollBar14", 32752, "Label30", "0.62 Hz"},   {"ScrollBar14", 12944, "Label30", "1949.99 Hz"},
+      {"ScrollBar14", 32752, "Label30", "0.62 Hz"},
+      {"ScrollBar14", 12944, "Label30", "1949.99 Hz"},
       {"ScrollBar15", 32767, "Label31", "0.03 Hz"},   {"ScrollBar16", 2240, "Label32", "2240"},
       {"ScrollBar26", 40, "Label46", "5 ms"},         {"ScrollBar26", 240, "Label46", "30 ms"},
       {"ScrollBar23", 96, "Label39", "12ms"},         {"ScrollBar23", 159, "Label39", "19.875ms"},
@@ -68,7 +69,8 @@ TEST(TabMemos, DesignedStatesWriteTheirKeysAndEverySectionRoundTrips) {
 
   // Controls away from their designed states come back from the memo.
   ControlMap set;
-  for (const char* on : {"CheckBox89", "CheckBox115", "RadioButton8", "RadioButton1", "RadioButton21",
+  for (const char* on : {"CheckBox89", "CheckBox115", "RadioButton8", "RadioButton1",
+                         "RadioButton21",
                          "RadioButton15", "CheckBox73", "CheckBox84", "RadioButton23"})
     set.SetChecked(on, true);
   for (auto [bar, p] : {std::pair{"ScrollBar11", 7}, {"ScrollBar10", 5}, {"ScrollBar25", 11},
@@ -82,7 +84,8 @@ TEST(TabMemos, DesignedStatesWriteTheirKeysAndEverySectionRoundTrips) {
     SendSectionToMemo(*s, set, FrameState{3}, memo);
     ControlMap back;
     GetSectionFromMemo(*s, memo, back);
-    EXPECT_EQ(KeyLinesFromControls(*s, back, FrameState{3}), KeyLinesFromControls(*s, set, FrameState{3}))
+    EXPECT_EQ(KeyLinesFromControls(*s, back, FrameState{3}),
+              KeyLinesFromControls(*s, set, FrameState{3}))
         << s->name;
   }
 }

@@ -29,8 +29,9 @@ void ShowingClockError(F handler) {
 void TestTab::SetupTest(TabContext& ctx) {
   Edit1->setFixedWidth(90);
   WidgetControls* controls = &ctx.controls;
-  OnToggled(ctx, "CheckBox47",
-            [controls] { ShowingClockError([&] { return editors::TestControlClicked(*controls); }); });
+  OnToggled(ctx, "CheckBox47", [controls] {
+    ShowingClockError([&] { return editors::TestControlClicked(*controls); });
+  });
   auto changed = [controls] {
     ShowingClockError([&] { return editors::TestConfigChanged(*controls); });
   };
