@@ -100,8 +100,6 @@ TEST_F(Gating, ChipThreeExtendedEchoRowsDependOnTheFullVersion) {
   TearDown();
   TFrame1& g = Start(3, "3.2.7.6");
   EXPECT_TRUE(g.hasExtendedEcParams);
-  EXPECT_FALSE(g.hasConvergenceAccelerator);
-  EXPECT_FALSE(g.hasVoiceBoosterAndHarmonizers);
   ExpectShown({g.GroupBox53}, false);  // below 3.4.1.2
 }
 
