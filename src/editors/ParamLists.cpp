@@ -96,6 +96,7 @@ std::string Send(const ParamList& l, const ControlView& controls, bool enable) {
 
 std::string ListSectionClicked(const ParamList& l, const ControlView& controls) {
   if (controls.Checked(l.checkBox)) return Send(l, controls, true);
+  LinkHold hold;
   SetParamOverride(uint8_t(l.paramId), false);
   return {};
 }
