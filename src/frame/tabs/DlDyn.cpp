@@ -11,6 +11,7 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "frame/tabs/EditorSignals.h"
 #include "frame/Controls.h"
 #include "frame/ToolWindows.h"
 #include "frame/WidgetControls.h"
@@ -63,7 +64,7 @@ void BindStatusButton(QPushButton* button, QTimer* timer) {
 void DlDynTab::SetupDlDynBehaviour(TabContext& ctx) {
   WidgetControls* c = &ctx.controls;
   editors::ResetVoiceCompressorFlags();
-  BindLabels(ctx, editors::DlDynLabels());
+  BindLabelsOnChange(ctx, editors::DlDynLabels());
   BindSections(ctx, {editors::DlHarmonizerClick()});
   QObject::connect(ScrollBar65, &QScrollBar::valueChanged, ctx.frame, [c](int p) {
     editors::SectionMemberChanged(editors::DlHarmonizerBar(), *c);

@@ -10,6 +10,7 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "frame/tabs/EditorSignals.h"
 
 namespace vt::frame {
 
@@ -28,7 +29,7 @@ void MusicTab::SetupMusic(TabContext& ctx) {
   PutScaleUnder(ScrollBar46, {MusicPresenceDryLabel, MusicPresenceWetLabel});
 
   WidgetControls* c = &ctx.controls;
-  BindLabels(ctx, editors::MusicLabels());
+  BindLabelsOnChange(ctx, editors::MusicLabels());
   QObject::connect(CheckBox111, &QCheckBox::toggled, ctx.frame, [c] { editors::ClearLiftClicked(*c); });
   QObject::connect(CheckBox112, &QCheckBox::toggled, ctx.frame, [c] { editors::ClearLiftEnableChanged(*c); });
   QObject::connect(ScrollBar44, &QScrollBar::valueChanged, ctx.frame, [c] { editors::ClearLiftBoostChanged(*c); });

@@ -12,6 +12,7 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "frame/tabs/EditorSignals.h"
 #include "frame/Controls.h"
 #include "frame/WidgetControls.h"
 #include "common/gui/Dialogs.h"
@@ -36,7 +37,7 @@ void UlDynTab::SetupUlDyn(TabContext& ctx) {
   PutScaleUnder(TrackBar12, {UlNgNoVoiceLabel, UlNgVoiceLabel});
   PutScaleUnder(TrackBar13, {UlNgClosedLabel, UlNgOpenLabel});
 
-  BindLabels(ctx, editors::UlDynLabels());
+  BindLabelsOnChange(ctx, editors::UlDynLabels());
   BindSections(ctx, editors::UlDynSections());
   WidgetControls* c = &ctx.controls;
   QObject::connect(ScrollBar64, &QScrollBar::valueChanged, ctx.frame,

@@ -7,6 +7,7 @@
 
 #include "common/gui/Dialogs.h"
 #include "editors/VoiceCompressor.h"
+#include "frame/Controls.h"
 #include "frame/ToolWindows.h"
 
 namespace vt::frame {
@@ -26,35 +27,27 @@ editors::CompressorGraph GraphOf(QWidget* owner, int w, int h) {
                                          pos("ScrollBar43", 0), w, h);
 }
 
-class PlotArea : public QWidget {
- public:
-  PlotArea(QWidget* parent, QWidget* owner) : QWidget(parent), owner_(owner) {}
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    const int W = width(), H = height();
-    const editors::CompressorGraph g = GraphOf(owner_, W, H);
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.setPen(QPen(Qt::black, 1));
-    p.drawPolyline(QPolygon({QPoint(0, 0), QPoint(W - 1, 0), QPoint(W - 1, H - 1), QPoint(0, H - 1),
-                             QPoint(0, 0)}));
-    p.setPen(QPen(QColor(0xCC, 0xCC, 0xCC), 1));
-    for (int k = 1; k <= 5; ++k) {
-      p.drawLine(1, k * H / 6, W - 1, k * H / 6);
-      p.drawLine(k * W / 6, 1, k * W / 6, H - 1);
-    }
-    p.setPen(QPen(QColor(0xFF, 0xBB, 0xBB), 1));
-    p.drawLine(g.unity[0].x, g.unity[0].y, g.unity[1].x, g.unity[1].y);
-    p.setPen(QPen(QColor(0x00, 0x00, 0xFF), 3));
-    QPolygon curve;
-    for (const editors::GraphPoint& pt : g.curve) curve << QPoint(pt.x, pt.y);
-    p.drawPolyline(curve);
+// The plot: white, framed, gridded; unity gain in light red, the
+// characteristic in blue.
+void Paint(QPainter& p, QWidget* plot, QWidget* owner) {
+  const int W = plot->width(), H = plot->height();
+  const editors::CompressorGraph g = GraphOf(owner, W, H);
+  p.fillRect(plot->rect(), Qt::white);
+  p.setPen(QPen(Qt::black, 1));
+  p.drawPolyline(QPolygon({QPoint(0, 0), QPoint(W - 1, 0), QPoint(W - 1, H - 1), QPoint(0, H - 1),
+                           QPoint(0, 0)}));
+  p.setPen(QPen(QColor(0xCC, 0xCC, 0xCC), 1));
+  for (int k = 1; k <= 5; ++k) {
+    p.drawLine(1, k * H / 6, W - 1, k * H / 6);
+    p.drawLine(k * W / 6, 1, k * W / 6, H - 1);
   }
-
- private:
-  QWidget* owner_;
-};
+  p.setPen(QPen(QColor(0xFF, 0xBB, 0xBB), 1));
+  p.drawLine(g.unity[0].x, g.unity[0].y, g.unity[1].x, g.unity[1].y);
+  p.setPen(QPen(QColor(0x00, 0x00, 0xFF), 3));
+  QPolygon curve;
+  for (const editors::GraphPoint& pt : g.curve) curve << QPoint(pt.x, pt.y);
+  p.drawPolyline(curve);
+}
 
 QLabel* MakeLabel(QWidget* parent, int n, const QString& text, QRect where, Qt::Alignment align) {
   auto* l = new QLabel(text, parent);
@@ -70,7 +63,9 @@ TForm11::TForm11(QWidget* owner)
     : TToolWindow(owner, "Form11", "Voice compressor tuning graph"), owner_(owner) {
   setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
   setFixedSize(393, 372);
-  PaintBox1 = new PlotArea(this, owner);
+  auto* plot = new TPaintBox(this);
+  plot->OnPaint = [plot, owner](QPainter& p) { Paint(p, plot, owner); };
+  PaintBox1 = plot;
   PaintBox1->setObjectName("PaintBox1");
   PaintBox1->setGeometry(kPlotLeft, kPlotTop, kPlotSize, kPlotSize);
   const int step = kPlotSize / 6;

@@ -21,5 +21,4 @@ class TForm11 : public TToolWindow {
 
  private:
   QWidget* owner_;
-  QWidget* plotFrame_ = nullptr;
 };
