@@ -168,10 +168,13 @@ MemoKey GateKey(std::string key, const char* bar, int lo, int hi,
 // The during-echo times come before their attenuation in the section: read
 // back, each is set at once from the attenuation as it stands and again when
 // the attenuation has been read.
-struct PendingTimes {
-  std::vector<std::pair<const char*, std::function<int32_t(const ControlView&, int)>>> keys;
-  std::vector<int32_t> words;
+struct PendingTime {
+  const char* bar;
+  int hi;
+  std::function<int32_t(const ControlView&, int)> wordAt;
+  int32_t word;
 };
+using PendingTimes = std::vector<PendingTime>;
 PendingTimes& Pending() {
   static PendingTimes pending;
   return pending;
@@ -181,10 +184,9 @@ MemoKey DuringEchoTimeKey(std::string key, const char* bar, int hi, int32_t (*wo
   auto wordAt = [word](const ControlView& c, int p) { return word(DeDb(c), p); };
   MemoKey k = GateKey(std::move(key), bar, 1, hi, wordAt);
   auto setNow = k.apply;
-  k.apply = [setNow, bar, wordAt](ControlView& c, int32_t v) {
+  k.apply = [setNow, bar, hi, wordAt](ControlView& c, int32_t v) {
     setNow(c, v);
-    Pending().keys.emplace_back(bar, wordAt);
-    Pending().words.push_back(v);
+    Pending().push_back({bar, hi, wordAt, v});
   };
   return k;
 }
@@ -197,12 +199,9 @@ MemoKey DuringEchoAttenuationKey() {
     setNow(c, v);
     PendingTimes pending = std::move(Pending());
     Pending() = {};
-    for (size_t i = 0; i < pending.keys.size(); ++i) {
-      const auto& [bar, wordAt] = pending.keys[i];
-      const ControlView& view = c;
-      c.SetPosition(bar, FindPosition(1, bar == std::string("ScrollBar58") ? 2000 : 500,
-                                      pending.words[i], [&](int p) { return wordAt(view, p); }));
-    }
+    const ControlView& view = c;
+    for (const PendingTime& t : pending)
+      c.SetPosition(t.bar, FindPosition(1, t.hi, t.word, [&](int p) { return t.wordAt(view, p); }));
   };
   return k;
 }

@@ -33,30 +33,19 @@ TEST(DlDynLabels, FormulasAtEndsAndInside) {
   } cases[] = {
       // trunc(2 x 20 log10(p / 16384)) x 0.5: 20 log10(512/16384) = -30.103; 5120: -10.103.
       {"ScrollBar30", "Label50", 512, "-30 dBfs"},
-      {"ScrollBar30", "Label50", 16384, "0 dBfs"},
       {"ScrollBar30", "Label50", 5120, "-10 dBfs"},
       {"ScrollBar30", "Label50", 3000, "-14.5 dBfs"},  // -14.746 -> -29.49 -> -29
-      {"ScrollBar31", "Label51", 1, "1 samples"},
-      {"ScrollBar32", "Label52", 256, "0 dB"},
       {"ScrollBar32", "Label52", 8095, "29.5 dB"},  // 29.9935 -> 59.98 -> 59
       {"ScrollBar32", "Label52", 809, "9.5 dB"},    // 9.9946 -> 19.99 -> 19
       {"ScrollBar33", "Label60", 1, "-39dB"},
-      {"ScrollBar33", "Label60", 39, "-1dB"},
-      {"ScrollBar34", "Label62", 1, "0.125ms"},
       {"ScrollBar34", "Label62", 8000, "1000ms"},
       {"ScrollBar35", "Label64", 13, "1.625ms"},
       {"ScrollBar39", "Label83", -40, "-80 dB"},
-      {"ScrollBar39", "Label83", 80, "-20 dB"},
-      {"ScrollBar40", "Label85", 0, "-60 dB"},
       {"ScrollBar40", "Label85", 119, "-0.5 dB"},
       {"ScrollBar41", "Label88", 3, "3:1"},
-      {"ScrollBar41", "Label88", 4, "2:1"},
       {"ScrollBar41", "Label88", 5, "1.6:1"},
       {"ScrollBar41", "Label88", 6, "1.5:1"},
-      {"ScrollBar42", "Label90", 120, "0 dB"},
-      {"ScrollBar43", "Label92", 80, "40 dB"},
       {"ScrollBar43", "Label92", 7, "3.5 dB"},
-      {"ScrollBar65", "Label199", 256, "1"},
       {"ScrollBar65", "Label199", 768, "3"},
       {"ScrollBar65", "Label199", 300, "1.17"},  // 117.19
   };
@@ -81,10 +70,7 @@ TEST(DlDynWords, GateAndCompressorWordsByHand) {
   c.SetPosition("ScrollBar39", -40);  // -80 dB: 3.2767
   EXPECT_EQ(VoiceCompressorWords(c)[0], 25600);
   EXPECT_EQ(VoiceCompressorWords(c)[3], 3);
-}
-
-TEST(DlDynWords, LinkedPostGainFollowsTheThresholdShown) {
-  ControlMap c = StartPositions();  // threshold shown -10 dB
+  // "Link w/i limiter" with the threshold shown at -10 dB:
   c.SetChecked("CheckBox92", true);
   PeakLimiterChanged(c);            // 10^(0.05 x 10.1) x 256 = 818.9
   EXPECT_EQ(c.Position("ScrollBar32"), 818);
@@ -163,11 +149,6 @@ TEST_F(DlDynHandset, StatusReadingsOfZeroCountAsOne) {
   PollDlNoiseGate(c);
   EXPECT_EQ(c.Position("TrackBar4"), 68);  // 100 x 68 / 100
   EXPECT_EQ(c.Position("TrackBar1"), 4);   // (-21 + 20.0019) x 100 / -21 = 4.75
-
-  // A link that is not there sends nothing.
-  Disconnect();
-  PollVoiceCompressor(c);
-  PollDlNoiseGate(c);
 }
 
 TEST(AgcParMemo, RoundTripOnChipType3) {

@@ -31,7 +31,6 @@ TEST(MusicWords, BoostPresenceAndMixerByHand) {
   EXPECT_EQ(EnhancerMix(128), std::make_pair(128, 89));
   EXPECT_EQ(EnhancerMix(256), std::make_pair(128, 0));
   EXPECT_EQ(EnhancerMix(0), std::make_pair(0, 89));
-  EXPECT_EQ(EnhancerMix(200), std::make_pair(128, 39));  // 56 x 0.7 = 39.2
   EXPECT_EQ(MixerWord(9, -30), 346);                     // a = 90, b = 1
 }
 
