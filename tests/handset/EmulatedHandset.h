@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -77,7 +78,7 @@ class EmulatedHandset : public ::testing::Test {
  private:
   Lines_ ReadWire() {
     Lines_ out;
-    std::istringstream in(ReadFile(logPath_));
+    std::istringstream in(ReadBytes(logPath_));
     // "<date> <time> client <id> <direction> <text>"
     for (std::string line; std::getline(in, line);) {
       auto client = line.find(" client ");

@@ -1,6 +1,6 @@
 // Identification against socket managers that misbehave: every fault costs
 // at most one link wait, ends on the right identity or the last known one,
-// and says why. Plus the server's own answers to misbehaving clients.
+// and says why.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,7 +9,6 @@
 #include "../sockmgr/TestClients.h"
 #include "handset/Handset.h"
 #include "handset/Link.h"
-#include "sockmgr/server/Server.h"
 
 using namespace vt;
 using vt::testing::Fault;
@@ -110,79 +109,4 @@ TEST(Faults, RepliesSplitAcrossReceivesIdentifyCorrectly) {
     EXPECT_EQ(o.flags, 0x1F);
     EXPECT_EQ(o.status, "");
   }
-}
-
-TEST(Server, AMalformedUartLineIsAnsweredNotDropped) {
-  sockmgr::Server server;
-  server.Start();
-  vt::testing::RawClient c(server.Port());
-  c.ReadUntil("Type query ");
-  c.Send("0000->Request ");
-  c.ReadUntil("Granted ");
-  // A time-out field of three digits.
-  c.Send("UART->100bbl peek 1\r\n");
-  EXPECT_EQ(c.ReadUntil("Done "), "0000->Done ");
-  c.Send("0000->?UART ");
-  EXPECT_EQ(c.ReadUntil("\r\n"),
-            "UART->error: bad time-out field \"100\": it needs at least 5 digits\r\n");
-  EXPECT_EQ(server.CommandsCarried(), 0u);
-}
-
-TEST(Server, AnIdleOwnerLosesTheChannelAfterItsLease) {
-  sockmgr::ServerOptions options;
-  options.leaseSeconds = 1;
-  sockmgr::Server server(options);
-  server.Start();
-  vt::testing::RawClient frozen(server.Port()), other(server.Port());
-  frozen.ReadUntil("Type query ");
-  other.ReadUntil("Type query ");
-  frozen.Send("0000->Request ");
-  frozen.ReadUntil("Granted ");
-  other.Send("0000->Request ");  // queued behind the frozen owner
-  auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(other.ReadUntil("Granted ", 4000), "0000->Granted ");
-  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-  EXPECT_GE(ms, 700);
-  EXPECT_LT(ms, 2500);
-  // The old owner's lines are refused now.
-  frozen.Send("UART->01000bbl peek 1\r\n");
-  EXPECT_EQ(frozen.ReadUntil("Denied "), "0000->Denied ");
-}
-
-TEST(Server, AClientThatGivesUpWaitingLeavesTheQueue) {
-  sockmgr::Server server;
-  server.Start();
-  vt::testing::RawClient owner(server.Port()), quitter(server.Port());
-  owner.ReadUntil("Type query ");
-  quitter.ReadUntil("Type query ");
-  owner.Send("0000->Request ");
-  owner.ReadUntil("Granted ");
-  quitter.Send("0000->Request ");
-  ASSERT_TRUE(vt::testing::Eventually([&] { return server.WaitingIds().size() == 1; }));
-  quitter.Send("0000->Release ");
-  ASSERT_TRUE(vt::testing::Eventually([&] { return server.WaitingIds().empty(); }));
-  owner.Send("0000->Release ");
-  EXPECT_TRUE(vt::testing::Eventually([&] { return server.OwnerId() == 0; }));
-}
-
-TEST(Server, LongJunkIsLoggedByItsHeadAndSize) {
-  std::string log = ::testing::TempDir() + "vt_junk_" + std::to_string(::getpid()) + ".log";
-  std::remove(log.c_str());
-  {
-    sockmgr::ServerOptions options;
-    options.logFile = log;
-    sockmgr::Server server(options);
-    server.Start();
-    vt::testing::RawClient c(server.Port());
-    c.ReadUntil("Type query ");
-    c.Send(std::string(200000, '\x01'));
-    ASSERT_TRUE(vt::testing::Eventually([&] { return server.MessagesDropped() > 0; }));
-    c.Send("0000->Request ");
-    c.ReadUntil("Granted ");
-  }
-  std::istringstream lines(vt::testing::ReadFile(log));
-  size_t longest = 0;
-  for (std::string line; std::getline(lines, line);) longest = std::max(longest, line.size());
-  EXPECT_LT(longest, 500u);
-  std::remove(log.c_str());
 }

@@ -56,7 +56,6 @@ class FaultyServer {
   FaultyServer& operator=(const FaultyServer&) = delete;
 
   int Port() const { return port_; }
-  int QueriesAnswered() const { return queries_; }
 
  private:
   void Run() {

@@ -12,13 +12,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "handset/Link.h"
 #include "handset/TcpClientSocket.h"
+#include "tests/support/Files.h"
 
 namespace vt::testing {
 
@@ -114,13 +113,6 @@ bool Eventually(F condition, int ms = 2000) {
   for (int i = 0; i < ms / 5 && !condition(); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   return condition();
-}
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
 }
 
 }  // namespace vt::testing

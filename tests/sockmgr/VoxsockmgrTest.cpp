@@ -104,7 +104,7 @@ TEST(Voxsockmgr, ServesTheEmulatedHandsetAndStopsOnSigterm) {
   p.Signal(SIGTERM);
   EXPECT_EQ(p.Wait(), 0) << p.Output();
   EXPECT_NE(p.Output().find("chip type 3, firmware 3.4.6.0"), std::string::npos) << p.Output();
-  EXPECT_NE(vt::testing::ReadFile(log).find("client 1 to handset bbl shread16 0x0002\\r\\n"),
+  EXPECT_NE(vt::testing::ReadBytes(log).find("client 1 to handset bbl shread16 0x0002\\r\\n"),
             std::string::npos);
   std::remove(log.c_str());
 }
