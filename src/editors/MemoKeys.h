@@ -34,6 +34,8 @@ struct FrameState {
   bool hasExtendedEcParams = false;
   bool hasConvergenceAccelerator = false;
   bool hasVoiceBoosterAndHarmonizers = true;
+  // The echo-canceller wizard is running (its sends are of changed rows only).
+  bool wizardBusy = false;
 };
 
 enum class FirmwareFlag { None, ExtendedEcParams, ConvergenceAccelerator, VoiceBoosterAndHarmonizers };

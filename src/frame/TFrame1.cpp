@@ -35,7 +35,7 @@ TFrame1::TFrame1(QWidget* owner) : QWidget(owner) {
   tabContext_.reset(new TabContext{this, *controls_, [this] {
                                      return editors::FrameState{ChipType(), hasExtendedEcParams,
                                                                 hasConvergenceAccelerator,
-                                                                hasVoiceBoosterAndHarmonizers};
+                                                                hasVoiceBoosterAndHarmonizers, WizardBusy};
                                    },
                                    Timer1, {}});
 #define VT_SETUP_TAB(Name) Name##Tab::Setup##Name(*tabContext_);

@@ -20,7 +20,6 @@ namespace vt::plugin {
 
 int32_t ShiftWords[9] = {};
 int32_t ResultWords[9] = {};
-const char* const kModuleName = vt::frame::kModuleName;
 
 }  // namespace vt::plugin
 
@@ -83,7 +82,7 @@ __attribute__((visibility("default"))) void _init_module() {
 
 __attribute__((visibility("default"))) char* _get_name(char* text) {
   if (text) {
-    std::strncpy(text, vt::plugin::kModuleName, vt::plugin::kNameBufferSize - 1);
+    std::strncpy(text, vt::frame::kModuleName, vt::plugin::kNameBufferSize - 1);
     text[vt::plugin::kNameBufferSize - 1] = '\0';
   }
   return text;

@@ -13,7 +13,6 @@ namespace vt::plugin {
 extern int32_t ShiftWords[9];
 // Returned by _get_res, written by nothing in the module: they stay 0.
 extern int32_t ResultWords[9];
-extern const char* const kModuleName;
 
 // All reference counts of the handset's items back to 0.
 void ClearModuleUseCounts();

@@ -3,7 +3,6 @@
 
 #include "frame/Builder.h"
 #include "frame/Layout.h"
-#include "frame/TFrame1.h"
 #include "frame/TabContext.h"
 #include "frame/WidgetControls.h"
 #include "frame/tabs/ParamListBinding.h"
@@ -55,14 +54,15 @@ void EchoCancellerTab::SetupEchoCanceller(TabContext& ctx) {
   PutScaleUnder(TrackBar16, {EcIccTimeOutMark0, EcIccTimeOutMark1, EcIccTimeOutMark2,
                              EcIccTimeOutMark3, EcIccTimeOutMark4});
 
-  auto* frame = static_cast<TFrame1*>(ctx.frame);
+  QWidget* frame = ctx.frame;
   WidgetControls* controls = &ctx.controls;
   auto state = ctx.state;
   OnListChange(CheckBox18, frame,
                [controls, state] { return editors::EcSectionClicked(*controls, state()); });
   // While the wizard runs, only the rows it changed go out.
-  OnListChange(Button5, frame, [this, frame, controls, state] {
-    return editors::EcSend(*controls, state(), frame->WizardBusy ? &EcKeptRows : nullptr);
+  OnListChange(Button5, frame, [this, controls, state] {
+    const editors::FrameState s = state();
+    return editors::EcSend(*controls, s, s.wizardBusy ? &EcKeptRows : nullptr);
   });
   for (TTrackBar* bar : {TrackBar14, TrackBar16, TrackBar17})
     OnListChange(bar, frame, [controls] {

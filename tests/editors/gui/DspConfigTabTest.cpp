@@ -1,6 +1,6 @@
 // The "DSP config" tab in the real frame, on the real socket manager with
 // the emulated handset: clicks reach the handset, the memo buttons round-trip
-// the tab, the PCM port labels follow their bars.
+// the tab.
 #include <QPlainTextEdit>
 
 #include "../../handset/EmulatedHandset.h"
@@ -71,15 +71,6 @@ TEST_F(DspConfigTab, MemoButtonsRoundTripTheTab) {
   frame->RadioButton5->setChecked(true);
   frame->DspConfigSendToMemoButton->click();
   EXPECT_TRUE(frame->Memo2->toPlainText().startsWith("Begin DSP_CONF"));
-}
-
-TEST_F(DspConfigTab, PcmPortLabelsFollowTheirDividers) {
-  EXPECT_EQ(frame->Label48->text(), "1000000Hz");
-  EXPECT_EQ(frame->Label49->text(), "8000Hz");
-  frame->ScrollBar28->setValue(63);
-  frame->ScrollBar29->setValue(255);
-  EXPECT_EQ(frame->Label48->text(), "15625Hz");
-  EXPECT_EQ(frame->Label49->text(), "61Hz");
 }
 
 }  // namespace
