@@ -1,7 +1,7 @@
 // Echo canceller (id 16 and its extended words, the accelerator, the
 // changed-rows send), the noise suppressors' perceptual bars and the
 // selective echo suppressor (gain table, parameter blocks, memo keys).
-#include "../handset/EmulatedHandset.h"
+#include "HandsetLines.h"
 #include "config/MemoConfig.h"
 #include "editors/EchoCanceller.h"
 #include "editors/NoiseSuppressor.h"
@@ -10,17 +10,10 @@
 using namespace vt;
 using namespace vt::editors;
 using vt::testing::Lines_;
+using vt::testing::operator+;
+using vt::testing::kCommit;
 
 namespace {
-
-Lines_ operator+(Lines_ a, const Lines_& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-const Lines_ kCommit = {"bbl auwrm 1 0 2",  "bbl auwrm 5 0 128", "bbl aurdm 2 14",
-                        "bbl auwrm 2 14 1", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
-                        "bbl auwrm 2 14 0"};
 
 // Rows "R1=1" ... "Rn=n".
 std::vector<std::string> Numbered(int n) {

@@ -1,26 +1,17 @@
 // Parameter lists against the emulated handset: the exact lines of a section
 // click, a resend and an uncheck; a bad row stops the send before the first
 // line; the filter and noise-suppressor extras; the memo round trip.
-#include "../handset/EmulatedHandset.h"
+#include "HandsetLines.h"
 #include "config/MemoConfig.h"
 #include "editors/ParamLists.h"
 
 using namespace vt;
 using namespace vt::editors;
 using vt::testing::Lines_;
+using vt::testing::operator+;
+using vt::testing::kCommit;
 
 namespace {
-
-Lines_ operator+(Lines_ a, const Lines_& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-// Commit: area 1 word 0 = 2, then DSP item 9 (area 5 index 9, mask 128)
-// re-initialised, its status bit (0x0001 of area 2 word 14) clear before.
-const Lines_ kCommit = {"bbl auwrm 1 0 2",  "bbl auwrm 5 0 128", "bbl aurdm 2 14",
-                        "bbl auwrm 2 14 1", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
-                        "bbl auwrm 2 14 0"};
 
 const std::vector<std::string> kEsRows = {"UL_Gmin=0x0148", "UL_TauR=0x4100", "UL_TauD=0x7FBE",
                                           "DL_Gmin=0x0148", "DL_TauR=0x4100", "DL_TauD=0x7FBE"};

@@ -4,12 +4,14 @@
 //
 // DSP items by area-5 index and apply mask: item 2 (3, 16), item 3 (4, 256),
 // item 4 (5, 32), item 5 (6, 64), item 9 (9, 128).
-#include "../handset/EmulatedHandset.h"
+#include "HandsetLines.h"
 #include "editors/DspConfig.h"
 
 using namespace vt;
 using namespace vt::editors;
 using vt::testing::Lines_;
+using vt::testing::operator+;
+using vt::testing::ApplyDspLines;
 
 namespace {
 
@@ -31,19 +33,6 @@ class DspSections : public vt::testing::EmulatedHandset {
   ControlMap controls;
 };
 
-// The apply sequence of DSP item m with area-5 apply mask `mask` and the
-// status word 14 as `status` before it.
-Lines_ ApplyLines(int mask, int status) {
-  return {"bbl auwrm 5 0 " + std::to_string(mask), "bbl aurdm 2 14",
-          "bbl auwrm 2 14 " + std::to_string(status | 1), "bbl auwrm 1 0 4", "bbl auwrm 5 0 0",
-          "bbl auwrm 2 14 " + std::to_string(status & ~1)};
-}
-
-Lines_ operator+(Lines_ a, const Lines_& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 TEST_F(DspSections, ClickMemberChangeAndUncheckSendExactlyTheirLines) {
   Start(1);
   Handset().SetWrittenWord(5, 4, 0x12FF);   // DSP item 3's word in force
@@ -51,7 +40,7 @@ TEST_F(DspSections, ClickMemberChangeAndUncheckSendExactlyTheirLines) {
   // DL IIR, chip type 1: bit 0x0400, low byte 0xA0: (0x12FF & 0xFB00) + 0xA0 + 0x400.
   EXPECT_EQ(Click("CheckBox76", {"CheckBox77"}),
             (Lines_{"bbl aurdm 5 4", "bbl auwrm 5 4 5792", "bbl aurdm 2 14", "bbl auwrm 2 14 16"} +
-             ApplyLines(256, 16)));
+             ApplyDspLines(256, 16)));
   // The whole click under one grant of the channel.
   Lines_ wire = Wire();
   EXPECT_EQ(std::count(wire.begin(), wire.end(), "0000->Request "), 1);
@@ -62,14 +51,14 @@ TEST_F(DspSections, ClickMemberChangeAndUncheckSendExactlyTheirLines) {
   controls.SetChecked("CheckBox77", false);
   Mark();
   SectionMemberChanged(Find("CheckBox76"), controls);
-  EXPECT_EQ(Lines(), (Lines_{"bbl aurdm 5 4", "bbl auwrm 5 4 4768"} + ApplyLines(256, 16)));
+  EXPECT_EQ(Lines(), (Lines_{"bbl aurdm 5 4", "bbl auwrm 5 4 4768"} + ApplyDspLines(256, 16)));
   EXPECT_EQ(ModuleUseCounts().dsp[3], 1);
 
   // Unchecked: the override goes, which re-applies the item; nothing is written.
   controls.SetChecked("CheckBox76", false);
   Mark();
   SectionClicked(Find("CheckBox76"), controls);
-  EXPECT_EQ(Lines(), (Lines_{"bbl aurdm 2 14", "bbl auwrm 2 14 0"} + ApplyLines(256, 0)));
+  EXPECT_EQ(Lines(), (Lines_{"bbl aurdm 2 14", "bbl auwrm 2 14 0"} + ApplyDspLines(256, 0)));
 
   // While unchecked a member change sends nothing.
   controls.SetChecked("CheckBox77", true);
