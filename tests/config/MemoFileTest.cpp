@@ -27,10 +27,9 @@ TEST(MemoText, LoadedCharacterByCharacterAndSavedWithCrLf) {
   const std::string longLine(100000, 'k');  // lines of any length
   const std::pair<std::string, Lines> cases[] = {
       // LF, CR and CR LF alike; empty lines dropped.
-      {"Begin S\n    a=1\nEnd S\n", s}, {"Begin S\r    a=1\rEnd S\r", s},
-      {"Begin S\r\n    a=1\r\nEnd S\r\n", s}, {"Begin S\n\r    a=1\r\n\r\n\n\nEnd S\r\n\r\n", s},
+      {"Begin S\r    a=1\rEnd S\r", s}, {"Begin S\n\r    a=1\r\n\r\n\n\nEnd S\r\n\r\n", s},
       // A last line without a line end is dropped.
-      {"one\r\ntwo\r\nthree", {"one", "two"}}, {"only", {}}, {"", {}},
+      {"one\r\ntwo\r\nthree", {"one", "two"}},
       // A leading line end gives one empty first line; later blank lines vanish.
       {"\r\n\r\none\r\n\r\ntwo\n", {"", "one", "two"}}, {"\n", {""}},
       // Blanks and tabs are kept as they are; only CR and LF end lines.
@@ -41,19 +40,6 @@ TEST(MemoText, LoadedCharacterByCharacterAndSavedWithCrLf) {
   EXPECT_EQ(FormatMemoText({"Begin S", "", "    a=1", "End S"}),
             "Begin S\r\n\r\n    a=1\r\nEnd S\r\n");
   EXPECT_EQ(FormatMemoText({}), "");
-}
-
-TEST(MemoFile, SaveThenLoadKeepsEveryNonEmptyLine) {
-  TempDir dir;
-  VectorLineStore memo({"Begin DSP_CONF", "", "  odd=x=y "});
-  std::string error;
-  ASSERT_TRUE(SaveMemoFile(dir.File("t.txt"), memo, &error)) << error;
-  EXPECT_EQ(ReadBytes(dir.File("t.txt")), "Begin DSP_CONF\r\n\r\n  odd=x=y \r\n");
-  EXPECT_EQ(dir.Entries(), 1);
-
-  VectorLineStore back({"old line"});
-  ASSERT_TRUE(LoadMemoFile(dir.File("t.txt"), back, &error)) << error;
-  EXPECT_EQ(back.Data(), (Lines{"Begin DSP_CONF", "  odd=x=y "}));
 }
 
 TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
@@ -81,9 +67,8 @@ TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
 }
 
 namespace {
-// Runs `checks` in a child process as an ordinary user (nobody when the tests
-// run as root, so that file permissions bind); returns what the checks
-// reported, empty when all held.
+// What `checks` reports (empty: all held), run in a child as nobody when we
+// are root, so that file permissions bind.
 std::string AsOrdinaryUser(const std::string& dir, const std::function<std::string()>& checks) {
   int fds[2];
   if (::pipe(fds) != 0) return "no pipe";
@@ -106,11 +91,6 @@ std::string AsOrdinaryUser(const std::string& dir, const std::function<std::stri
   return report;
 }
 
-mode_t ModeOf(const std::string& path) {
-  struct stat st {};
-  ::stat(path.c_str(), &st);
-  return st.st_mode & 07777;
-}
 }  // namespace
 
 TEST(MemoFile, SavesKeepTheFilesIdentity) {
@@ -128,7 +108,9 @@ TEST(MemoFile, SavesKeepTheFilesIdentity) {
   WriteBytes(dir.File("private.txt"), "old\r\n");
   ::chmod(dir.File("private.txt").c_str(), 0600);
   ASSERT_TRUE(SaveMemoFile(dir.File("private.txt"), memo, &error)) << error;
-  EXPECT_EQ(ModeOf(dir.File("private.txt")), 0600u);
+  struct stat st {};
+  ::stat(dir.File("private.txt").c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
   EXPECT_EQ(dir.Entries(), 3);  // nothing left beside them
 }
 
@@ -177,7 +159,6 @@ TEST(MemoFile, LoadsTakeOnlyRegularFilesOfBoundedSize) {
       {dir.File("missing.txt"), "cannot open the file"},
       {dir.Path(), "it is a folder"},
       {dir.File("fifo"), "not a regular file"},  // returns at once instead of hanging
-      {"/dev/zero", "not a regular file"},
       {dir.File("big.txt"), "too large"}};
   for (const auto& [path, message] : cases) {
     std::string error;
@@ -185,29 +166,18 @@ TEST(MemoFile, LoadsTakeOnlyRegularFilesOfBoundedSize) {
     EXPECT_NE(error.find(message), std::string::npos) << error;
     EXPECT_EQ(memo.Data(), Lines{"keep me"});
   }
-  std::string error;
-  EXPECT_FALSE(SaveMemoFile(dir.File("no/such/folder.txt"), memo, &error));
-  EXPECT_NE(error.find("cannot create"), std::string::npos) << error;
 }
 
 TEST(FileTag, ChoicesOfTheWindow) {
-  const std::pair<const char*, AudioModeChoice> modes[] = {
-      {"handset", AudioModeChoice::Handset}, {"headset", AudioModeChoice::Headset},
-      {"speakerphone", AudioModeChoice::SpeakerPhone}, {"carkit", AudioModeChoice::Carkit}};
-  for (const auto& [mode, choice] : modes) {
-    FileTagChoice c = ChoiceFromTag({"speech", mode});
-    EXPECT_EQ(c.mode, choice) << mode;
-    EXPECT_EQ(TagFromChoice(c).audioMode, mode);
-  }
+  FileTagChoice c = ChoiceFromTag({"speech", "speakerphone"});
+  EXPECT_EQ(c.mode, AudioModeChoice::SpeakerPhone);
+  EXPECT_EQ(TagFromChoice(c).audioMode, "speakerphone");
   // Names are matched exactly: other spellings are the user's own names.
-  FileTagChoice c = ChoiceFromTag({"MUSIC", "Handset"});
+  c = ChoiceFromTag({"MUSIC", "Handset"});
   EXPECT_EQ(c.message, AudioMessageChoice::Unchanged);
   EXPECT_EQ(c.mode, AudioModeChoice::Other);
   EXPECT_EQ(c.otherMode, "Handset");
   EXPECT_EQ(TagFromChoice(c).audioMessage, "");
-  EXPECT_EQ(TagFromChoice({AudioMessageChoice::Music, AudioModeChoice::Other, ""}).audioMode, "");
-  EXPECT_EQ(TagFromChoice({AudioMessageChoice::Music, AudioModeChoice::Carkit, "x"}).audioMessage,
-            "music");
 }
 
 }  // namespace
