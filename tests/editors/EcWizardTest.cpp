@@ -1,0 +1,243 @@
+// The echo-canceller wizard: row values of every input at both ends and at
+// its start (worked out by hand), the changed-rows send of one moved bar, the
+// speed bars' ordering, the memo block, the status poll and a lost link.
+#include "HandsetLines.h"
+#include "config/LineStore.h"
+#include "editors/EcWizard.h"
+
+using namespace vt;
+using namespace vt::editors;
+using vt::testing::Lines_;
+using vt::testing::operator+;
+using vt::testing::kCommit;
+
+namespace {
+
+using Rows = std::vector<std::pair<std::string, int32_t>>;
+
+ControlMap AtStart() {
+  ControlMap w;
+  for (const WizardControl& c : WizardControls()) w.SetPosition(c.name, c.start);
+  return w;
+}
+
+Rows RowsOf(const std::string& bar, const ControlMap& w) {
+  Rows out;
+  for (const WizardRow& r : WizardRowsOf(bar, w)) out.emplace_back(r.key, r.value);
+  return out;
+}
+
+class EcWizardTest : public vt::testing::EmulatedHandset {
+ protected:
+  ControlMap frame, wizard = AtStart();
+  KeptRows kept;
+};
+
+TEST(EcWizard, RowsAtBothEndsAndAtTheStart) {
+  struct Case {
+    std::vector<std::pair<const char*, int>> set;  // bar positions; the first bar is mapped
+    Rows rows;
+  };
+  const std::vector<Case> cases = {
+      {{{"TrackBar7", 1}}, {{"L_FarEnd", 256}, {"Cfe_L0", 256}}},
+      {{{"TrackBar7", 17}}, {{"L_FarEnd", 2304}, {"Cfe_L0", 2304}}},
+      {{{"TrackBar7", 100}}, {{"L_FarEnd", 12928}, {"Cfe_L0", 12928}}},
+      {{{"TrackBar8", 11}}, {{"TauBr", 10}, {"TauBd", 1101}, {"TauCr", 5}}},
+      {{{"TrackBar8", 30}}, {{"TauBr", 124}, {"TauBd", 1443}, {"TauCr", 20}}},
+      {{{"TrackBar8", 110}}, {{"TauBr", 4919}, {"TauBd", 15828}, {"TauCr", 84}}},
+      {{{"TrackBar9", 11}}, {{"TauAr", 32690}, {"TauAd", 32706}}},
+      {{{"TrackBar9", 87}}, {{"TauAr", 30658}, {"TauAd", 31893}}},
+      {{{"TrackBar9", 110}}, {{"TauAr", 24509}, {"TauAd", 29433}}},
+      // 33600 - 100000 / d: d = 110, 61, 11, 36.
+      {{{"TrackBar14", 11}}, {{"Cxd_Tau1", 32690}}},
+      {{{"TrackBar17", 60}}, {{"Cxd_Tau2", 31960}}},
+      {{{"TrackBar12", 110}}, {{"CfeTau2", 24509}}},
+      {{{"TrackBar11", 85}}, {{"CfeTau1", 30822}}},
+      // 27700 p / 100 + 5000.
+      {{{"TrackBar15", 0}}, {{"Cxd_L1", 5000}}},
+      {{{"TrackBar16", 60}}, {{"Cxd_L2", 21620}}},
+      {{{"TrackBar10", 80}}, {{"Cfe_L1", 27160}}},
+      {{{"TrackBar10", 100}}, {{"Cfe_L1", 32700}}},
+      {{{"TrackBar27", 0}}, {{"L_Residual1", 256}}},
+      {{{"TrackBar27", 25}}, {{"L_Residual1", 896}}},
+      {{{"TrackBar27", 100}}, {{"L_Residual1", 2816}}},
+      {{{"TrackBar28", 25}}, {{"L_Residual2", 8191}}},
+      {{{"TrackBar28", 100}}, {{"L_Residual2", 32767}}},
+      // (p - 50) x 655.34, halved for the closed-loop rows; toward zero.
+      {{{"TrackBar29", 0}}, {{"L_Cxd1", -32767}}},
+      {{{"TrackBar29", 90}}, {{"L_Cxd1", 26213}}},
+      {{{"TrackBar31", 85}}, {{"L_Cxd2", 22936}}},
+      {{{"TrackBar35", 75}}, {{"L_Cxd3", 16383}}},
+      {{{"TrackBar39", 65}}, {{"L_Cxd4", 9830}}},
+      {{{"TrackBar39", 100}}, {{"L_Cxd4", 32767}}},
+      {{{"TrackBar32", 0}}, {{"L_Cfe1", -16383}}},
+      {{{"TrackBar32", 90}}, {{"L_Cfe1", 13106}}},
+      {{{"TrackBar36", 75}}, {{"L_Cfe2", 8191}}},
+      {{{"TrackBar36", 100}}, {{"L_Cfe2", 16383}}},
+      {{{"TrackBar41", 32}}, {{"L", 32}}},
+      {{{"TrackBar41", 352}}, {{"L", 352}}},
+      {{{"TrackBar42", 4}}, {{"P", 4}}},
+      // Speed: f = fast / 100; Mu = 32000 f, Mu1..3 = 32767 x (bar / 100) / f.
+      {{{"TrackBar43", 90}}, {{"Mu", 28800}, {"Mu1", 27305}, {"Mu2", 14563}, {"Mu3", 3640}}},
+      {{{"TrackBar46", 40}, {"TrackBar43", 40}, {"TrackBar44", 40}, {"TrackBar45", 40}},
+       {{"Mu", 12800}, {"Mu1", 32767}, {"Mu2", 32767}, {"Mu3", 32767}}},
+      {{{"TrackBar43", 100}, {"TrackBar44", 0}, {"TrackBar45", 0}, {"TrackBar46", 0}},
+       {{"Mu", 32000}, {"Mu1", 0}, {"Mu2", 0}, {"Mu3", 0}}},
+      {{{"TrackBar50", 15}}, {{"NFGamma1", 384}}},
+      {{{"TrackBar51", 100}}, {{"NFGamma2", 2560}}},
+      {{{"TrackBar52", 0}}, {{"NFp", 16055}}},
+      {{{"TrackBar52", 90}}, {{"NFp", 30800}}},
+      {{{"TrackBar52", 100}}, {{"NFp", 32439}}},
+      {{{"TrackBar55", 256}}, {{"FE_SpeechDelay", 256}}},
+      // G = 32767 x 10^(-a/20); TauD = 32767 (G/32767)^(1/ta); TauR = 16383 (32767/G)^(1/tr).
+      {{{"TrackBar49", 0}}, {{"UL_Gmin", 32767}, {"UL_TauD", 32767}, {"UL_TauR", 16383}}},
+      {{{"TrackBar49", 40}}, {{"UL_Gmin", 327}, {"UL_TauD", 32020}, {"UL_TauR", 16764}}},
+      {{{"TrackBar53", 1}, {"TrackBar49", 40}, {"TrackBar54", 1}},
+       {{"UL_Gmin", 327}, {"UL_TauD", 327}, {"UL_TauR", 32767}}},  // 1641656 held at 32767
+      {{{"TrackBar54", 800}, {"TrackBar49", 40}, {"TrackBar53", 800}},
+       {{"UL_Gmin", 327}, {"UL_TauD", 32578}, {"UL_TauR", 16477}}},
+  };
+  for (const Case& k : cases) {
+    ControlMap w = AtStart();
+    for (const auto& [bar, p] : k.set) w.SetPosition(bar, p);
+    EXPECT_EQ(RowsOf(k.set[0].first, w), k.rows) << k.set[0].first << " at " << k.set[0].second;
+  }
+}
+
+// The wizard's first send writes every row; moving "Far-end det. threshold"
+// from 17 to 20 then sends its two rows alone (128 x 20 + 128 = 2688).
+TEST_F(EcWizardTest, OneMovedBarSendsOnlyItsRows) {
+  Start(3);
+  SetChipType(3);
+  SetApiFlag(1, true);
+  std::vector<std::string> rows;
+  for (int k = 1; k <= 39; ++k) rows.push_back("R" + std::to_string(k) + "=0");
+  rows[15] = "L_FarEnd=0x0140";
+  rows[28] = "Cfe_L0=0x0200";
+  frame.SetList("ValueListEditor9", rows);
+  WizardLaunch(frame, kept);  // the sections are checked (the map runs no handler)
+  ASSERT_TRUE(frame.Checked("CheckBox18"));
+  WizardContext c{wizard, frame, FrameState{3, false, false, true, true}, &kept};
+  ASSERT_EQ(WizardRestart(c), "");
+  Mark();
+  wizard.SetPosition("TrackBar7", 20);
+  ASSERT_EQ(WizardChanged(c, "TrackBar7", false), "");  // not focused: nothing
+  EXPECT_TRUE(Wire().empty());
+  wizard.SetFocused("TrackBar7", true);
+  ASSERT_EQ(WizardChanged(c, "TrackBar7", false), "");
+  // Id 16 on chip type 3: word k-1 of row k at area 4 word 133 + k.
+  EXPECT_EQ(Lines(), Lines_({"bbl auwrm 4 149 2688", "bbl auwrm 4 162 2688"}) + kCommit);
+  EXPECT_EQ(frame.ListRows("ValueListEditor9")[15].second, "2688");
+  // The attenuation bar writes the suppressor's rows and enables "Echo Supp UL".
+  frame.SetList("ValueListEditor5", {"UL_Gmin=0x0148", "UL_TauR=0x4100", "UL_TauD=0x7FBE",
+                                     "DL_Gmin=0x0148", "DL_TauR=0x4100", "DL_TauD=0x7FBE"});
+  wizard.SetPosition("TrackBar49", 40);
+  ASSERT_EQ(WizardChanged(c, "TrackBar49", true), "");
+  RowList es = frame.ListRows("ValueListEditor5");
+  es.resize(3);
+  EXPECT_EQ(es, RowList({{"UL_Gmin", "327"}, {"UL_TauR", "16764"}, {"UL_TauD", "32020"}}));
+  EXPECT_TRUE(frame.Checked("CheckBox22"));
+}
+
+// Slow moved above the others pushes all three up; the rows follow once.
+TEST_F(EcWizardTest, SpeedBarsStayOrdered) {
+  frame.SetList("ValueListEditor4", {"Mu=0", "Mu1=0", "Mu2=0", "Mu3=0"});
+  WizardContext c{wizard, frame, FrameState{}, nullptr};
+  wizard.SetPosition("TrackBar46", 95);
+  ASSERT_EQ(WizardChanged(c, "TrackBar46", true), "");
+  for (const char* bar : {"TrackBar43", "TrackBar44", "TrackBar45"})
+    EXPECT_EQ(wizard.Position(bar), 95) << bar;
+  EXPECT_EQ(frame.ListRows("ValueListEditor4"),
+            RowList({{"Mu", "30400"}, {"Mu1", "32767"}, {"Mu2", "32767"}, {"Mu3", "32767"}}));
+  wizard.SetPosition("TrackBar43", 20);  // fast down: the three pushed down
+  WizardChanged(c, "TrackBar43", true);
+  EXPECT_EQ(wizard.Position("TrackBar46"), 20);
+}
+
+TEST(EcWizard, MemoBlockReplacedAtTheEndAndReadBack) {
+  ControlMap w = AtStart();
+  w.SetChecked("CheckBox4", true);
+  VectorLineStore memo({"Begin EC_wizard", "    FE_thr=99", "End EC_wizard", "Begin ES",
+                        "    UL_Gmin=0x0148", "End ES"});
+  WizardToMemo(w, memo);
+  const auto& lines = memo.Data();
+  ASSERT_EQ(lines.size(), 3u + 36u);
+  EXPECT_EQ(Lines_(lines.begin(), lines.begin() + 7),
+            Lines_({"Begin ES", "    UL_Gmin=0x0148", "End ES", "Begin EC_wizard",
+                    "    EC_enable=No", "    FE_noise_time_cte=30", "    FE_active_time_cte=87"}));
+  EXPECT_EQ(lines[32], "    MISC_clip_enable=Yes");
+  EXPECT_EQ(Lines_(lines.end() - 4, lines.end()),
+            Lines_({"    ES_att=0", "    ES_att_rate=200", "    ES_relax_rate=200", "End EC_wizard"}));
+  ControlMap moved = AtStart();
+  moved.SetPosition("TrackBar8", 110);
+  moved.SetPosition("TrackBar54", 1);
+  ASSERT_TRUE(WizardFromMemo(memo, moved));
+  for (const WizardControl& c : WizardControls())
+    EXPECT_EQ(moved.Position(c.name), w.Position(c.name)) << c.name;
+  EXPECT_TRUE(moved.Checked("CheckBox4"));
+  // Out of range and unknown values: held in range, the rest read.
+  VectorLineStore odd({"Begin EC_wizard", "    FE_thr=500", "    SPEED_order=x", "End EC_wizard"});
+  ASSERT_TRUE(WizardFromMemo(odd, moved));
+  EXPECT_EQ(moved.Position("TrackBar7"), 100);
+  EXPECT_EQ(moved.Position("TrackBar42"), 1);
+  EXPECT_FALSE(WizardFromMemo(VectorLineStore({"Begin ES", "End ES"}), moved));
+}
+
+// "Get from GUI" finds positions whose mapping gives the frame's rows back.
+TEST(EcWizard, GetFromGuiReproducesTheRows) {
+  ControlMap w = AtStart(), frame;
+  frame.SetList("ValueListEditor4", {"L_Cxd2=3276", "L_Cfe1=-16383", "NFGamma1=2560",
+                                     "FE_SpeechDelay=0x0040", "Mu=0x3E80", "Mu1=16383"});
+  frame.SetList("ValueListEditor5", {"UL_Gmin=327", "UL_TauR=16764", "UL_TauD=32020"});
+  frame.SetChecked("CheckBox79", true);
+  WizardContext c{w, frame, FrameState{}, nullptr};
+  WizardFromFrame(c);
+  for (auto [bar, p] : std::vector<std::pair<const char*, int>>{
+           {"TrackBar31", 55}, {"TrackBar32", 0}, {"TrackBar50", 100}, {"TrackBar55", 64},
+           {"TrackBar43", 50}, {"TrackBar44", 25}, {"TrackBar49", 40}, {"TrackBar53", 200},
+           {"TrackBar54", 200}})
+    EXPECT_EQ(w.Position(bar), p) << bar;
+  EXPECT_TRUE(w.Checked("CheckBox5"));
+}
+
+// Chip type 3 (speed shift 0, far-end bit 8): word 0 = 2 is the medium speed.
+TEST_F(EcWizardTest, StatusPollAndALostLink) {
+  Start(3);
+  ASSERT_EQ(IdentifyChip().chipType, 3);
+  auto put = [this](int index, uint32_t value) {
+    int32_t address = 0;
+    ASSERT_TRUE(StatusAddress(3, index, address));
+    Handset().SetMemory(uint32_t(address), value);
+  };
+  put(0, 2 | 8);
+  put(6, 300);
+  put(7, 100);
+  put(8, 1000);
+  put(3, 65536 - 32767);  // -32767: open loop at 0
+  put(5, 0);              // closed loop at 50
+  auto speed = PollWizardStatus(6, wizard);
+  ASSERT_TRUE(speed);
+  EXPECT_EQ(speed->positions, (std::vector<std::pair<std::string, int>>{{"TrackBar1", 2},
+                                                                        {"TrackBar47", 20}}));
+  std::vector<uint32_t> colours;
+  for (const auto& l : speed->labels) colours.push_back(l.colour);
+  EXPECT_EQ(colours, (std::vector<uint32_t>{0xFFFF00, 255, 255, 0xFFFF00}));
+  // "Control logic - Fast": 300 x 10 / 100 - 10 = 20 below the threshold 25,
+  // 300 x 100 / 1000 = 30 above 25, open loop 0 below 90 and 85, closed 50
+  // below 90: Label90 and Label87 alone are set.
+  auto fast = PollWizardStatus(3, wizard);
+  ASSERT_TRUE(fast);
+  std::string set;
+  for (const auto& l : fast->labels) set += l.name + "=" + l.text + " ";
+  EXPECT_EQ(set, "Label90=1 Label89=0 Label92=0 Label88=0 Label91=0 Label87=1 Label93=0 "
+                 "Label94=0 Label95=0 ");
+  auto farEnd = PollWizardStatus(0, wizard);
+  ASSERT_TRUE(farEnd);
+  EXPECT_EQ(farEnd->boxes, (std::vector<std::pair<std::string, bool>>{{"CheckBox3", true}}));
+  // The link gone: nothing read, nothing sent, no wait.
+  StopServer();
+  Disconnect();
+  EXPECT_FALSE(PollWizardStatus(3, wizard));
+}
+
+}  // namespace
