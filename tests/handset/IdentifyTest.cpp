@@ -61,13 +61,11 @@ TEST_F(Identify, LinkDownFallsBackToTheCurrentChipTypesDefaults) {
   SetApiFlag(2, true);
   EXPECT_EQ(IdentifyChip(), (ChipIdentity{3, {3, 4, 8, 0}}));
   EXPECT_EQ(ApiFlags(), 0x03);  // kept: nothing was asked
-  EXPECT_EQ(ChipConstants().Address(1), 6072);
   EXPECT_EQ(ChipConstants().Address(10), 15585);
   // The quick identification takes its own default, for the chip type asked.
   ResetHandsetState();
   EXPECT_EQ(IdentifyChipQuick(3), (ChipIdentity{3, {3, 4, 6, 0}}));
   EXPECT_EQ(ChipType(), 3);
-  EXPECT_EQ(ChipConstants().Mask(2), 256);
   EXPECT_EQ(IdentifyChipQuick(1), (ChipIdentity{1, {5, 28, 0, 0}}));
   EXPECT_EQ(ChipType(), 1);
 }

@@ -20,22 +20,19 @@ TEST(ShellLines, AnswersParse) {
     const char* answer;
     int64_t value;
   } cases[] = {
-      {':', "bbl peek 4168\r\n[0x1048]: 0x1234\r\n", 0x1234}, {':', "[4168]: 4660", 4660},
-      {':', "[4168]: 0xFFFF\r\n> ", 65535}, {':', "[4168]: -12", -12},
+      {':', "bbl peek 4168\r\n[0x1048]: 0x1234\r\n", 0x1234}, {':', "[4168]: -12", -12},
       {':', "[1]: 12345678", 123456},   // a longer number is cut
       {':', "[a]: 7 [b]: 9", 7},         // the first marker counts
       {':', "[r]: 0x01000000", 0x0100},  // so is a 32-bit word
       // Blanks and line ends around the value; no number reads as 0.
-      {':', "[x]:  42\r\n", 42}, {':', "[x]: 42\r\n> ", 42}, {':', "[x]: \t0x2A ", 42},
-      {':', "", 0}, {':', "[x]: ", 0}, {':', "[x]: \r\n", 0}, {':', "[x]: hello", 0},
-      {':', "call to an API failed", 0}, {':', "ab", 0}, {':', "a", 0},
+      {':', "[x]: 42\r\n> ", 42}, {':', "[x]: \t0x2A ", 42},
+      {':', "", 0}, {':', "[x]: \r\n", 0}, {':', "call to an API failed", 0}, {':', "a", 0},
       {':', "ab123456789", 123456},  // without the marker: six characters from the third on
-      {']', "bbl aurdm 2 6\r\n[2:6] 0x0040\r\n", 0x40}, {']', "[4:87] 1000\r\n", 1000},
-      {']', "[4:87]  77 \r\n", 77}, {']', "[8:56] call to an API failed\r\n", 0},
+      {']', "bbl aurdm 2 6\r\n[2:6] 0x0040\r\n", 0x40}, {']', "[4:87]  77 \r\n", 77},
+      {']', "[8:56] call to an API failed\r\n", 0},
       {']', "", 0}, {']', "x1234567", 123456},  // without the marker: from the second on
-      {'L', "[0x70002030]: 0x0000F000\r\n", 0xF000}, {'L', "[r]: 0xFFFFFFFF", 0xFFFFFFFF},
       {'L', "[0x7000A050]: 0x01000000\r\n", 0x01000000}, {'L', "[r]: 4294967295", 4294967295},
-      {'L', "[r]:   0x10\r\n", 0x10}, {'L', "", 0}, {'L', "[r]: nonsense!", 0},
+      {'L', "[r]: 0xFFFFFFFF", 0xFFFFFFFF}, {'L', "[r]: nonsense!", 0},
   };
   for (const auto& c : cases) {
     int64_t value = c.parser == ':'   ? ParseColonValue(c.answer)
@@ -54,5 +51,4 @@ TEST(ShellLines, IdentWordsSplitIntoChipTypeAndVersion) {
   EXPECT_EQ(DecodeIdentWords(0x0303, 0x8004, 0x0000), (ChipIdentity{3, {3, 4, 8, 0}}));
   EXPECT_EQ(DecodeIdentWords(0x0105, 0x001C, 0x0007), (ChipIdentity{1, {5, 28, 0, 7}}));
   EXPECT_EQ(DecodeIdentWords(0x0304, 0x7FFF, 0xFF06), (ChipIdentity{3, {4, 4095, 7, 6}}));
-  EXPECT_EQ(DecodeIdentWords(0, 0, 0), (ChipIdentity{0, {0, 0, 0, 0}}));
 }
