@@ -82,7 +82,17 @@ void ScriptRunner::Step() {
     return;
   }
   if (next_ >= int(lines_.size())) {
-    if (running_ == 0) Finish(0);
+    if (running_ == 0) {
+      Finish(0);
+      return;
+    }
+    // The script ended with a modal window still open: close it as the user
+    // would, so that the line that opened it returns and the session ends.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (Output) Output(QString("closing %1, left open at the end of the script").arg(modal->objectName()));
+      modal->close();
+    }
+    Schedule(20);
     return;
   }
   const int number = next_ + 1;

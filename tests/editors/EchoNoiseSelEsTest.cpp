@@ -123,8 +123,16 @@ TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
   Lines_ flat;
   for (int i = 0; i < 64; ++i) flat.push_back("bbl poke " + std::to_string(15052 + i) + " 32768");
   EXPECT_EQ(Lines(), flat);
+  SetChipType(3);  // no API: the points' table, halving up to bin 10, at 6072 on type 3
+  Mark();
+  ASSERT_EQ(SelEsUpdate(controls, 3, false), "");
+  const Lines_ table = Lines();
+  ASSERT_EQ(table.size(), 64u);
+  EXPECT_EQ(Lines_(table.begin(), table.begin() + 3),
+            (Lines_{"bbl poke 6072 32768", "bbl poke 6073 16384", "bbl poke 6074 8192"}));
+  EXPECT_EQ(table[10], "bbl poke 6082 32");
+  EXPECT_EQ(table[63], "bbl poke 6135 32");
 
-  SetChipType(3);
   SetApiFlag(1, true);
   SetApiFlag(5, true);
   controls.SetChecked("CheckBox120", true);

@@ -61,6 +61,49 @@ TEST_F(ParamListTest, EchoSuppressorClickResendAndUncheck) {
   EXPECT_EQ(Lines(), disable);
 }
 
+// Each list sent whole on each chip type, row k holding k: the words land
+// where the shell's parameter table puts the id (area 4 for ids below 100,
+// area 8 for the API ids, plain addresses when the API is missing), then
+// the override bits and one commit.
+TEST_F(ParamListTest, EveryListSentWholeOnEachChipType) {
+  const struct Case {
+    const ParamList& list;
+    int chip;
+    bool api;
+    const char* write;  // the line's head up to the word's address
+    int base;
+  } cases[] = {
+      {EsList(), 1, false, "bbl auwrm 4 ", 148},    {EsList(), 3, false, "bbl auwrm 4 ", 173},
+      {UlNsList(), 1, false, "bbl auwrm 4 ", 154},  {UlNsList(), 3, false, "bbl auwrm 4 ", 184},
+      {UlFirList(), 1, false, "bbl auwrm 4 ", 0},   {UlFirList(), 3, false, "bbl auwrm 4 ", 0},
+      {DlFirList(), 1, false, "bbl auwrm 4 ", 33},  {DlFirList(), 3, false, "bbl auwrm 4 ", 33},
+      {UlIirList(), 1, false, "bbl auwrm 4 ", 66},  {UlIirList(), 3, false, "bbl auwrm 4 ", 66},
+      {DlIirList(), 1, false, "bbl auwrm 4 ", 169}, {DlIirList(), 3, false, "bbl auwrm 4 ", 86},
+      {DlNsList(), 3, true, "bbl auwrm 8 ", 32},    {DlNsList(), 3, false, "bbl poke ", 6338},
+  };
+  for (const Case& c : cases) {
+    Start(c.chip);
+    SetChipType(c.chip);
+    SetApiFlag(1, c.api);
+    SetApiFlag(2, c.api);
+    std::vector<std::string> rows;
+    for (int k = 1; k <= c.list.words; ++k) rows.push_back("R" + std::to_string(k) + "=" + std::to_string(k));
+    controls.SetList(c.list.list, rows);
+    controls.SetChecked(c.list.checkBox, true);
+    Mark();
+    const std::string what = c.list.list + " on chip type " + std::to_string(c.chip);
+    ASSERT_EQ(ListSectionClicked(c.list, controls), "") << what;
+    Lines_ writes;
+    for (int k = 0; k < c.list.words; ++k)
+      writes.push_back(c.write + std::to_string(c.base + k) + " " + std::to_string(k + 1));
+    const Lines_ lines = Lines();
+    ASSERT_GE(lines.size(), writes.size()) << what;
+    EXPECT_EQ(Lines_(lines.begin(), lines.begin() + long(writes.size())), writes) << what;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), kCommit[0]), 1) << what;
+    Disconnect();
+  }
+}
+
 TEST_F(ParamListTest, ABadRowStopsTheSendBeforeAnything) {
   Start(1);
   controls.SetList("ValueListEditor2", FirRows());
@@ -157,6 +200,43 @@ TEST_F(ListMemoTest, DownlinkFirRoundTripWithLength) {
   GetListFromMemo(DlFirMemo(), memo, other, FrameState{1});
   EXPECT_EQ(other.ListRows("ValueListEditor1"), controls.ListRows("ValueListEditor1"));
   EXPECT_TRUE(other.Checked("RadioButton20"));
+}
+
+// Each list's section out to the memo and back into a list of other
+// values, the texts kept as typed; DL_NS only while its group is on screen.
+TEST_F(ListMemoTest, EveryListSectionRoundTrips) {
+  const struct {
+    const ListMemo& section;
+    int rows;
+  } cases[] = {{EsMemo(), 6},     {NsMemo(), 7},    {DlNsMemo(), 7}, {UlFirMemo(), 33},
+               {DlFirMemo(), 33}, {UlIirMemo(), 20}, {DlIirMemo(), 10}};
+  controls.SetShown("GroupBox43", true);
+  for (const auto& c : cases) {
+    std::vector<std::string> rows, zeros;
+    for (int k = 1; k <= c.rows; ++k) {
+      const std::string key = "R" + std::to_string(k) + "=";
+      rows.push_back(key + (k == 2 ? "0x01F4" : k == 3 ? "-7" : std::to_string(k)));
+      zeros.push_back(key + "0");
+    }
+    controls.SetList(c.section.list, rows);
+    lines.Assign({});
+    SendListToMemo(c.section, controls, FrameState{3}, memo);
+    const auto& text = lines.Data();
+    ASSERT_GE(text.size(), size_t(c.rows) + 2) << c.section.name;
+    EXPECT_EQ(text.front(), "Begin " + c.section.name);
+    EXPECT_EQ(text[2], "    R2=0x01F4") << c.section.name;
+    EXPECT_EQ(text[3], "    R3=-7") << c.section.name;
+    EXPECT_EQ(text.back(), "End " + c.section.name);
+    ControlMap other;
+    other.SetList(c.section.list, zeros);
+    other.SetShown("GroupBox43", true);
+    GetListFromMemo(c.section, memo, other, FrameState{3});
+    EXPECT_EQ(other.ListRows(c.section.list), controls.ListRows(c.section.list)) << c.section.name;
+  }
+  lines.Assign({});
+  controls.SetShown("GroupBox43", false);
+  SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);
+  EXPECT_TRUE(lines.Data().empty());
 }
 
 }  // namespace
