@@ -36,8 +36,7 @@ class EmulatedHandset : public ::testing::Test {
     client_ = std::make_unique<ModuleClient>(server_->Port());
     client_->Greet();  // the client id and the type query
     ASSERT_NE(client_->link.ClientId, 0);
-    // The server answers nothing to our "Type" message: wait until it has
-    // taken it, so that it does not land in a test's capture.
+    // Our unanswered "Type" message must not land in a test's capture.
     ASSERT_TRUE(Eventually([&] { return ReadWire().size() == 1; }, 1500));
     SetLink(&client_->link);
     Mark();

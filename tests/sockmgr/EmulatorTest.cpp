@@ -168,9 +168,11 @@ TEST(Emulator, StatusAddressesStandByIndexAsTheModulePeeksThem) {
 
 TEST(Emulator, BadInputGetsAnErrorText) {
   HandsetEmulator h(1);
-  const char* bad[] = {"bbl peek\r\n",         "bbl peek x12\r\n",    "bbl poke 10 70000\r\n",
-                       "bbl aurdm 9 0\r\n",      "bbl aurdm 4 200\r\n", "bbl auwrm 4 1 -32769\r\n",
-                       "dbg wait forever\r\n",   "bbl\r\n",             "\x01\xff\x80garbage\r\n"};
+  const char* bad[] = {"bbl peek\r\n",          "bbl peek x12\r\n",    "bbl peek -1\r\n",
+                       "bbl poke 10 70000\r\n",  "bbl aurdm 9 0\r\n",   "bbl aurdm 0 0\r\n",
+                       "bbl aurdm 4 200\r\n",    "bbl auwrm 4 1\r\n",   "bbl auwrm 4 1 -32769\r\n",
+                       "dbg read\r\n",           "dbg wait forever\r\n", "bbl\r\n",
+                       "\x01\xff\x80garbage\r\n"};
   for (const char* line : bad) {
     std::string answer = h.Execute(line);
     EXPECT_EQ(answer.rfind("error: ", 0), 0u) << line << " -> " << answer;
