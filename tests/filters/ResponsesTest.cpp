@@ -94,7 +94,10 @@ TEST(FirDesign, LevelsComeBackFromTheTaps) {
     RandomLevels(fir, 100 + n);
     const auto designed = fir.levels;
     ASSERT_TRUE(fir.Design());
+    FirDesign plain = fir;
     ASSERT_TRUE(fir.LevelsFromTaps());
+    reference::PlainLevelsFromTaps(plain);
+    EXPECT_EQ(fir.levels, plain.levels) << n;
     // Quantisation and truncation to 0.1 dB toward zero.
     for (int k = 0; k <= n / 2; ++k) EXPECT_NEAR(fir.levels[k], designed[k], 0.1 + 1e-9) << k;
   }
