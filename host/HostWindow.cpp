@@ -1,5 +1,6 @@
 #include "host/HostWindow.h"
 
+#include <QFile>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -16,6 +17,12 @@ HostWindow::HostWindow() {
   link_.ClientNumber = 1;
   link_.ClientInfo = "VoxTuner";
   link_.Observer = &activity_;
+  link_.Events = &monitor_;
+
+  monitorWindow_ = new LinkMonitorWindow(this);
+  addDockWidget(Qt::BottomDockWidgetArea, monitorWindow_);
+  monitorWindow_->hide();
+  monitor_.Attach(monitorWindow_->Observer());
 
   QMenu* menu = menuBar()->addMenu("&Link");
   QAction* connectAction = menu->addAction("&Connect...");
@@ -23,11 +30,24 @@ HostWindow::HostWindow() {
   QAction* disconnectAction = menu->addAction("&Disconnect");
   connect(disconnectAction, &QAction::triggered, this, &HostWindow::Disconnect);
   menu->addSeparator();
+  QAction* monitorAction = monitorWindow_->toggleViewAction();
+  monitorAction->setText("Link &monitor");
+  menu->addAction(monitorAction);
+  menu->addSeparator();
   menu->addAction("&Quit", this, &QWidget::close);
 
   linkState_ = new QLabel;
   linkState_->setObjectName("LinkState");
   statusBar()->addPermanentWidget(linkState_);
+  linkSummary_ = new QLabel;
+  linkSummary_->setObjectName("LinkSummary");
+  statusBar()->addPermanentWidget(linkSummary_);
+  connect(&summaryTimer_, &QTimer::timeout, this, [this] {
+    linkLog_.Flush();
+    UpdateLinkSummary();
+  });
+  summaryTimer_.start(500);
+  UpdateLinkSummary();
   // A server that goes away is noticed without reading what belongs to the module.
   connect(&linkWatch_, &QTimer::timeout, this, [this] {
     socket_.CheckPeerClosed();
@@ -39,6 +59,8 @@ HostWindow::HostWindow() {
 
 HostWindow::~HostWindow() {
   link_.Observer = nullptr;
+  link_.Events = nullptr;
+  linkLog_.Flush();
   Disconnect();
 }
 
@@ -55,6 +77,7 @@ bool HostWindow::ConnectTo(const QString& hostPort, QString* error) {
   } else if (socket_.Connect(host, port, 5000, &why)) {
     peer_ = hostPort;
     ResetLinkState(&link_);
+    monitor_.NewSession();
     // The server greets with our id and asks our type: answer at once.
     if (socket_.WaitForData(1000)) ParseIncoming(&link_);
     UpdateLinkState();
@@ -70,6 +93,24 @@ void HostWindow::Disconnect() {
   socket_.Close();
   link_.Granted = 0;
   UpdateLinkState();
+}
+
+bool HostWindow::OpenLinkLog(const QString& path, QString* error) {
+  std::string why;
+  if (!linkLog_.Open(QFile::encodeName(path).toStdString(), &why)) {
+    if (error) *error = QString::fromStdString(why);
+    return false;
+  }
+  monitor_.Attach(&linkLog_);
+  return true;
+}
+
+void HostWindow::UpdateLinkSummary() {
+  LinkMonitor::Counts c = monitor_.Session();
+  linkSummary_->setText(QString("Lines sent: %1, replies: %2, time-outs: %3")
+                            .arg(c.Lines)
+                            .arg(c.Replies)
+                            .arg(c.TimeOuts));
 }
 
 void HostWindow::AskConnect() {

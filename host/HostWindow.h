@@ -9,9 +9,11 @@
 #include <memory>
 #include <string>
 
+#include "handset/LinkMonitor.h"
 #include "handset/SocketManager.h"
 #include "handset/TcpClientSocket.h"
 #include "host/LinkActivity.h"
+#include "host/LinkMonitorWindow.h"
 
 namespace vt::host {
 
@@ -32,16 +34,29 @@ class HostWindow : public QMainWindow {
   // Longest wait for one answer of the socket manager (ms).
   void SetLinkWaitMs(int ms) { link_.WaitMs = ms; }
   LinkActivity& Activity() { return activity_; }
+  // Every event of the link also goes to this file (voxhost --link-log);
+  // false with `error` set when it cannot be written.
+  bool OpenLinkLog(const QString& path, QString* error);
+  LinkMonitor& Monitor() { return monitor_; }
+  LinkMonitorWindow* MonitorWindow() const { return monitorWindow_; }
+  // "Lines sent: N, replies: N, time-outs: N" of the current session.
+  QString LinkSummaryText() const { return linkSummary_->text(); }
 
  private:
   void AskConnect();
   void UpdateLinkState();
+  void UpdateLinkSummary();
   SocketManager link_;
   TcpClientSocket socket_;
   QString peer_;
   QLabel* linkState_ = nullptr;
   QTimer linkWatch_;
   LinkActivity activity_{this};
+  LinkMonitor monitor_;
+  LinkLogFile linkLog_;
+  LinkMonitorWindow* monitorWindow_ = nullptr;
+  QLabel* linkSummary_ = nullptr;
+  QTimer summaryTimer_;
 };
 
 }  // namespace vt::host

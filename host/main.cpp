@@ -29,7 +29,7 @@ QString DefaultIniPath() {
 
 int main(int argc, char** argv) {
   CLI::App cli{"voxhost: the VoxTuner host application"};
-  std::string plugin, connectTo, ini, script, audio = "virtual";
+  std::string plugin, connectTo, ini, script, linkLog, audio = "virtual";
   bool offscreen = false;
   int linkTimeout = 0;
   cli.add_option("--plugin", plugin, "plug-in to load (default: libvoxtuner.so beside voxhost)");
@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
                  "longest wait for one answer of the socket manager, in ms (default: "
                  "LinkTimeoutMs in section [voxhost] of the INI, else 3000)")
       ->check(CLI::Range(100, 600000));
+  cli.add_option("--link-log", linkLog,
+                 "write every event of the handset link (lines sent, replies, time-outs) to FILE");
   cli.add_flag("--offscreen", offscreen, "no display: render offscreen (for scripts)");
   cli.add_option("--audio", audio, "measurement audio: virtual (the virtual bench) or alsa:DEVICE");
   CLI11_PARSE(cli, argc, argv);
@@ -61,6 +63,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   window.SetLinkWaitMs(linkTimeout);
+  if (!linkLog.empty()) {
+    QString why;
+    if (!window.OpenLinkLog(QString::fromStdString(linkLog), &why)) {
+      std::fprintf(stderr, "voxhost: %s\n", why.toLocal8Bit().constData());
+      return 2;
+    }
+  }
   if (!connectTo.empty()) {
     QString why;
     if (!window.ConnectTo(QString::fromStdString(connectTo), &why))

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "handset/LinkProtocol.h"
 
@@ -37,10 +38,28 @@ int ElapsedMs(Clock::time_point since) {
   return int(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
 }
 
+// Tells the link's monitor, if any. `sent` is when what this answers was sent.
+void Publish(const SocketManager* link, LinkEventKind kind, std::string text = {},
+             int32_t timeoutMs = 0, const Clock::time_point* sent = nullptr) {
+  if (!link->Events) return;
+  LinkEvent e;
+  e.Kind = kind;
+  e.TimeUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                 std::chrono::system_clock::now().time_since_epoch())
+                 .count();
+  if (sent)
+    e.RoundTripUs =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - *sent).count();
+  e.TimeoutMs = timeoutMs;
+  e.Text = std::move(text);
+  link->Events->OnLinkEvent(e);
+}
+
 // Usable for a new exchange: up, not inside another wait, batch not failed.
 bool Usable(SocketManager* link) { return LinkUp(link) && !g_waiting && !g_batch.failed; }
 
-void Fail(SocketManager* link, const std::string& why) {
+void Fail(SocketManager* link, LinkEventKind kind, const std::string& why, int waitMs = 0) {
+  Publish(link, kind, why, waitMs);
   if (g_batch.depth > 0) g_batch.failed = true;
   link->Answering = false;
   std::string operation = g_batch.depth > 0 ? g_batch.operation : std::string("Link exchange");
@@ -57,7 +76,12 @@ void Succeeded(SocketManager* link) {
 // out, the link went down or the user cancelled; the batch then fails.
 bool WaitUntil(SocketManager* link, const std::function<bool()>& done) {
   if (done()) return true;
-  if (!LinkUp(link) || g_batch.failed || g_waiting) return false;
+  if (!LinkUp(link)) {
+    // Sending what this waits for dropped the connection.
+    if (link) Publish(link, LinkEventKind::Dropped, "the link to the socket manager is down");
+    return false;
+  }
+  if (g_batch.failed || g_waiting) return false;
   g_waiting = true;
   struct Reset {
     ~Reset() { g_waiting = false; }
@@ -94,15 +118,16 @@ bool WaitUntil(SocketManager* link, const std::function<bool()>& done) {
       else toldHere = true;
       const std::string& op = inBatch ? g_batch.operation : std::string();
       if (!link->Observer->Waiting(op, ElapsedMs(inBatch ? g_batch.start : start))) {
-        Fail(link, "cancelled by the user");
+        Fail(link, LinkEventKind::Cancelled, "cancelled by the user");
         return false;
       }
     }
   }
   if (!LinkUp(link)) {
-    Fail(link, "the link to the socket manager is down");
+    Fail(link, LinkEventKind::Dropped, "the link to the socket manager is down");
   } else {
-    Fail(link, "no answer from the socket manager within " + std::to_string(limit) + " ms");
+    Fail(link, LinkEventKind::TimeOut,
+         "no answer from the socket manager within " + std::to_string(limit) + " ms", limit);
   }
   return false;
 }
@@ -183,34 +208,46 @@ void WaitAndParse(SocketManager* link) {
 void RequestChannel(SocketManager* link) {
   if (!Usable(link)) return;
   link->Granted = 0;
+  const Clock::time_point sent = Clock::now();
   link->ClientSocket->SendText(std::string(protocol::kRequest));
-  WaitUntil(link, [link] { return link->Granted == 1; });
+  Publish(link, LinkEventKind::Request);
+  if (WaitUntil(link, [link] { return link->Granted == 1; }))
+    Publish(link, LinkEventKind::Granted, {}, 0, &sent);
 }
 
 void ReleaseChannel(SocketManager* link) {
   // Sent even after a failure in the batch: a late grant must not keep the
   // channel from the other clients. Only its acknowledgement is not awaited.
   if (!LinkUp(link) || g_waiting) return;
+  const Clock::time_point sent = Clock::now();
   link->ClientSocket->SendText(std::string(protocol::kRelease));
+  Publish(link, LinkEventKind::Release);
   ++link->DonesOwed;
-  if (!g_batch.failed) WaitUntil(link, [link] { return link->DonesOwed == 0; });
+  if (!g_batch.failed && WaitUntil(link, [link] { return link->DonesOwed == 0; }))
+    Publish(link, LinkEventKind::Released, {}, 0, &sent);
   link->Granted = 0;
 }
 
 void SendUartCommand(SocketManager* link, const std::string& command, int timeoutMs) {
   if (!Usable(link)) return;
+  const Clock::time_point sent = Clock::now();
   link->ClientSocket->SendText(std::string(protocol::kUartHead) + TimeoutField(timeoutMs) + command);
+  Publish(link, LinkEventKind::Line, command, timeoutMs);
   ++link->DonesOwed;
-  WaitUntil(link, [link] { return link->DonesOwed == 0; });
+  if (WaitUntil(link, [link] { return link->DonesOwed == 0; }))
+    Publish(link, LinkEventKind::LineDone, {}, 0, &sent);
 }
 
 std::string QueryUartReply(SocketManager* link) {
   if (!Usable(link)) return {};
+  const Clock::time_point sent = Clock::now();
   link->ClientSocket->SendText(std::string(protocol::kQueryUart));
+  Publish(link, LinkEventKind::Query);
   ++link->RepliesOwed;
   link->ReplyText.clear();
   // Replies to earlier, abandoned queries come first and are passed over.
   if (!WaitUntil(link, [link] { return link->RepliesOwed == 0; })) return {};
+  Publish(link, LinkEventKind::Reply, link->ReplyText, 0, &sent);
   return link->ReplyText;
 }
 

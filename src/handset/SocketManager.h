@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "handset/LinkEvents.h"
+
 namespace vt {
 
 // The host's client socket: one TCP connection to the socket-manager server.
@@ -59,6 +61,7 @@ struct SocketManager {
   int32_t RepliesOwed = 0;      // "?UART" queries sent and not answered yet
   int32_t DonesOwed = 0;        // lines and releases sent and not acknowledged yet
   bool Answering = true;        // false from a missed answer until an exchange succeeds
+  LinkEventObserver* Events = nullptr;  // told of every exchange; may be null
 };
 
 }  // namespace vt

@@ -1,0 +1,61 @@
+// What the link tells its monitor, against a real TCP peer on loopback that
+// answers, then stays silent, then hangs up.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "handset/Link.h"
+#include "handset/LinkMonitor.h"
+#include "handset/TcpClientSocket.h"
+
+using namespace vt;
+
+TEST(LinkMonitor, ShowsLinesTheirAnswersATimeOutAndTheDrop) {
+  int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t len = sizeof a;
+  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&a), len), 0);
+  ::listen(listener, 1);
+  ::getsockname(listener, reinterpret_cast<sockaddr*>(&a), &len);
+  TcpClientSocket socket;
+  std::string error;
+  ASSERT_TRUE(socket.Connect("127.0.0.1", ntohs(a.sin_port), 2000, &error)) << error;
+  int peer = ::accept(listener, nullptr, nullptr);
+  SocketManager link;
+  link.ClientSocket = &socket;
+  link.WaitMs = 150;
+  LinkMonitor monitor;
+  LinkEventStore store;
+  monitor.Attach(&store);
+  link.Events = &monitor;
+
+  ::send(peer, "0000->Done ", 11, 0);
+  SendUartCommand(&link, "bbl peek 1\r\n", 300);
+  QueryUartReply(&link);  // nothing comes back
+  ::close(peer);
+  SendUartCommand(&link, "bbl peek 2\r\n", 40);
+  ::close(listener);
+
+  std::vector<LinkEvent> e = store.TakeNew();
+  ASSERT_EQ(e.size(), 6u);
+  EXPECT_EQ(FormatLinkEvent(e[0]).substr(26), "\t->\tline 300 ms\t\tbbl peek 1\\r\\n");
+  EXPECT_EQ(e[1].Kind, LinkEventKind::LineDone);
+  EXPECT_GE(e[1].RoundTripUs, 0);
+  EXPECT_LE(e[0].TimeUs, e[1].TimeUs);
+  EXPECT_EQ(e[2].Kind, LinkEventKind::Query);
+  EXPECT_EQ(FormatLinkEvent(e[3]).substr(26),
+            "\t!!\ttime-out\t\tno answer from the socket manager within 150 ms");
+  EXPECT_EQ(e[4].Text, "bbl peek 2\r\n");
+  EXPECT_EQ(FormatLinkEvent(e[5]).substr(26), "\t!!\tlink down\t\tthe link to the socket manager is down");
+  LinkMonitor::Counts c = monitor.Session();
+  EXPECT_EQ(c.Lines, 2u);
+  EXPECT_EQ(c.Replies, 0u);
+  EXPECT_EQ(c.TimeOuts, 1u);
+}
