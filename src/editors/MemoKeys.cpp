@@ -1,5 +1,8 @@
 #include "editors/MemoKeys.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "config/MemoConfig.h"
 
 namespace vt::editors {
@@ -19,6 +22,12 @@ MemoKey MemoKey::If(FirmwareFlag f) const {
 MemoKey MemoKey::IfShown(std::string name) const {
   MemoKey k = *this;
   k.shownControl = std::move(name);
+  return k;
+}
+
+MemoKey MemoKey::From(std::function<std::optional<int32_t>()> handsetSource) const {
+  MemoKey k = *this;
+  k.source = std::move(handsetSource);
   return k;
 }
 
@@ -117,6 +126,42 @@ KeyLines KeyLinesFromControls(const MemoSection& section, const ControlView& c,
     }
   }
   return lines;
+}
+
+KeyLines KeyLinesFromHandset(const MemoSection& section, const ControlView& c,
+                             const FrameState& state) {
+  KeyLines lines;
+  for (const MemoKey& k : section.keys) {
+    if (!k.source || !Written(k, c, state)) continue;
+    const std::optional<int32_t> word = k.source();
+    if (!word) continue;
+    switch (k.form) {
+      case MemoKey::Bool: lines.emplace_back(k.key, BoolToValue(*word != 0)); break;
+      case MemoKey::Choice:
+        lines.emplace_back(k.key, *word != 0 ? k.choices[0].first : k.choices[1].first);
+        break;
+      case MemoKey::OneOf:
+        if (*word >= 0 && size_t(*word) < k.choices.size())
+          lines.emplace_back(k.key, k.choices[size_t(*word)].first);
+        break;
+      case MemoKey::Int:
+      case MemoKey::Constant:
+      case MemoKey::Computed: lines.emplace_back(k.key, std::to_string(*word)); break;
+    }
+  }
+  return lines;
+}
+
+MemoSection WithSources(
+    const MemoSection& section,
+    const std::vector<std::pair<std::string, std::function<std::optional<int32_t>()>>>& sources) {
+  MemoSection s = section;
+  for (const auto& [key, source] : sources) {
+    auto k = std::find_if(s.keys.begin(), s.keys.end(), [&](const MemoKey& m) { return m.key == key; });
+    if (k == s.keys.end()) throw std::logic_error(section.name + " has no key " + key);
+    k->source = source;
+  }
+  return s;
 }
 
 void WriteSection(MemoConfig& memo, const std::string& name, const KeyLines& lines) {

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,10 +65,15 @@ struct MemoKey {
   int chip = 0;
   FirmwareFlag flag = FirmwareFlag::None;
   std::string shownControl;
+  // Where the handset read-back takes the key: the handset's word, turned
+  // into the key's form (Bool and Choice: true when not 0; OneOf: the index
+  // of the text among `choices`). Nothing: no line. No source: not read back.
+  std::function<std::optional<int32_t>()> source;
 
   MemoKey Chip(int chipType) const;
   MemoKey If(FirmwareFlag f) const;
   MemoKey IfShown(std::string name) const;
+  MemoKey From(std::function<std::optional<int32_t>()> handsetSource) const;
 };
 
 MemoKey BoolKey(std::string key, std::string control);
@@ -89,6 +95,16 @@ using KeyLines = std::vector<std::pair<std::string, std::string>>;
 // The key lines a writer emits for the controls as they stand.
 KeyLines KeyLinesFromControls(const MemoSection& section, const ControlView& controls,
                               const FrameState& state);
+// The key lines of the handset read-back: the writer's keys and conditions,
+// each value from the key's source (keys without one are left out).
+KeyLines KeyLinesFromHandset(const MemoSection& section, const ControlView& controls,
+                             const FrameState& state);
+// A copy of the section whose keys take their sources from `sources`, by
+// key name; a name the section does not have is a programming error
+// (std::logic_error).
+MemoSection WithSources(
+    const MemoSection& section,
+    const std::vector<std::pair<std::string, std::function<std::optional<int32_t>()>>>& sources);
 // Replaces the section in the active memo with these lines.
 void WriteSection(MemoConfig& memo, const std::string& name, const KeyLines& lines);
 // Both of the above.

@@ -2,9 +2,13 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QProgressDialog>
 #include <QRadioButton>
 
+#include "common/gui/Dialogs.h"
 #include "config/MemoConfig.h"
+#include "editors/ReadBack.h"
 #include "frame/TabContext.h"
 #include "frame/WidgetControls.h"
 
@@ -53,6 +57,41 @@ void BindMemoButtons(TabContext& ctx, QPushButton* send, QPushButton* get,
     for (const editors::MemoSection* s : sections)
       editors::GetSectionFromMemo(*s, SharedMemoConfig(), *controls);
   });
+}
+
+bool RunReadBack(TabContext& ctx, const std::vector<std::string>& sections) {
+  std::unique_ptr<QProgressDialog> progress;
+  if (sections.size() > 1) {
+    progress = std::make_unique<QProgressDialog>("Reading the handset settings", QString(), 0,
+                                                 int(sections.size()), ctx.frame);
+    progress->setWindowTitle("Q7xx all to Memo");
+    progress->setMinimumDuration(0);
+  }
+  int done = 0;
+  std::string current;
+  const editors::ReadBackEnd end = editors::ReadBackToMemo(
+      sections, ctx.controls, ctx.state(), SharedMemoConfig(), [&](const std::string& name) {
+        current = name;
+        if (progress) {
+          progress->setValue(done);
+          progress->setLabelText(ui::Q("Reading " + name + " from the handset"));
+        }
+        ++done;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      });
+  progress.reset();
+  if (end == editors::ReadBackEnd::Done) return true;
+  ui::Dialogs::Instance().Warning(
+      done == 0 ? "The handset link is down: nothing was read into the memo."
+                : ui::Q("The handset link was lost while reading " + current + ": " + current +
+                        " and the sections after it were not written."));
+  return false;
+}
+
+void BindReadBackButton(TabContext& ctx, QPushButton* button, std::vector<std::string> sections) {
+  TabContext* context = &ctx;
+  QObject::connect(button, &QPushButton::clicked, ctx.frame,
+                   [context, sections] { RunReadBack(*context, sections); });
 }
 
 void BindLabels(TabContext& ctx, const std::vector<editors::LabelRule>& rules) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,12 @@ void BindSections(TabContext& ctx, const std::vector<editors::Section>& sections
 // "Send ... to Memo" writes the sections in order; "Get ... from Memo" reads them.
 void BindMemoButtons(TabContext& ctx, QPushButton* send, QPushButton* get,
                      std::vector<const editors::MemoSection*> sections);
+// "Q7xx settings to Memo": the handset read-back of these sections.
+void BindReadBackButton(TabContext& ctx, QPushButton* button, std::vector<std::string> sections);
+// Reads the sections from the handset into the active memo, showing each
+// section's name while it is read; with the link down (or lost on the way)
+// says so once and writes nothing more. False when the link was down.
+bool RunReadBack(TabContext& ctx, const std::vector<std::string>& sections);
 // Keeps the labels' texts in step with their inputs, and sets them now.
 void BindLabels(TabContext& ctx, const std::vector<editors::LabelRule>& rules);
 

@@ -16,6 +16,7 @@ void CodecConfigTab::BuildCodecConfig(Builder& b, QTabWidget* PageControl1, QWid
 }
 
 void CodecConfigTab::SetupCodecConfig(TabContext& ctx) {
+  BindReadBackButton(ctx, CodecConfigQ7xxToMemoButton, {"CODEC_CONF"});
   WidgetControls* controls = &ctx.controls;
   OnToggled(ctx, "CheckBox63", [controls] { editors::AudioPathClicked(*controls); });
   for (const std::string& box : editors::PathBoxes())

@@ -16,6 +16,7 @@ void CodecInputTab::BuildCodecInput(Builder& b, QTabWidget* PageControl1, QWidge
 }
 
 void CodecInputTab::SetupCodecInput(TabContext& ctx) {
+  BindReadBackButton(ctx, CodecInputQ7xxToMemoButton, {"CODEC_INPUT"});
   ReserveValueWidth(Label21, "-6dB");
   ReserveValueWidth(Label25, "20dB");
   ReserveValueWidth(Label26, "Total: 50dB");

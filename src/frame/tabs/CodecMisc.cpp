@@ -16,6 +16,7 @@ void CodecMiscTab::BuildCodecMisc(Builder& b, QTabWidget* PageControl1, QWidget*
 }
 
 void CodecMiscTab::SetupCodecMisc(TabContext& ctx) {
+  BindReadBackButton(ctx, CodecMiscQ7xxToMemoButton, {"CODEC_MISC"});
   ReserveValueWidth(Label43, "99");
   BindCodecGain(ctx, editors::CodecMiscGainSection());
   BindSections(ctx, editors::CodecMiscSections());

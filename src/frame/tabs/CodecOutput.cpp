@@ -16,6 +16,7 @@ void CodecOutputTab::BuildCodecOutput(Builder& b, QTabWidget* PageControl1, QWid
 }
 
 void CodecOutputTab::SetupCodecOutput(TabContext& ctx) {
+  BindReadBackButton(ctx, CodecOutputQ7xxToMemoButton, {"CODEC_OUTPUT"});
   ReserveValueWidth(Label22, "99");
   BindCodecGain(ctx, editors::CodecOutputGainSection());
   BindSections(ctx, editors::CodecOutputSections());

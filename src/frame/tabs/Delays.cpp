@@ -15,6 +15,7 @@ void DelaysTab::BuildDelays(Builder& b, QTabWidget* PageControl1, QWidget* MemoS
 }
 
 void DelaysTab::SetupDelays(TabContext& ctx) {
+  BindReadBackButton(ctx, DelaysQ7xxToMemoButton, {"DELAY"});
   for (TScrollBar* bar : {ScrollBar23, ScrollBar24}) bar->setMinimumWidth(220);
   for (QLabel* l : {Label39, Label40}) ReserveValueWidth(l, "19.875ms");
   BindSections(ctx, editors::DelaysSections());

@@ -28,6 +28,7 @@ void DlDynTab::BuildDlDyn(Builder& b, QTabWidget* PageControl1, QWidget* MemoStr
 }
 
 void DlDynTab::SetupDlDyn(TabContext& ctx) {
+  BindReadBackButton(ctx, DlDynQ7xxToMemoButton, {"AGC_PAR"});
   for (TGroupBox* column : {DlPeakColumn, DlNoiseColumn, DlVoiceColumn}) MakeFrameless(column);
   // "Compressor" reads on from "Voice": the parameters' extra width goes to its column.
   if (auto* grid = qobject_cast<QGridLayout*>(DlVoiceColumn->layout()))
@@ -65,7 +66,9 @@ void DlDynTab::SetupDlDynBehaviour(TabContext& ctx) {
   WidgetControls* c = &ctx.controls;
   editors::ResetVoiceCompressorFlags();
   BindLabelsOnChange(ctx, editors::DlDynLabels());
-  BindSections(ctx, {editors::DlHarmonizerClick()});
+  // BindSections keeps pointers to the sections: the table must outlive the frame.
+  static const std::vector<editors::Section> harmonizer{editors::DlHarmonizerClick()};
+  BindSections(ctx, harmonizer);
   QObject::connect(ScrollBar65, &QScrollBar::valueChanged, ctx.frame, [c](int p) {
     editors::SectionMemberChanged(editors::DlHarmonizerBar(), *c);
     c->SetPosition("ScrollBar66", p);

@@ -15,6 +15,7 @@ void DspConfigTab::BuildDspConfig(Builder& b, QTabWidget* PageControl1, QWidget*
 }
 
 void DspConfigTab::SetupDspConfig(TabContext& ctx) {
+  BindReadBackButton(ctx, DspConfigQ7xxToMemoButton, {"DSP_CONF"});
   BindSections(ctx, editors::DspConfigSections());
   BindMemoButtons(ctx, DspConfigSendToMemoButton, DspConfigGetFromMemoButton,
                   {&editors::DspConfMemo()});

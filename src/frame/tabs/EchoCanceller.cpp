@@ -46,6 +46,7 @@ void EchoCancellerTab::BuildEchoCanceller(Builder& b, QTabWidget* PageControl1, 
 }
 
 void EchoCancellerTab::SetupEchoCanceller(TabContext& ctx) {
+  BindReadBackButton(ctx, EchoCancellerQ7xxToMemoButton, {"EC"});
   ValueListEditor4->SetStrings(kEcRowsQ711);
   ValueListEditor9->SetStrings(kEcRowsQ710);
   for (TValueListEditor* list : {ValueListEditor4, ValueListEditor9}) FitList(list, 120, 340);

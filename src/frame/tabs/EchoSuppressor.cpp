@@ -15,6 +15,7 @@ void EchoSuppressorTab::BuildEchoSuppressor(Builder& b, QTabWidget* PageControl1
 }
 
 void EchoSuppressorTab::SetupEchoSuppressor(TabContext& ctx) {
+  BindReadBackButton(ctx, EchoSuppressorQ7xxToMemoButton, {"ES"});
   ValueListEditor5->SetStrings({"UL_Gmin=0x0148", "UL_TauR=0x4100", "UL_TauD=0x7FBE",
                                 "DL_Gmin=0x0148", "DL_TauR=0x4100", "DL_TauD=0x7FBE"});
   FitList(ValueListEditor5, 90, 0);

@@ -37,6 +37,7 @@ void FiltersTab::BuildFilters(Builder& b, QTabWidget* PageControl1, QWidget* Mem
 }
 
 void FiltersTab::SetupFilters(TabContext& ctx) {
+  BindReadBackButton(ctx, FiltersQ7xxToMemoButton, {"DL_FIR", "DL_IIR", "UL_FIR", "UL_IIR"});
   ValueListEditor1->SetStrings(FlatFirRows());
   ValueListEditor2->SetStrings(FlatFirRows());
   ValueListEditor7->SetStrings(IirRows(2));

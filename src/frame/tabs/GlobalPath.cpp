@@ -16,6 +16,7 @@ void GlobalPathTab::BuildGlobalPath(Builder& b, QTabWidget* PageControl1, QWidge
 }
 
 void GlobalPathTab::SetupGlobalPath(TabContext& ctx) {
+  BindReadBackButton(ctx, GlobalPathQ7xxToMemoButton, {"GLOBAL_PATH"});
   // Q15 and Q12 words over the whole range: long bars for a usable resolution.
   for (TScrollBar* bar : {ScrollBar12, ScrollBar14, ScrollBar15, ScrollBar16, ScrollBar17,
                           ScrollBar18, ScrollBar26, ScrollBar27})

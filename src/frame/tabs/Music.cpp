@@ -21,6 +21,7 @@ void MusicTab::BuildMusic(Builder& b, QTabWidget* PageControl1, QWidget* MemoStr
 }
 
 void MusicTab::SetupMusic(TabContext& ctx) {
+  BindReadBackButton(ctx, Button109, {"MUSIC_TRT"});
   for (TGroupBox* column :
        {MusicClearLiftColumn, MusicEnhancerColumn, MusicMixerColumn, MusicMemoColumn})
     MakeFrameless(column);

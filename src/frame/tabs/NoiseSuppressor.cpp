@@ -17,6 +17,7 @@ void NoiseSuppressorTab::BuildNoiseSuppressor(Builder& b, QTabWidget* PageContro
 }
 
 void NoiseSuppressorTab::SetupNoiseSuppressor(TabContext& ctx) {
+  BindReadBackButton(ctx, NoiseSuppressorQ7xxToMemoButton, {"NS", "DL_NS"});
   // Word order of parameter blocks 18 (uplink) and 124 (downlink).
   const std::vector<std::string> rows = {"Alpha=0x0148", "Ln=0x7333",  "K=0x6000",
                                          "TauR=0x7EB8",  "TauD=0x4000", "Lamda=0x0200",

@@ -15,6 +15,7 @@ void PcmPortTab::BuildPcmPort(Builder& b, QTabWidget* PageControl1, QWidget* Mem
 }
 
 void PcmPortTab::SetupPcmPort(TabContext& ctx) {
+  BindReadBackButton(ctx, PcmPortQ7xxToMemoButton, {"PCM_PORT"});
   for (TScrollBar* bar : {ScrollBar28, ScrollBar29}) bar->setMinimumWidth(180);
   for (QLabel* l : {Label48, Label49}) ReserveValueWidth(l, "1000000Hz");
   BindLabels(ctx, editors::PcmPortLabels());

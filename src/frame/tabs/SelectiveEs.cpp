@@ -20,6 +20,7 @@ void SelectiveEsTab::BuildSelectiveEs(Builder& b, QTabWidget* PageControl1, QWid
 }
 
 void SelectiveEsTab::SetupSelectiveEs(TabContext& ctx) {
+  BindReadBackButton(ctx, Button101, {"SEL_ES"});
   // Four (bin, gain) points; the designed curve is flat: one point at bin 63, gain 1.0 (Q12).
   ValueListEditor8->SetStrings({"Point_1_bin=63", "Point_1_gain=4096", "Point_2_bin=0",
                                 "Point_2_gain=0", "Point_3_bin=0", "Point_3_gain=0",

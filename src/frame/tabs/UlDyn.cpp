@@ -28,6 +28,7 @@ void UlDynTab::BuildUlDyn(Builder& b, QTabWidget* PageControl1, QWidget* MemoStr
 }
 
 void UlDynTab::SetupUlDyn(TabContext& ctx) {
+  BindReadBackButton(ctx, UlDynQ7xxToMemoButton, {"UL_AGC_PAR"});
   MakeFrameless(UlDynLeftColumn);
   MakeFrameless(UlDynNoiseColumn);
   PutScaleUnder(ScrollBar55, {UlNgFilteredLabel, UlNgPassingLabel});

@@ -1,0 +1,191 @@
+// The frame-wide memo buttons and the handset read-back in the real frame,
+// on the real socket manager with the emulated handset of each chip type.
+#include <QPlainTextEdit>
+
+#include <map>
+
+#include "../../handset/EmulatedHandset.h"
+#include "common/gui/DialogBroker.h"
+#include "config/MemoFile.h"
+#include "editors/Catalogue.h"
+#include "editors/ParamLists.h"
+#include "frame/ModuleScope.h"
+#include "frame/TFrame1.h"
+#include "frame/WidgetControls.h"
+#include "tests/support/Files.h"
+#include "tests/support/QtApp.h"
+
+using namespace vt;
+using vt::frame::TFrame1;
+using vt::testing::Lines_;
+
+namespace {
+
+using Sections = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
+
+Sections Parse(const QString& text) {
+  Sections s;
+  std::string current;
+  for (const QString& line : text.split('\n')) {
+    const std::string l = line.toStdString();
+    if (l.rfind("Begin ", 0) == 0) current = l.substr(6);
+    else if (l.rfind("    ", 0) == 0 && l.find('=') != std::string::npos)
+      s[current].emplace_back(l.substr(4, l.find('=') - 4), l.substr(l.find('=') + 1));
+  }
+  return s;
+}
+
+std::vector<std::string> Begins(const QString& text) {
+  std::vector<std::string> out;
+  for (const QString& line : text.split('\n'))
+    if (line.startsWith("Begin ")) out.push_back(line.mid(6).toStdString());
+  return out;
+}
+
+class MemoStrip : public vt::testing::EmulatedHandset, public ::testing::WithParamInterface<int> {
+ protected:
+  void Open(int chipType) {
+    vt::testing::App();
+    Start(chipType);
+    SetChipType(chipType);
+    NewFrame();
+    broker.OnDialog = [this](const QString& caption, const QString& text, const QString&) {
+      dialogs.push_back((caption + ": " + text).toStdString());
+    };
+  }
+  void NewFrame() {
+    frame.reset();
+    frame = std::make_unique<TFrame1>();
+    controls = std::make_unique<frame::WidgetControls>(frame.get());
+  }
+  void TearDown() override {
+    controls.reset();
+    frame.reset();
+    EmulatedHandset::TearDown();
+  }
+  QString SendAll() {
+    frame->Memo1->clear();
+    frame->SendAllToMemoButton->click();
+    return frame->Memo1->toPlainText();
+  }
+  frame::ScopedFrameModule module;
+  std::unique_ptr<TFrame1> frame;
+  std::unique_ptr<frame::WidgetControls> controls;
+  ui::DialogBroker broker;
+  std::vector<std::string> dialogs;
+};
+
+TEST_P(MemoStrip, TuningRoundTripsThroughTheMemoAFreshFrameAndAFile) {
+  const int chip = GetParam();
+  Open(chip);
+  frame->CheckBox8->setChecked(true);
+  frame->ScrollBar12->setValue(1000);
+  frame->RadioButton13->setChecked(true);
+  frame->ScrollBar45->setValue(30);
+  controls->SetListValue("ValueListEditor1", 4, "0x1234");
+  const QString text = SendAll();
+  std::vector<std::string> order = {"DL_FIR",     "DL_IIR",      "UL_FIR",       "UL_IIR",
+                                    "EC",         "ES",          "SEL_ES",       "NS",
+                                    "DL_NS"};
+  for (const char* s : {"CODEC_CONF", "CODEC_INPUT", "CODEC_OUTPUT", "CODEC_MISC", "DSP_CONF",
+                        "GLOBAL_PATH", "AGC_PAR", "UL_AGC_PAR", "DELAY", "PCM_PORT"})
+    order.push_back(s);
+  if (chip == 3) order.push_back("MUSIC_TRT");
+  EXPECT_EQ(Begins(text), order);
+  frame->SendAllToMemoButton->click();  // over the memo it wrote: unchanged
+  EXPECT_EQ(frame->Memo1->toPlainText(), text);
+
+  NewFrame();
+  frame->Memo1->setPlainText(text);
+  frame->GetAllFromMemoButton->click();
+  EXPECT_TRUE(frame->RadioButton13->isChecked());
+  EXPECT_EQ(SendAll(), text);
+
+  vt::testing::TempDir dir;
+  std::vector<std::string> lines;
+  for (const QString& l : text.split('\n')) lines.push_back(l.toStdString());
+  ASSERT_TRUE(SaveMemoFile(dir.File("t.txt"), VectorLineStore(lines), nullptr));
+  NewFrame();
+  broker.Queue(QString::fromStdString(dir.File("t.txt")));
+  frame->LoadMemoFromFileButton->click();
+  frame->GetAllFromMemoButton->click();
+  EXPECT_EQ(SendAll(), text);
+}
+
+class MemoStripChip3 : public MemoStrip {
+ protected:
+  void SetUp() override { Open(3); }
+};
+
+TEST_F(MemoStripChip3, ReadBackAfterTheDownloadAgreesWithTheWritersKeyByKey) {
+  frame->ScrollBar12->setValue(1000);
+  frame->ScrollBar23->setValue(50);
+  frame->RadioButton21->setChecked(true);
+  frame->CheckBox78->setChecked(true);
+  controls->SetListValue("ValueListEditor5", 3, "0xFFFF");
+  for (const auto& k : editors::MuxMemo().keys)
+    if (controls->Shown(k.control)) controls->SetChecked(k.control, true);
+  frame->CheckBox8->setChecked(true);  // "Enabled" of the echo canceller, block already on
+  Sections written = Parse(SendAll());
+  frame->RadioButton5->setChecked(true);
+  frame->Q7xxAllToMemoButton->click();
+  const Sections read = Parse(frame->Memo2->toPlainText());
+  EXPECT_TRUE(dialogs.empty());
+  // The extended echo rows come only with their firmware flag. The
+  // selective suppressor's curve and dynamic words reach the handset only
+  // through its hidden "Selective ES par" box: its keys alone are compared.
+  written["EC"].resize(39);
+  ASSERT_EQ(read.size(), written.size());
+  for (const auto& [name, keys] : written) {
+    const auto& back = read.at(name);
+    ASSERT_EQ(back.size(), keys.size()) << name;
+    for (size_t k = 0; k < keys.size(); ++k) {
+      EXPECT_EQ(back[k].first, keys[k].first) << name;
+      if (name == "SEL_ES") continue;
+      const auto word = editors::ParseWord(keys[k].second);  // list rows: signed words
+      if (word && std::to_string(ToSigned16(*word)) == back[k].second) continue;
+      EXPECT_EQ(back[k].second, keys[k].second) << name << " " << keys[k].first;
+    }
+  }
+}
+
+TEST_P(MemoStrip, UpDateMuxWithNothingMarkedIdentifiesAndUpdatesTheSuppressorOnly) {
+  Open(GetParam());
+  Mark();
+  frame->UpDateMuxButton->click();
+  Lines_ expected = {"bbl shread16 0x0001", "bbl shread16 0x0002", "bbl shread16 0x0003"};
+  if (GetParam() == 3) {
+    expected.push_back("bbl aurdm 8 56");  // the API probe; the curve waits for its own box
+  } else {  // no API: the curve table, flat while "Enable" is off
+    for (int i = 0; i < 64; ++i) expected.push_back("bbl poke " + std::to_string(15052 + i) + " 32768");
+  }
+  EXPECT_EQ(Lines(), expected);
+}
+
+TEST_F(MemoStripChip3, MuxSectionWithoutPcmConfigLeavesItsBox) {
+  frame->CheckBox63->setChecked(true);
+  frame->CheckBox87->setChecked(true);
+  frame->SendMuxToMemoButton->click();
+  QString text = frame->Memo1->toPlainText();
+  ASSERT_TRUE(text.contains("\n    PCM_config=Yes\n"));
+  frame->Memo1->setPlainText(text.replace("    PCM_config=Yes\n", "").replace("CC_audio_path=Yes", "CC_audio_path=No"));
+  frame->CheckBox87->setChecked(false);
+  frame->GetMuxFromMemoButton->click();
+  EXPECT_FALSE(frame->CheckBox63->isChecked());
+  EXPECT_FALSE(frame->CheckBox87->isChecked());
+}
+
+TEST_F(MemoStripChip3, LinkDownSaysSoOnceAndWritesNothing) {
+  frame->Memo1->setPlainText("kept");
+  StopServer();
+  broker.Queue("OK");
+  frame->Q7xxAllToMemoButton->click();
+  broker.Queue("OK");
+  frame->Button109->click();  // MUSIC_TRT too
+  EXPECT_EQ(frame->Memo1->toPlainText(), "kept");
+  EXPECT_EQ(dialogs, (std::vector<std::string>(2, "Warning: The handset link is down: nothing was read into the memo.")));
+}
+
+INSTANTIATE_TEST_SUITE_P(ChipTypes, MemoStrip, ::testing::Values(1, 3));
+
+}  // namespace
