@@ -24,7 +24,7 @@ class TToolWindow : public QDialog {
   };
 VT_PLACEHOLDER_WINDOW(TForm1, "DL filter Wizzard")
 VT_PLACEHOLDER_WINDOW(TForm2, "UL filter Wizzard")
-VT_PLACEHOLDER_WINDOW(TForm3, "EC ES NS Wizzard")
+#include "frame/windows/TForm3.h"
 VT_PLACEHOLDER_WINDOW(TForm4, "AutoCorrect")
 VT_PLACEHOLDER_WINDOW(TForm5, "Help")
 VT_PLACEHOLDER_WINDOW(TForm6, "FIR calculation")

@@ -4,6 +4,7 @@
 #include "frame/Builder.h"
 #include "frame/Layout.h"
 #include "frame/TabContext.h"
+#include "frame/ToolWindows.h"
 #include "frame/WidgetControls.h"
 #include "frame/tabs/ParamListBinding.h"
 #include "editors/EchoCanceller.h"
@@ -74,6 +75,9 @@ void EchoCancellerTab::SetupEchoCanceller(TabContext& ctx) {
                       {&editors::EcMemo()});
   EnableRowPaste(ctx, ValueListEditor4);
   EnableRowPaste(ctx, ValueListEditor9);
+  QObject::connect(Button67, &QPushButton::clicked, ctx.frame, [] {
+    if (Form3) Form3->Open();
+  });
 }
 
 }  // namespace vt::frame
