@@ -165,19 +165,6 @@ TEST(EcWizard, MemoBlockReplacedAtTheEndAndReadBack) {
   EXPECT_FALSE(WizardFromMemo(VectorLineStore({"Begin ES", "End ES"}), moved));
 }
 
-// "Get from GUI": the positions whose mapping gives the frame's rows back.
-TEST(EcWizard, GetFromGuiReproducesTheRows) {
-  ControlMap w = AtStart(), frame;
-  frame.SetList("ValueListEditor4", {"L_Cfe1=-16383", "FE_SpeechDelay=0x0040", "Mu=0x3E80", "Mu1=16383"});
-  frame.SetList("ValueListEditor5", {"UL_Gmin=327", "UL_TauR=16764", "UL_TauD=32020"});
-  WizardContext c{w, frame, FrameState{}, nullptr};
-  WizardFromFrame(c);
-  for (auto [bar, p] : std::vector<std::pair<const char*, int>>{
-           {"TrackBar32", 0}, {"TrackBar55", 64}, {"TrackBar43", 50}, {"TrackBar44", 25},
-           {"TrackBar49", 40}, {"TrackBar53", 200}, {"TrackBar54", 200}})
-    EXPECT_EQ(w.Position(bar), p) << bar;
-}
-
 // Chip type 3 (speed shift 0, far-end bit 8): word 0 = 2 is the medium speed.
 TEST_F(EcWizardTest, StatusPollAndALostLink) {
   Start(3);
