@@ -105,6 +105,11 @@ bool HostWindow::OpenLinkLog(const QString& path, QString* error) {
   return true;
 }
 
+void HostWindow::RefreshLinkViews() {
+  monitorWindow_->Drain();
+  UpdateLinkSummary();
+}
+
 void HostWindow::UpdateLinkSummary() {
   LinkMonitor::Counts c = monitor_.Session();
   linkSummary_->setText(QString("Lines sent: %1, replies: %2, time-outs: %3")

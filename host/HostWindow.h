@@ -41,6 +41,8 @@ class HostWindow : public QMainWindow {
   LinkMonitorWindow* MonitorWindow() const { return monitorWindow_; }
   // "Lines sent: N, replies: N, time-outs: N" of the current session.
   QString LinkSummaryText() const { return linkSummary_->text(); }
+  // The monitor's table and the summary brought up to date now.
+  void RefreshLinkViews();
 
  private:
   void AskConnect();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTimer>
 
 #include <cstdio>
@@ -29,8 +30,8 @@ QString DefaultIniPath() {
 
 int main(int argc, char** argv) {
   CLI::App cli{"voxhost: the VoxTuner host application"};
-  std::string plugin, connectTo, ini, script, linkLog, audio = "virtual";
-  bool offscreen = false;
+  std::string plugin, connectTo, ini, script, linkLog, hostShot, audio = "virtual";
+  bool offscreen = false, linkMonitor = false;
   int linkTimeout = 0;
   cli.add_option("--plugin", plugin, "plug-in to load (default: libvoxtuner.so beside voxhost)");
   cli.add_option("--connect", connectTo, "socket-manager server, HOST:PORT");
@@ -42,6 +43,9 @@ int main(int argc, char** argv) {
       ->check(CLI::Range(100, 600000));
   cli.add_option("--link-log", linkLog,
                  "write every event of the handset link (lines sent, replies, time-outs) to FILE");
+  cli.add_flag("--link-monitor", linkMonitor, "open the Link monitor at start");
+  cli.add_option("--host-shot", hostShot,
+                 "at the end of a scripted session, save a PNG of the whole host window to FILE");
   cli.add_flag("--offscreen", offscreen, "no display: render offscreen (for scripts)");
   cli.add_option("--audio", audio, "measurement audio: virtual (the virtual bench) or alsa:DEVICE");
   CLI11_PARSE(cli, argc, argv);
@@ -90,7 +94,8 @@ int main(int argc, char** argv) {
   QWidget* frame = module.Start(&window, window.Link(), iniPath);
   window.SetFrame(frame);
   window.setWindowTitle("VoxTuner host - " + module.Name());
-  window.resize(1100, 820);
+  window.resize(1100, linkMonitor ? 1100 : 820);
+  if (linkMonitor) window.MonitorWindow()->show();
   window.show();
 
   int status = 0;
@@ -105,6 +110,14 @@ int main(int argc, char** argv) {
     runner->Start([&, runner](int code) {
       if (code != 0) std::fprintf(stderr, "voxhost: %s\n", runner->LastError().toLocal8Bit().constData());
       status = code;
+      if (!hostShot.empty()) {
+        window.RefreshLinkViews();
+        window.MonitorWindow()->Table()->scrollToBottom();
+        if (!window.grab().save(QString::fromStdString(hostShot), "PNG")) {
+          std::fprintf(stderr, "voxhost: cannot write %s\n", hostShot.c_str());
+          if (status == 0) status = 2;
+        }
+      }
       QTimer::singleShot(0, &app, [&app, code] { app.exit(code); });
     });
   }

@@ -2,12 +2,14 @@
 // handset, beside the bare link round trip (one query, one reply).
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <memory>
 #include <stdexcept>
 
 #include "sockmgr/server/Server.h"
 #include "handset/Handset.h"
 #include "handset/Link.h"
+#include "handset/LinkMonitor.h"
 #include "handset/TcpClientSocket.h"
 
 namespace {
@@ -26,6 +28,7 @@ class Bench {
     vt::SetLink(&link_);
     server_.Emulator().SetMemory(4168, 0x1234);
   }
+  vt::SocketManager& Link() { return link_; }
   ~Bench() {
     vt::SetLink(nullptr);
     socket_.Close();
@@ -45,6 +48,64 @@ void BM_BareLinkRoundTrip(benchmark::State& state) {
       benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_BareLinkRoundTrip)->UseRealTime();
+
+// The same with voxhost's monitor attached: the window's store, drained as
+// its timer does, and the link log file.
+void BM_MonitoredLinkRoundTrip(benchmark::State& state) {
+  Bench bench;
+  vt::LinkMonitor monitor;
+  vt::LinkEventStore store;
+  vt::LinkLogFile log;
+  std::string error;
+  if (!log.Open("/dev/null", &error)) throw std::runtime_error(error);
+  monitor.Attach(&store);
+  monitor.Attach(&log);
+  bench.Link().Events = &monitor;
+  int64_t n = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(vt::QueryUartReply(vt::Link()));
+    if (++n % 500 == 0) {
+      std::vector<vt::LinkEvent> fresh = store.TakeNew();
+      store.DropOldest(store.Overflow(fresh.size()));
+      store.Append(std::move(fresh));
+      log.Flush();
+    }
+  }
+  bench.Link().Events = nullptr;
+  state.counters["round_trips/s"] =
+      benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_MonitoredLinkRoundTrip)->UseRealTime();
+
+// What the monitor adds to one round trip on its own (the two numbers above
+// swing with the machine's load): the query and the reply events, each with
+// its clock reading, through the monitor to the store and the log's queue.
+void BM_MonitorEventsOfOneRoundTrip(benchmark::State& state) {
+  vt::LinkMonitor monitor;
+  vt::LinkEventStore store;
+  vt::LinkLogFile log;
+  std::string error;
+  if (!log.Open("/dev/null", &error)) throw std::runtime_error(error);
+  monitor.Attach(&store);
+  monitor.Attach(&log);
+  const std::string reply = "shread16 [0x0001]: 0x0105\r\n";
+  int64_t n = 0;
+  for (auto _ : state) {
+    for (vt::LinkEventKind kind : {vt::LinkEventKind::Query, vt::LinkEventKind::Reply}) {
+      vt::LinkEvent e;
+      e.Kind = kind;
+      e.TimeUs = std::chrono::steady_clock::now().time_since_epoch().count();
+      if (kind == vt::LinkEventKind::Reply) e.Text = reply;
+      monitor.OnLinkEvent(e);
+    }
+    if (++n % 500 == 0) {
+      std::vector<vt::LinkEvent> fresh = store.TakeNew();
+      store.DropOldest(store.Overflow(fresh.size()));
+      store.Append(std::move(fresh));
+    }
+  }
+}
+BENCHMARK(BM_MonitorEventsOfOneRoundTrip);
 
 // 500 peeks under one hold: two round trips each (the line, the answer).
 void BM_HeldBurstOf500Reads(benchmark::State& state) {

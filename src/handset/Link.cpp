@@ -42,14 +42,18 @@ int ElapsedMs(Clock::time_point since) {
 void Publish(const SocketManager* link, LinkEventKind kind, std::string text = {},
              int32_t timeoutMs = 0, const Clock::time_point* sent = nullptr) {
   if (!link->Events) return;
+  using std::chrono::microseconds;
+  // Wall time from the steady clock and the offset between the two, taken
+  // once: one clock reading per event.
+  static const microseconds wallOffset =
+      std::chrono::duration_cast<microseconds>(
+          std::chrono::system_clock::now().time_since_epoch()) -
+      std::chrono::duration_cast<microseconds>(Clock::now().time_since_epoch());
+  const Clock::time_point now = Clock::now();
   LinkEvent e;
   e.Kind = kind;
-  e.TimeUs = std::chrono::duration_cast<std::chrono::microseconds>(
-                 std::chrono::system_clock::now().time_since_epoch())
-                 .count();
-  if (sent)
-    e.RoundTripUs =
-        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - *sent).count();
+  e.TimeUs = (std::chrono::duration_cast<microseconds>(now.time_since_epoch()) + wallOffset).count();
+  if (sent) e.RoundTripUs = std::chrono::duration_cast<microseconds>(now - *sent).count();
   e.TimeoutMs = timeoutMs;
   e.Text = std::move(text);
   link->Events->OnLinkEvent(e);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <iterator>
@@ -110,26 +111,66 @@ void LinkMonitor::NewSession() {
   timeOuts_ = 0;
 }
 
-LinkLogFile::~LinkLogFile() {
+LinkLogFile::~LinkLogFile() { Close(); }
+
+void LinkLogFile::Close() {
+  if (writer_.joinable()) {
+    {
+      std::lock_guard lock(mu_);
+      stopping_ = true;
+    }
+    wake_.notify_all();
+    writer_.join();
+  }
+  Flush();
+  std::scoped_lock lock(writeMu_, mu_);
   if (file_) std::fclose(file_);
+  file_ = nullptr;
+  stopping_ = false;
 }
 
 bool LinkLogFile::Open(const std::string& path, std::string* error) {
-  if (file_) std::fclose(file_);
-  file_ = std::fopen(path.c_str(), "w");
-  if (!file_ && error) *error = "cannot write the link log " + path + ": " + std::strerror(errno);
-  return file_ != nullptr;
+  Close();
+  {
+    std::scoped_lock lock(writeMu_, mu_);
+    file_ = std::fopen(path.c_str(), "w");
+  }
+  if (!file_) {
+    if (error) *error = "cannot write the link log " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  writer_ = std::thread([this] {
+    std::unique_lock lock(mu_);
+    while (!stopping_) {
+      wake_.wait_for(lock, std::chrono::milliseconds(kWriteMs), [this] { return stopping_; });
+      lock.unlock();
+      Flush();
+      lock.lock();
+    }
+  });
+  return true;
 }
 
 void LinkLogFile::OnLinkEvent(const LinkEvent& event) {
-  if (!file_) return;
-  std::string line = FormatLinkEvent(event);
-  line += '\n';
-  std::fwrite(line.data(), 1, line.size(), file_);
+  std::lock_guard lock(mu_);
+  if (file_) queued_.push_back(event);
 }
 
 void LinkLogFile::Flush() {
-  if (file_) std::fflush(file_);
+  std::lock_guard write(writeMu_);
+  std::vector<LinkEvent> taken;
+  {
+    std::lock_guard lock(mu_);
+    taken.swap(queued_);
+  }
+  if (!file_) return;
+  std::string text;
+  for (const LinkEvent& e : taken) {
+    text += FormatLinkEvent(e);
+    text += '\n';
+  }
+  std::fwrite(text.data(), 1, text.size(), file_);
+  std::fflush(file_);
 }
 
 void LinkEventStore::OnLinkEvent(const LinkEvent& event) {

@@ -6,12 +6,14 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "handset/LinkEvents.h"
@@ -49,23 +51,33 @@ class LinkMonitor : public LinkEventObserver {
   std::atomic<uint64_t> lines_{0}, replies_{0}, timeOuts_{0};
 };
 
-// The link log (voxhost --link-log): one FormatLinkEvent line per event,
-// through the C library's buffer; Flush() writes it out.
+// The link log (voxhost --link-log): one FormatLinkEvent line per event.
+// The link only queues the event; a writer thread of the log formats and
+// writes the queue every kWriteMs, and at the end.
 class LinkLogFile : public LinkEventObserver {
  public:
+  static constexpr int kWriteMs = 200;
   LinkLogFile() = default;
-  ~LinkLogFile() override;
+  ~LinkLogFile() override;  // writes what is queued, then closes
   LinkLogFile(const LinkLogFile&) = delete;
   LinkLogFile& operator=(const LinkLogFile&) = delete;
-  // Creates (truncates) the file; false with `error` when it cannot.
+  // Creates (truncates) the file and starts the writer; false with `error`
+  // when it cannot be created.
   bool Open(const std::string& path, std::string* error);
-  // Called by the link's monitor (GUI thread): appends to the buffer.
+  // Called by the link's monitor (GUI thread): queues the event.
   void OnLinkEvent(const LinkEvent& event) override;
-  // GUI thread (a timer, the end of the session).
+  // Any thread: writes what is queued now and flushes the file.
   void Flush();
 
  private:
+  void Close();
+  std::mutex mu_;  // guards queued_ and stopping_
+  std::condition_variable wake_;
+  std::vector<LinkEvent> queued_;
+  bool stopping_ = false;
+  std::mutex writeMu_;  // one writer at a time, in the order taken
   std::FILE* file_ = nullptr;
+  std::thread writer_;
 };
 
 // The events kept for a view: the newest `capacity` of them. Events come in
