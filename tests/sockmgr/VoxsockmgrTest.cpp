@@ -2,8 +2,10 @@
 // it serves the module link, and it ends cleanly on SIGTERM and SIGINT.
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -24,27 +26,37 @@ class Process {
     if (pipe_ && pid_ > 0) ::kill(pid_, SIGKILL);
     if (pipe_) ::pclose(pipe_);
   }
+  // The next line of output; what came before a 5 s silence or the end.
   std::string Line() {
-    char buf[512];
-    return pipe_ && std::fgets(buf, sizeof buf, pipe_) ? buf : "";
+    std::string line;
+    pollfd p{pipe_ ? ::fileno(pipe_) : -1, POLLIN, 0};
+    for (char c = 0; c != '\n' && ::poll(&p, 1, 5000) == 1; line += c) {
+      if (::read(p.fd, &c, 1) != 1) {
+        ended_ = true;
+        break;
+      }
+    }
+    return line;
   }
   int Port() {
     std::string first = output_ = Line();
     return first.rfind("voxsockmgr listening on 127.0.0.1:", 0) == 0 ? std::atoi(&first[34]) : 0;
   }
   void Signal(int sig) { ::kill(pid_, sig); }
-  // Exit code, once the program has closed its output.
+  // Exit code once the program has closed its output; -1 when it did not.
   int Wait() {
     for (std::string line; !(line = Line()).empty();) output_ += line;
+    if (!ended_) ::kill(pid_, SIGKILL);
     int status = ::pclose(pipe_);
     pipe_ = nullptr;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return !ended_ ? -1 : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
   const std::string& Output() const { return output_; }
 
  private:
   FILE* pipe_;
   int pid_ = 0;
+  bool ended_ = false;
   std::string output_;
 };
 
