@@ -39,8 +39,8 @@ TEST(Emulator, FirmwareVersionText) {
   EXPECT_EQ(v, (FirmwareVersion{3, 4, 8, 0}));
   EXPECT_EQ(v.ToString(), "3.4.8.0");
   ASSERT_TRUE(FirmwareVersion::Parse("255.4095.15.255", v));
-  for (const char* bad : {"3.4.8", "3.4.8.0.1", "3.4.16.0", "256.0.0.0", "3..8.0", "-1.4.8.0",
-                          "3.4.8.0 "})
+  for (const char* bad : {"", "3.4.8", "3.4.8.0.1", "3.4.16.0", "256.0.0.0", "a.b.c.d", "3..8.0",
+                          "-1.4.8.0", "0x3.4.8.0", "3.4.8.0 "})
     EXPECT_FALSE(FirmwareVersion::Parse(bad, v)) << bad;
   EXPECT_LT((FirmwareVersion{3, 2, 8, 3}), (FirmwareVersion{3, 4, 1, 2}));
 }
