@@ -22,7 +22,8 @@ class Bench {
       : server_({}, std::make_unique<vt::sockmgr::EmulatedBackend>(chipType)) {
     server_.Start();
     std::string error;
-    if (!socket_.Connect("127.0.0.1", server_.Port(), 3000, &error)) throw std::runtime_error(error);
+    if (!socket_.Connect("127.0.0.1", server_.Port(), 3000, &error))
+      throw std::runtime_error(error);
     link_.ClientSocket = &socket_;
     link_.ClientType = "VoxTuner";
     while (link_.ClientId == 0 && socket_.WaitForData(3000)) vt::ParseIncoming(&link_);

@@ -57,7 +57,9 @@ const MemoSection& MuxMemo() {
         {"DC_UL_EXP", "CheckBox42"},        {"DC_sidetone", "CheckBox81"},
         {"PCM_config", "CheckBox87"}};
     for (const auto& [key, box] : any) s.keys.push_back(BoolKey(key, box));
-    auto chip3 = [&s](const char* key, const char* box) { s.keys.push_back(BoolKey(key, box).Chip(3)); };
+    auto chip3 = [&s](const char* key, const char* box) {
+      s.keys.push_back(BoolKey(key, box).Chip(3));
+    };
     chip3("AGC_voice_comp", "CheckBox108");
     chip3("music_clear_lift", "CheckBox111");
     chip3("music_enhancer", "CheckBox113");
@@ -71,8 +73,8 @@ const MemoSection& MuxMemo() {
     chip3("DC_DL_NS", "CheckBox109");
     s.keys.push_back(BoolKey("DC_UL_noise_gate", "CheckBox116").IfShown("CheckBox116"));
     s.keys.push_back(BoolKey("AGC_UL_noise_gate", "CheckBox118").IfShown("CheckBox118"));
-    s.keys.push_back(BoolKey("AGC_DlHarm", "CheckBox41").If(FirmwareFlag::VoiceBoosterAndHarmonizers));
-    s.keys.push_back(BoolKey("AGC_UlHarm", "CheckBox40").If(FirmwareFlag::VoiceBoosterAndHarmonizers));
+    for (const auto& [key, box] : {std::pair{"AGC_DlHarm", "CheckBox41"}, {"AGC_UlHarm", "CheckBox40"}})
+      s.keys.push_back(BoolKey(key, box).If(FirmwareFlag::VoiceBoosterAndHarmonizers));
     return s;
   }();
   return section;

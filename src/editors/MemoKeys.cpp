@@ -157,7 +157,8 @@ MemoSection WithSources(
     const std::vector<std::pair<std::string, std::function<std::optional<int32_t>()>>>& sources) {
   MemoSection s = section;
   for (const auto& [key, source] : sources) {
-    auto k = std::find_if(s.keys.begin(), s.keys.end(), [&](const MemoKey& m) { return m.key == key; });
+    auto k = std::find_if(s.keys.begin(), s.keys.end(),
+                          [&](const MemoKey& m) { return m.key == key; });
     if (k == s.keys.end()) throw std::logic_error(section.name + " has no key " + key);
     k->source = source;
   }

@@ -1,5 +1,6 @@
 #include "editors/ReadBack.h"
 
+#include <algorithm>
 #include <map>
 
 #include "config/MemoConfig.h"
@@ -223,7 +224,9 @@ std::pair<int, int> Plain(int id, int words, size_t row) {
 
 const std::map<std::string, ListSource>& Lists() {
   auto plain = [](const ParamList& l) {
-    return [id = l.paramId, n = l.words](size_t row, const FrameState&) { return Plain(id, n, row); };
+    return [id = l.paramId, n = l.words](size_t row, const FrameState&) {
+      return Plain(id, n, row);
+    };
   };
   static const std::map<std::string, ListSource> lists = {
       {"DL_FIR", {&DlFirMemo(), plain(DlFirList())}},
@@ -293,6 +296,12 @@ bool ReadSection(const std::string& name, const ControlView& controls, const Fra
   if (list == Lists().end()) {
     if (name == "MUSIC_TRT" && state.chipType != 3) return false;
     lines = KeyLinesFromHandset(Sourced(name), controls, state);
+    if (name == "CODEC_OUTPUT") {
+      // Read back with the driver before the output field.
+      auto vcm = std::find_if(lines.begin(), lines.end(),
+                              [](const auto& l) { return l.first == "VCM_driver"; });
+      if (vcm != lines.end() && vcm != lines.begin()) std::rotate(lines.begin() + 1, vcm, vcm + 1);
+    }
     return true;
   }
   const ListMemo& m = *list->second.memo;

@@ -18,9 +18,10 @@ std::vector<std::string> MuxBlocks(const ControlView& controls, int chipType) {
     // Selective ES par, DL noise sup param, Voice, Selective ES, ClearLift,
     // MIDI enhancer, MIDI mixer, Peak limiter, Voice compressor, DL Noise
     // Gate, DL Noise Supp, the DL and UL harmonizer levels.
-    for (const char* box : {"CheckBox96", "CheckBox13", "CheckBox108", "CheckBox100", "CheckBox111",
-                            "CheckBox113", "CheckBox114", "CheckBox103", "CheckBox104", "CheckBox106",
-                            "CheckBox109", "CheckBox41", "CheckBox40"})
+    for (const char* box :
+         {"CheckBox96", "CheckBox13", "CheckBox108", "CheckBox100", "CheckBox111", "CheckBox113",
+          "CheckBox114", "CheckBox103", "CheckBox104", "CheckBox106", "CheckBox109", "CheckBox41",
+          "CheckBox40"})
       if (controls.Shown(box)) boxes.push_back(box);
   }
   return boxes;

@@ -63,6 +63,11 @@ TEST_F(ReadBack, OutputSelectionFromTheClearedBitsOfCodecItem0) {
     Handset().SetBuiltInWord(6, 2, uint16_t(c.item1));
     EXPECT_EQ(Value(Read("CODEC_OUTPUT"), "Output_sel"), c.output) << std::hex << c.item0;
   }
+  Handset().SetBuiltInWord(6, 1, 0xFFE7);
+  const KeyLines l = Read("CODEC_OUTPUT");
+  ASSERT_EQ(l.size(), 5u);
+  EXPECT_EQ(l[1], (std::pair<std::string, std::string>("VCM_driver", "Off")));  // bit 9 set
+  EXPECT_EQ(l[2].first, "Output_sel");
 }
 
 TEST_F(ReadBack, MicrophoneGroundIsBit24OfTheLongPeek) {
