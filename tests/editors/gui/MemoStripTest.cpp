@@ -167,6 +167,21 @@ TEST_P(MemoStrip, UpDateMuxWithNothingMarkedIdentifiesAndUpdatesTheSuppressorOnl
   EXPECT_EQ(Lines(), expected);
 }
 
+TEST_F(MemoStripChip3, UpDateMuxRedoesTheMarkedBlocksInDownloadOrder) {
+  frame->CheckBox35->setChecked(true);  // "DL gain" (id 10, designed 4096)
+  frame->CheckBox31->setChecked(true);  // "UL DC rm freq" (id 4, designed 32752): goes first
+  Mark();
+  frame->UpDateMuxButton->click();
+  const Lines_ l = Lines();
+  auto at = [&](int id, int word) {
+    const std::string line = "bbl auwrm 4 " + std::to_string(ParamBase(uint8_t(id))) + " " +
+                             std::to_string(word);
+    return std::find(l.begin(), l.end(), line) - l.begin();
+  };
+  EXPECT_LT(at(4, 32752), at(10, 4096));
+  EXPECT_LT(at(10, 4096), long(l.size()));
+}
+
 TEST_F(MemoStripChip3, MuxSectionWithoutPcmConfigLeavesItsBox) {
   frame->CheckBox63->setChecked(true);
   frame->CheckBox87->setChecked(true);
