@@ -158,19 +158,19 @@ void LinkLogFile::OnLinkEvent(const LinkEvent& event) {
 
 void LinkLogFile::Flush() {
   std::lock_guard write(writeMu_);
-  std::vector<LinkEvent> taken;
   {
     std::lock_guard lock(mu_);
-    taken.swap(queued_);
+    taken_.swap(queued_);
   }
-  if (!file_) return;
-  std::string text;
-  for (const LinkEvent& e : taken) {
-    text += FormatLinkEvent(e);
-    text += '\n';
+  if (file_) {
+    for (const LinkEvent& e : taken_) {
+      std::string line = FormatLinkEvent(e);
+      line += '\n';
+      std::fwrite(line.data(), 1, line.size(), file_);
+    }
+    std::fflush(file_);
   }
-  std::fwrite(text.data(), 1, text.size(), file_);
-  std::fflush(file_);
+  taken_.clear();
 }
 
 void LinkEventStore::OnLinkEvent(const LinkEvent& event) {

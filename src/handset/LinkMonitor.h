@@ -76,6 +76,7 @@ class LinkLogFile : public LinkEventObserver {
   std::vector<LinkEvent> queued_;
   bool stopping_ = false;
   std::mutex writeMu_;  // one writer at a time, in the order taken
+  std::vector<LinkEvent> taken_;  // guarded by writeMu_; swapped with queued_, keeps its room
   std::FILE* file_ = nullptr;
   std::thread writer_;
 };
