@@ -42,10 +42,7 @@ HostWindow::HostWindow() {
   linkSummary_ = new QLabel;
   linkSummary_->setObjectName("LinkSummary");
   statusBar()->addPermanentWidget(linkSummary_);
-  connect(&summaryTimer_, &QTimer::timeout, this, [this] {
-    linkLog_.Flush();
-    UpdateLinkSummary();
-  });
+  connect(&summaryTimer_, &QTimer::timeout, this, &HostWindow::UpdateLinkSummary);
   summaryTimer_.start(500);
   UpdateLinkSummary();
   // A server that goes away is noticed without reading what belongs to the module.
@@ -60,7 +57,6 @@ HostWindow::HostWindow() {
 HostWindow::~HostWindow() {
   link_.Observer = nullptr;
   link_.Events = nullptr;
-  linkLog_.Flush();
   Disconnect();
 }
 

@@ -2,6 +2,7 @@
 // handset received, and the monitor window's bound on the events it keeps.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAbstractItemModel>
@@ -66,6 +67,18 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   // Each reply follows its query with the time it took.
   EXPECT_EQ(Texts(log, "\t->\tquery\t").size(), Texts(log, "\t<-\treply\t").size());
   for (const std::string& f : {serverLog, linkLog, script}) std::remove(f.c_str());
+}
+
+TEST(LinkLog, AFileThatCannotBeWrittenStopsVoxhostAtOnce) {
+  const std::string cmd = "timeout 20 '" + std::string(VT_BINARY_DIR) + "/bin/voxhost' --offscreen --ini '" +
+                          Temp("host.ini") + "' --link-log /nonexistent/dir/link.log 2>&1";
+  FILE* p = ::popen(cmd.c_str(), "r");
+  char buf[512] = {};
+  std::string out(buf, std::fread(buf, 1, sizeof buf - 1, p));
+  EXPECT_EQ(WEXITSTATUS(::pclose(p)), 2);
+  EXPECT_NE(out.find("voxhost: cannot write the link log /nonexistent/dir/link.log: No such file"),
+            std::string::npos)
+      << out;
 }
 
 // The window keeps the newest events, also when more than it keeps come at once.
