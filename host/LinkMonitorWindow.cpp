@@ -38,7 +38,8 @@ QVariant LinkEventModel::data(const QModelIndex& index, int role) const {
         return QString("line %1 ms").arg(e.TimeoutMs);
       return QString::fromLatin1(LinkEventName(e.Kind));
     case kRoundTrip:
-      return e.RoundTripUs < 0 ? QString() : QString::number(double(e.RoundTripUs) / 1000.0, 'f', 3);
+      return e.RoundTripUs < 0 ? QString()
+                               : QString::number(double(e.RoundTripUs) / 1000.0, 'f', 3);
     case kText: return QString::fromStdString(VisibleLinkText(e.Text));
     default: return {};
   }
@@ -120,7 +121,8 @@ LinkMonitorWindow::LinkMonitorWindow(QWidget* parent) : QDockWidget("Link monito
   connect(clear, &QPushButton::clicked, this, &LinkMonitorWindow::Clear);
   connect(save, &QPushButton::clicked, this, &LinkMonitorWindow::AskSave);
   connect(&drain_, &QTimer::timeout, this, [this] {
-    const bool atEnd = table_->verticalScrollBar()->value() == table_->verticalScrollBar()->maximum();
+    const bool atEnd =
+        table_->verticalScrollBar()->value() == table_->verticalScrollBar()->maximum();
     model_->Drain();
     if (atEnd) table_->scrollToBottom();
   });

@@ -52,7 +52,8 @@ void Publish(const SocketManager* link, LinkEventKind kind, std::string text = {
   const Clock::time_point now = Clock::now();
   LinkEvent e;
   e.Kind = kind;
-  e.TimeUs = (std::chrono::duration_cast<microseconds>(now.time_since_epoch()) + wallOffset).count();
+  e.TimeUs =
+      (std::chrono::duration_cast<microseconds>(now.time_since_epoch()) + wallOffset).count();
   if (sent) e.RoundTripUs = std::chrono::duration_cast<microseconds>(now - *sent).count();
   e.TimeoutMs = timeoutMs;
   e.Text = std::move(text);

@@ -26,7 +26,8 @@ namespace {
 using vt::testing::ReadBytes;
 
 std::string Temp(const std::string& name) {
-  return std::string(::testing::TempDir()) + "/vt_linklog_" + std::to_string(::getpid()) + "_" + name;
+  return std::string(::testing::TempDir()) + "/vt_linklog_" + std::to_string(::getpid()) + "_" +
+         name;
 }
 
 // The texts after `marker` on each line of `log` that has it, in order.
@@ -53,13 +54,15 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   vt::sockmgr::Server server(options, std::make_unique<vt::sockmgr::EmulatedBackend>(1));
   server.Start();
   std::ofstream(script) << "tab Noise suppressor\nclick CheckBox20\nclick CheckBox20\n";
-  const std::string cmd = "timeout 60 '" + std::string(VT_BINARY_DIR) + "/bin/voxhost' --offscreen --ini '" +
-                          Temp("host.ini") + "' --connect 127.0.0.1:" + std::to_string(server.Port()) +
+  const std::string cmd = "timeout 60 '" + std::string(VT_BINARY_DIR) +
+                          "/bin/voxhost' --offscreen --ini '" + Temp("host.ini") +
+                          "' --connect 127.0.0.1:" + std::to_string(server.Port()) +
                           " --link-log '" + linkLog + "' --script '" + script + "' 2>&1";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   server.Stop();
   const std::string log = ReadBytes(linkLog);
-  std::vector<std::string> sent = Texts(log, "\t->\tline "), received = Texts(ReadBytes(serverLog), " to handset ");
+  std::vector<std::string> sent = Texts(log, "\t->\tline "),
+                           received = Texts(ReadBytes(serverLog), " to handset ");
   for (std::string& s : sent) s = s.substr(s.find('\t', s.find('\t') + 1) + 1);  // "N ms\t\tTEXT"
   ASSERT_GE(sent.size(), 4u) << log;
   EXPECT_EQ(sent, received);
@@ -70,8 +73,9 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
 }
 
 TEST(LinkLog, AFileThatCannotBeWrittenStopsVoxhostAtOnce) {
-  const std::string cmd = "timeout 20 '" + std::string(VT_BINARY_DIR) + "/bin/voxhost' --offscreen --ini '" +
-                          Temp("host.ini") + "' --link-log /nonexistent/dir/link.log 2>&1";
+  const std::string cmd = "timeout 20 '" + std::string(VT_BINARY_DIR) +
+                          "/bin/voxhost' --offscreen --ini '" + Temp("host.ini") +
+                          "' --link-log /nonexistent/dir/link.log 2>&1";
   FILE* p = ::popen(cmd.c_str(), "r");
   char buf[512] = {};
   std::string out(buf, std::fread(buf, 1, sizeof buf - 1, p));

@@ -53,7 +53,8 @@ TEST(LinkMonitor, ShowsLinesTheirAnswersATimeOutAndTheDrop) {
   EXPECT_EQ(FormatLinkEvent(e[3]).substr(26),
             "\t!!\ttime-out\t\tno answer from the socket manager within 150 ms");
   EXPECT_EQ(e[4].Text, "bbl peek 2\r\n");
-  EXPECT_EQ(FormatLinkEvent(e[5]).substr(26), "\t!!\tlink down\t\tthe link to the socket manager is down");
+  EXPECT_EQ(FormatLinkEvent(e[5]).substr(26),
+            "\t!!\tlink down\t\tthe link to the socket manager is down");
   LinkMonitor::Counts c = monitor.Session();
   EXPECT_EQ(c.Lines, 2u);
   EXPECT_EQ(c.Replies, 0u);
