@@ -11,7 +11,9 @@ endfunction()
 # (shadowed names, narrowing conversions).
 function(vt_strict_warnings)
   foreach(t ${ARGN})
-    target_compile_options(${t} PRIVATE -Wshadow -Wconversion)
+    # clang's -Wconversion also takes in sign changes, which gcc's leaves out.
+    target_compile_options(${t} PRIVATE -Wshadow -Wconversion
+                                        $<$<CXX_COMPILER_ID:Clang>:-Wno-sign-conversion>)
   endforeach()
 endfunction()
 

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config ccache
           qt6-base-dev libgl-dev libasio-dev libasound2-dev libsndfile1-dev libsimpleini-dev libzip-dev libcli11-dev
           libgtest-dev libgmock-dev libbenchmark-dev
+          clang libclang-rt-dev
           alsa-utils xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

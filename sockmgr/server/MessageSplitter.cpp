@@ -125,7 +125,7 @@ std::optional<Message> MessageSplitter::Uart() {
               "\": it needs at least " + std::to_string(protocol::kTimeoutDigits) + " digits";
   if (end > max_) {
     m.error = "line too long (" + std::to_string(end) + " bytes, at most " + std::to_string(max_) + ")";
-    m.raw = buf_.substr(0, 200);
+    m.raw = buf_.substr(0, end);  // the session log cuts what it shows of it
     buf_.erase(0, end);
     return m;
   }

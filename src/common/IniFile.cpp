@@ -4,6 +4,7 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -25,7 +26,12 @@ struct IniFile::Impl {
 
 IniFile::IniFile(std::string path) : path_(std::move(path)), impl_(std::make_unique<Impl>()) {
   std::string text;
-  if (ReadWholeFile(path_, text, &error_)) loaded_ = impl_->ini.LoadData(text) >= 0;
+  if (ReadWholeFile(path_, text, &error_)) {
+    // The INI reader stops at a NUL byte; as a blank, the rest of the file is
+    // still read, as the writes (SetIniText) see it.
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    loaded_ = impl_->ini.LoadData(text) >= 0;
+  }
 }
 
 IniFile::~IniFile() = default;
@@ -97,11 +103,13 @@ struct Line {
 std::vector<Line> SplitLines(const std::string& text) {
   std::vector<Line> lines;
   size_t pos = 0;
+  // CR LF, LF or a lone CR (old Mac files) ends a line, as the INI reader
+  // takes it: else a "[section]" after a lone CR would be missed here.
   while (pos < text.size()) {
-    size_t lf = text.find('\n', pos);
-    size_t next = lf == std::string::npos ? text.size() : lf + 1;
-    size_t end = lf == std::string::npos ? text.size() : lf;
-    if (end > pos && text[end - 1] == '\r') --end;
+    size_t end = text.find_first_of("\r\n", pos);
+    size_t next = text.size();
+    if (end == std::string::npos) end = text.size();
+    else next = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     lines.push_back({pos, end, next});
     pos = next;
   }
@@ -113,7 +121,9 @@ std::string SectionName(std::string_view line) {
   line = TrimView(line);
   if (line.size() < 2 || line.front() != '[') return {};
   auto close = line.find(']');
-  if (close == std::string_view::npos) return {};
+  // An unclosed "[" line: the INI reader files the keys after it under a
+  // section of its own, so it ends the section before it here too.
+  if (close == std::string_view::npos) return "\n";
   return std::string(TrimView(line.substr(1, close - 1)));
 }
 
@@ -156,14 +166,14 @@ std::string SetIniText(const std::string& text, const std::string& section, cons
   if (found) {
     std::string out = text;
     // The section's last line may lack its line end (end of file).
-    if (insertAt > 0 && insertAt == out.size() && out.back() != '\n') {
+    if (insertAt > 0 && insertAt == out.size() && out.back() != '\n' && out.back() != '\r') {
       out += eol;
       insertAt = out.size();
     }
     return out.insert(insertAt, entry);
   }
   std::string out = text;
-  if (!out.empty() && out.back() != '\n') out += eol;
+  if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += eol;
   return out + "[" + section + "]" + eol + entry;
 }
 

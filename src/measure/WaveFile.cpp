@@ -3,6 +3,8 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cstring>
+#include <fstream>
 
 namespace vt::measure {
 
@@ -18,6 +20,38 @@ uint32_t PcmBits(int format) {
     case SF_FORMAT_PCM_32: return 32;
     default: return 0;
   }
+}
+
+// The chunks of a RIFF file walked before the file goes to libsndfile, which
+// spins without end on some damaged chunk sizes: a chunk other than "data"
+// that claims to run past the end of the file is refused. (A "data" chunk may
+// claim more than is there, as after a recording cut short; nothing after it
+// is walked then.) Empty when the file is no RIFF file or its chunks fit.
+std::string DamagedChunk(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return {};
+  const auto end = static_cast<uint64_t>(in.tellg());
+  auto word = [&in](uint64_t at, char* out) {
+    in.seekg(static_cast<std::streamoff>(at));
+    return bool(in.read(out, 4));
+  };
+  char id[4], size[4];
+  if (!word(0, id) || std::memcmp(id, "RIFF", 4) != 0) return {};
+  for (uint64_t at = 12; at + 8 <= end; ) {
+    if (!word(at, id) || !word(at + 4, size)) return {};
+    const uint64_t n = uint64_t(uint8_t(size[0])) | uint64_t(uint8_t(size[1])) << 8 |
+                       uint64_t(uint8_t(size[2])) << 16 | uint64_t(uint8_t(size[3])) << 24;
+    const bool data = std::memcmp(id, "data", 4) == 0;
+    if (at + 8 + n > end) {
+      if (data) return {};
+      std::string name(id, 4);
+      for (char& c : name)
+        if (c < ' ' || c > '~') c = '?';
+      return "its \"" + name + "\" chunk runs past the end of the file";
+    }
+    at += 8 + n + (n & 1);
+  }
+  return {};
 }
 
 int PcmSubtype(int32_t bits) {
@@ -41,6 +75,8 @@ bool TWaveFile::Fail(const std::string& why) {
 bool TWaveFile::OpenRead(const std::string& path) {
   Close();
   error_.clear();
+  if (const std::string damage = DamagedChunk(path); !damage.empty())
+    return Fail("\"" + path + "\" is damaged: " + damage);
   SF_INFO info{};
   file_ = sf_open(path.c_str(), SFM_READ, &info);
   if (!file_) return Fail("Cannot open \"" + path + "\": " + sf_strerror(nullptr));
