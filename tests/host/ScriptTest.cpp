@@ -252,3 +252,20 @@ TEST(Script, GraphWindowsDrawWhatTheControlsSay) {
   EXPECT_NE(pictures[0], pictures[1]);
   EXPECT_NE(pictures[2], pictures[3]);
 }
+
+// The committed wizard session (tests/host/ec_wizard_session.vts) as a user
+// would run it: the modal wizard opened from its tab, a bar moved, its block
+// written to the memo, the window shot; the end of the script closes it.
+TEST(Script, EchoCancellerWizardSession) {
+  std::string script = ReadBytes(std::string(VT_SOURCE_DIR) + "/tests/host/ec_wizard_session.vts");
+  const std::string png = std::string(VT_BINARY_DIR) + "/ec_wizard_session.png";
+  const size_t shot = script.find("ec_wizard_session.png");
+  ASSERT_NE(shot, std::string::npos);
+  script.replace(shot, std::string("ec_wizard_session.png").size(), png);
+  std::remove(png.c_str());
+  ScriptRun r = RunScript(script);
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("Begin EC_wizard"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("closing Form3, left open at the end of the script"), std::string::npos);
+  EXPECT_GT(QImage(QString::fromStdString(png)).width(), 400);
+}
