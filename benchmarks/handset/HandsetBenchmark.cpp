@@ -49,6 +49,25 @@ void BM_BareLinkRoundTrip(benchmark::State& state) {
 }
 BENCHMARK(BM_BareLinkRoundTrip)->UseRealTime();
 
+// A monitor as voxhost attaches it: the window's store and a link log.
+struct Monitor {
+  Monitor() {
+    std::string error;
+    if (!log.Open("/dev/null", &error)) throw std::runtime_error(error);
+    monitor.Attach(&store);
+    monitor.Attach(&log);
+  }
+  // What the window's timer does with the events that came.
+  void Drain() {
+    std::vector<vt::LinkEvent> fresh = store.TakeNew();
+    store.DropOldest(store.Overflow(fresh.size()));
+    store.Append(std::move(fresh));
+  }
+  vt::LinkMonitor monitor;
+  vt::LinkEventStore store;
+  vt::LinkLogFile log;
+};
+
 // The same with voxhost's monitor attached: the window's store, drained as
 // its timer does, and the link log file. The machine's load swings more than
 // the monitor costs, so each iteration runs a stretch of bare round trips
@@ -58,13 +77,8 @@ void BM_MonitoredLinkRoundTrip(benchmark::State& state) {
   using Clock = std::chrono::steady_clock;
   constexpr int kStretch = 50;
   Bench bench;
-  vt::LinkMonitor monitor;
-  vt::LinkEventStore store;
-  vt::LinkLogFile log;
-  std::string error;
-  if (!log.Open("/dev/null", &error)) throw std::runtime_error(error);
-  monitor.Attach(&store);
-  monitor.Attach(&log);
+  Monitor m;
+  vt::LinkMonitor& monitor = m.monitor;
   double bare = 0, monitored = 0;
   auto stretch = [&](vt::LinkEventObserver* events) {
     bench.Link().Events = events;
@@ -77,9 +91,7 @@ void BM_MonitoredLinkRoundTrip(benchmark::State& state) {
     const double seconds = stretch(&monitor);
     monitored += seconds;
     state.SetIterationTime(seconds);
-    std::vector<vt::LinkEvent> fresh = store.TakeNew();
-    store.DropOldest(store.Overflow(fresh.size()));
-    store.Append(std::move(fresh));
+    m.Drain();
   }
   bench.Link().Events = nullptr;
   const double roundTrips = double(state.iterations() * kStretch);
@@ -93,13 +105,8 @@ BENCHMARK(BM_MonitoredLinkRoundTrip)->UseManualTime();
 // swing with the machine's load): the query and the reply events, each with
 // its clock reading, through the monitor to the store and the log's queue.
 void BM_MonitorEventsOfOneRoundTrip(benchmark::State& state) {
-  vt::LinkMonitor monitor;
-  vt::LinkEventStore store;
-  vt::LinkLogFile log;
-  std::string error;
-  if (!log.Open("/dev/null", &error)) throw std::runtime_error(error);
-  monitor.Attach(&store);
-  monitor.Attach(&log);
+  Monitor m;
+  vt::LinkMonitor& monitor = m.monitor;
   const std::string reply = "shread16 [0x0001]: 0x0105\r\n";
   int64_t n = 0;
   for (auto _ : state) {
@@ -111,9 +118,7 @@ void BM_MonitorEventsOfOneRoundTrip(benchmark::State& state) {
       monitor.OnLinkEvent(e);
     }
     if (++n % 500 == 0) {
-      std::vector<vt::LinkEvent> fresh = store.TakeNew();
-      store.DropOldest(store.Overflow(fresh.size()));
-      store.Append(std::move(fresh));
+      m.Drain();
     }
   }
 }
