@@ -43,8 +43,10 @@ std::vector<std::string> Texts(const std::string& log, const std::string& marker
 
 }  // namespace
 
-// A scripted session that identifies the handset and ticks a section: the
-// lines of the link log are, in order, the lines the handset received.
+// A scripted session that identifies the handset, ticks a section and reads
+// the whole tuning back ("Q7xx all to Memo"): the lines of the link log are,
+// in order, the lines the handset received. The host window with its link
+// monitor is left in the build folder as link_monitor.png.
 TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   const std::string serverLog = Temp("server.log"), linkLog = Temp("link.log"),
                     script = Temp("script.vts");
@@ -53,22 +55,27 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   options.logFile = serverLog;
   vt::sockmgr::Server server(options, std::make_unique<vt::sockmgr::EmulatedBackend>(1));
   server.Start();
-  std::ofstream(script) << "tab Noise suppressor\nclick CheckBox20\nclick CheckBox20\n";
+  std::ofstream(script) << "tab Noise suppressor\nclick CheckBox20\nclick CheckBox20\n"
+                           "click Q7xxAllToMemoButton\n";
+  const std::string png = std::string(VT_BINARY_DIR) + "/link_monitor.png";
+  std::remove(png.c_str());
   const std::string cmd = "timeout 60 '" + std::string(VT_BINARY_DIR) +
                           "/bin/voxhost' --offscreen --ini '" + Temp("host.ini") +
                           "' --connect 127.0.0.1:" + std::to_string(server.Port()) +
-                          " --link-log '" + linkLog + "' --script '" + script + "' 2>&1";
+                          " --link-log '" + linkLog + "' --link-monitor --host-shot '" + png +
+                          "' --script '" + script + "' 2>&1";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   server.Stop();
   const std::string log = ReadBytes(linkLog);
   std::vector<std::string> sent = Texts(log, "\t->\tline "),
                            received = Texts(ReadBytes(serverLog), " to handset ");
   for (std::string& s : sent) s = s.substr(s.find('\t', s.find('\t') + 1) + 1);  // "N ms\t\tTEXT"
-  ASSERT_GE(sent.size(), 4u) << log;
+  ASSERT_GE(sent.size(), 400u) << log;  // the read-back: some hundreds of lines
   EXPECT_EQ(sent, received);
   EXPECT_EQ(sent[0], "bbl shread16 0x0001\\r\\n");
   // Each reply follows its query with the time it took.
   EXPECT_EQ(Texts(log, "\t->\tquery\t").size(), Texts(log, "\t<-\treply\t").size());
+  EXPECT_GT(ReadBytes(png).size(), 1000u);
   for (const std::string& f : {serverLog, linkLog, script}) std::remove(f.c_str());
 }
 
