@@ -59,11 +59,11 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
                            "click Q7xxAllToMemoButton\n";
   const std::string png = std::string(VT_BINARY_DIR) + "/link_monitor.png";
   std::remove(png.c_str());
-  const std::string cmd = "timeout 60 '" + std::string(VT_BINARY_DIR) +
-                          "/bin/voxhost' --offscreen --ini '" + Temp("host.ini") +
-                          "' --connect 127.0.0.1:" + std::to_string(server.Port()) +
-                          " --link-log '" + linkLog + "' --link-monitor --host-shot '" + png +
-                          "' --script '" + script + "' 2>&1";
+  std::string cmd = "timeout 60 '" + std::string(VT_BINARY_DIR) +
+                    "/bin/voxhost' --offscreen --ini '" + Temp("host.ini") +
+                    "' --connect 127.0.0.1:" + std::to_string(server.Port());
+  cmd += " --link-log '" + linkLog + "' --link-monitor";
+  cmd += " --host-shot '" + png + "' --script '" + script + "' 2>&1";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   server.Stop();
   const std::string log = ReadBytes(linkLog);
