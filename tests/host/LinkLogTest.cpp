@@ -57,7 +57,8 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   server.Start();
   std::ofstream(script) << "tab Noise suppressor\nclick CheckBox20\nclick CheckBox20\n"
                            "click Q7xxAllToMemoButton\n";
-  const std::string png = std::string(VT_BINARY_DIR) + "/link_monitor.png";
+  std::string png = VT_BINARY_DIR;
+  png += "/link_monitor.png";
   std::remove(png.c_str());
   std::string cmd = "timeout 60 '" + std::string(VT_BINARY_DIR) +
                     "/bin/voxhost' --offscreen --ini '" + Temp("host.ini") +
