@@ -118,8 +118,10 @@ std::vector<Line> SplitLines(const std::string& text) {
 
 // "[name]" -> name; empty when the line is no section header.
 std::string SectionName(std::string_view line) {
-  line = TrimView(line);
-  if (line.size() < 2 || line.front() != '[') return {};
+  // A NUL counts as a blank, as the reader takes it (see IniFile's constructor).
+  const size_t first = line.find_first_not_of(std::string_view(" \t\0", 3));
+  line = first == std::string_view::npos ? std::string_view() : TrimView(line.substr(first));
+  if (line.empty() || line.front() != '[') return {};
   auto close = line.find(']');
   // An unclosed "[" line: the INI reader files the keys after it under a
   // section of its own, so it ends the section before it here too.
@@ -133,8 +135,8 @@ std::string SetIniText(const std::string& text, const std::string& section, cons
                        const std::string& value) {
   const std::string eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
   const auto lines = SplitLines(text);
-  std::string current;
   bool inSection = false, found = false;
+  size_t valueFrom = std::string::npos, valueTo = 0;
   size_t insertAt = std::string::npos;  // after the last non-blank line of the section
   for (const Line& l : lines) {
     std::string_view body(text.data() + l.begin, l.end - l.begin);
@@ -155,13 +157,14 @@ std::string SetIniText(const std::string& text, const std::string& section, cons
     auto eq = body.find('=');
     if (eq == std::string_view::npos || !SameText(std::string(TrimView(body.substr(0, eq))), key))
       continue;
-    // Replace the value only: what surrounds it stays as it was.
-    size_t from = l.begin + eq + 1;
-    while (from < l.end && (text[from] == ' ' || text[from] == '\t')) ++from;
-    size_t to = l.end;
-    while (to > from && (text[to - 1] == ' ' || text[to - 1] == '\t')) --to;
-    return text.substr(0, from) + value + text.substr(to);
+    // The value only, so that what surrounds it stays as it was. A key given
+    // twice (a section may stand twice) is read from its last line: that one.
+    valueFrom = l.begin + eq + 1;
+    while (valueFrom < l.end && (text[valueFrom] == ' ' || text[valueFrom] == '\t')) ++valueFrom;
+    valueTo = l.end;
+    while (valueTo > valueFrom && (text[valueTo - 1] == ' ' || text[valueTo - 1] == '\t')) --valueTo;
   }
+  if (valueFrom != std::string::npos) return text.substr(0, valueFrom) + value + text.substr(valueTo);
   std::string entry = key + "=" + value + eol;
   if (found) {
     std::string out = text;
