@@ -121,7 +121,6 @@ void HandsetEmulator::InitLocked() {
   statusPhase_.clear();
   applies_.clear();
   lines_.clear();
-  waitedMs_ = 0;
 }
 
 void HandsetEmulator::Reset() {
@@ -253,11 +252,6 @@ int HandsetEmulator::ApplyCount(int command) const {
   int n = 0;
   for (const auto& e : applies_) n += e.command == command;
   return n;
-}
-
-long long HandsetEmulator::WaitedMs() const {
-  std::lock_guard lock(mu_);
-  return waitedMs_;
 }
 
 int HandsetEmulator::ApiLevel() const {

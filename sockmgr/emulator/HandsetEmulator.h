@@ -88,8 +88,6 @@ class HandsetEmulator {
   // Apply steps seen so far, and how many carried a given command.
   std::vector<ApplyEvent> Applies() const;
   int ApplyCount(int command) const;
-  // Total of "dbg wait" milliseconds asked for.
-  long long WaitedMs() const;
 
   // Area-8 availability: level 0 makes every area-8 access answer "call to an
   // API failed"; 5 makes all answer. Starts at ApiLevelFor(chip, version).
@@ -130,7 +128,6 @@ class HandsetEmulator {
   std::map<uint32_t, uint32_t> statusPhase_;
   std::vector<ApplyEvent> applies_;
   std::vector<std::string> lines_;
-  long long waitedMs_ = 0;
 };
 
 }  // namespace vt::sockmgr
