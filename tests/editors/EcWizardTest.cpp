@@ -4,6 +4,7 @@
 #include "HandsetLines.h"
 #include "config/LineStore.h"
 #include "editors/EcWizard.h"
+#include "editors/EchoCanceller.h"
 
 using namespace vt;
 using namespace vt::editors;
@@ -134,6 +135,30 @@ TEST_F(EcWizardTest, SpeedBarsStayOrdered) {
     EXPECT_EQ(wizard.Position(bar), 95) << bar;
   EXPECT_EQ(frame.ListRows("ValueListEditor4"),
             RowList({{"Mu", "30400"}, {"Mu1", "32767"}, {"Mu2", "32767"}, {"Mu3", "32767"}}));
+}
+
+// "Get from GUI": the frame's rows, made by the mappings from bars moved
+// away from their start, are traced back to positions that give them again.
+TEST(EcWizard, GetFromGuiTracesTheFrameRowsBackToTheBars) {
+  ControlMap moved = AtStart();
+  for (auto [bar, p] : {std::pair{"TrackBar7", 40}, {"TrackBar8", 30}, {"TrackBar9", 87},
+                        {"TrackBar14", 11}, {"TrackBar27", 25}, {"TrackBar43", 3}})
+    moved.SetPosition(bar, p);
+  auto allRows = [](const ControlMap& w) {
+    Rows all;
+    for (const WizardControl& c : WizardControls())
+      if (c.kind == WizardControl::Kind::Input)
+        for (const auto& row : RowsOf(c.name, w)) all.push_back(row);
+    return all;
+  };
+  std::vector<std::string> texts;
+  for (const auto& [key, value] : allRows(moved)) texts.push_back(key + "=" + std::to_string(value));
+  ControlMap frame, wizard = AtStart();
+  frame.SetList(EcList(3), texts);
+  WizardContext c{wizard, frame, FrameState{3, true, false}};
+  WizardFromFrame(c);
+  EXPECT_EQ(allRows(wizard), allRows(moved));
+  EXPECT_EQ(wizard.Position("TrackBar8"), 30);
 }
 
 TEST(EcWizard, MemoBlockReplacedAtTheEndAndReadBack) {
