@@ -238,9 +238,11 @@ void SendUartCommand(SocketManager* link, const std::string& command, int timeou
   const Clock::time_point sent = Clock::now();
   link->ClientSocket->SendText(std::string(protocol::kUartHead) + TimeoutField(timeoutMs) + command);
   Publish(link, LinkEventKind::Line, command, timeoutMs);
+  const int32_t denials = link->Denials;
   ++link->DonesOwed;
   if (WaitUntil(link, [link] { return link->DonesOwed == 0; }))
-    Publish(link, LinkEventKind::LineDone, {}, 0, &sent);
+    Publish(link, link->Denials != denials ? LinkEventKind::LineDenied : LinkEventKind::LineDone,
+            {}, 0, &sent);
 }
 
 std::string QueryUartReply(SocketManager* link) {

@@ -16,6 +16,7 @@ enum class LinkEventKind : uint8_t {
   Released,   // the server acknowledged the release
   Line,       // a shell line sent to the handset, with its time-out
   LineDone,   // the server says the handset has taken the line
+  LineDenied, // the server refused the line: the channel is not this client's
   Query,      // "?UART": the handset's answer is asked for
   Reply,      // the handset's answer
   TimeOut,    // no answer within the wait time

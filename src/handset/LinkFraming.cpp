@@ -90,7 +90,10 @@ size_t Control(SocketManager* link, std::string_view buf) {
   // A word we do not know: up to its blank ("Denied" answers a refused line).
   size_t blank = buf.find(' ', head);
   if (blank == std::string_view::npos) return 0;
-  if (word == p::kDeniedWord) Acknowledged(link);
+  if (word == p::kDeniedWord) {
+    ++link->Denials;
+    Acknowledged(link);
+  }
   return blank + 1;
 }
 

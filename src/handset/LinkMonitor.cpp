@@ -17,6 +17,7 @@ const char* LinkEventName(LinkEventKind kind) {
     case LinkEventKind::Released: return "released";
     case LinkEventKind::Line: return "line";
     case LinkEventKind::LineDone: return "done";
+    case LinkEventKind::LineDenied: return "denied";
     case LinkEventKind::Query: return "query";
     case LinkEventKind::Reply: return "reply";
     case LinkEventKind::TimeOut: return "time-out";
@@ -32,6 +33,7 @@ const char* LinkEventDirection(LinkEventKind kind) {
     case LinkEventKind::Release:
     case LinkEventKind::Line:
     case LinkEventKind::Query: return "->";
+    case LinkEventKind::LineDenied:
     case LinkEventKind::TimeOut:
     case LinkEventKind::Dropped:
     case LinkEventKind::Cancelled: return "!!";

@@ -61,6 +61,7 @@ struct SocketManager {
   int32_t RepliesOwed = 0;      // "?UART" queries sent and not answered yet
   int32_t DonesOwed = 0;        // lines and releases sent and not acknowledged yet
   bool Answering = true;        // false from a missed answer until an exchange succeeds
+  int32_t Denials = 0;          // lines the server refused ("Denied") so far
   LinkEventObserver* Events = nullptr;  // told of every exchange; may be null
 };
 

@@ -1,5 +1,5 @@
 // What the link tells its monitor, against a real TCP peer on loopback that
-// answers, then stays silent, then hangs up.
+// refuses a line, answers one, then stays silent, then hangs up.
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -36,6 +36,8 @@ TEST(LinkMonitor, ShowsLinesTheirAnswersATimeOutAndTheDrop) {
   monitor.Attach(&store);
   link.Events = &monitor;
 
+  ::send(peer, "0000->Denied ", 13, 0);  // another client holds the channel
+  SendUartCommand(&link, "bbl peek 0\r\n", 300);
   ::send(peer, "0000->Done ", 11, 0);
   SendUartCommand(&link, "bbl peek 1\r\n", 300);
   QueryUartReply(&link);  // nothing comes back
@@ -44,7 +46,9 @@ TEST(LinkMonitor, ShowsLinesTheirAnswersATimeOutAndTheDrop) {
   ::close(listener);
 
   std::vector<LinkEvent> e = store.TakeNew();
-  ASSERT_EQ(e.size(), 6u);
+  ASSERT_EQ(e.size(), 8u);
+  EXPECT_EQ(FormatLinkEvent(e[1]).substr(26, 10), "\t!!\tdenied");
+  e.erase(e.begin(), e.begin() + 2);
   EXPECT_EQ(FormatLinkEvent(e[0]).substr(26), "\t->\tline 300 ms\t\tbbl peek 1\\r\\n");
   EXPECT_EQ(e[1].Kind, LinkEventKind::LineDone);
   EXPECT_GE(e[1].RoundTripUs, 0);
@@ -56,7 +60,7 @@ TEST(LinkMonitor, ShowsLinesTheirAnswersATimeOutAndTheDrop) {
   EXPECT_EQ(FormatLinkEvent(e[5]).substr(26),
             "\t!!\tlink down\t\tthe link to the socket manager is down");
   LinkMonitor::Counts c = monitor.Session();
-  EXPECT_EQ(c.Lines, 2u);
+  EXPECT_EQ(c.Lines, 3u);
   EXPECT_EQ(c.Replies, 0u);
   EXPECT_EQ(c.TimeOuts, 1u);
 }
