@@ -41,6 +41,11 @@ QStringList Words(const QString& line, int count, QString* rest) {
 
 ScriptRunner::ScriptRunner(QWidget* frame, ui::DialogBroker* broker, QObject* parent)
     : QObject(parent), frame_(frame), broker_(broker) {
+  stepTimer_.setSingleShot(true);
+  connect(&stepTimer_, &QTimer::timeout, this, [this] {
+    scheduled_ = false;
+    Step();
+  });
   Output = [](const QString& line) {
     std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stdout);
@@ -67,10 +72,7 @@ void ScriptRunner::Start(std::function<void(int)> done) {
 void ScriptRunner::Schedule(int ms) {
   if (scheduled_ || finished_) return;
   scheduled_ = true;
-  QTimer::singleShot(ms, this, [this] {
-    scheduled_ = false;
-    Step();
-  });
+  stepTimer_.start(ms);
 }
 
 void ScriptRunner::Step() {

@@ -21,6 +21,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 
@@ -69,6 +70,9 @@ class ScriptRunner : public QObject {
   int next_ = 0;
   int running_ = 0;       // lines in progress (more than one while a modal window is open)
   bool scheduled_ = false;
+  // The next step's timer, owned here: a pending one-off timer of Qt's would
+  // outlive the session at exit.
+  QTimer stepTimer_;
   bool finished_ = false;
   QString lastError_;
   std::function<void(int)> done_;
