@@ -182,23 +182,18 @@ class ListMemoTest : public ::testing::Test {
   ControlMap controls;
 };
 
-TEST_F(ListMemoTest, DownlinkFirRoundTripWithLength) {
+// DL_FIR's "Length" key after its rows, and back into the radio buttons (the
+// rows' round trip is the next test's).
+TEST_F(ListMemoTest, DownlinkFirCarriesItsLength) {
   controls.SetList("ValueListEditor1", FirRows());
   controls.RadioGroup({"RadioButton18", "RadioButton19", "RadioButton20"});
   controls.SetChecked("RadioButton20", true);
-  controls.SetListValue("ValueListEditor1", 3, "-7");
   SendListToMemo(DlFirMemo(), controls, FrameState{1}, memo);
-  const auto& text = lines.Data();
-  ASSERT_EQ(text.size(), 36u);
-  EXPECT_EQ(text[0], "Begin DL_FIR");
-  EXPECT_EQ(text[3], "    a2=-7");
-  EXPECT_EQ(text[33], "    gain=0x1000");
-  EXPECT_EQ(text[34], "    Length=48");
+  ASSERT_EQ(lines.Data().size(), 36u);
+  EXPECT_EQ(lines.Data()[34], "    Length=48");
   ControlMap other;
-  other.SetList("ValueListEditor1", FirRows());
   other.RadioGroup({"RadioButton18", "RadioButton19", "RadioButton20"});
   GetListFromMemo(DlFirMemo(), memo, other, FrameState{1});
-  EXPECT_EQ(other.ListRows("ValueListEditor1"), controls.ListRows("ValueListEditor1"));
   EXPECT_TRUE(other.Checked("RadioButton20"));
 }
 
