@@ -1,16 +1,16 @@
 #include "host/LinkMonitorWindow.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include "common/SafeFile.h"
+#include "common/gui/Dialogs.h"
 
 namespace vt::host {
 
@@ -136,25 +136,24 @@ void LinkMonitorWindow::SetPaused(bool paused) {
 }
 
 bool LinkMonitorWindow::SaveTo(const QString& path, QString* error) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly)) {
-    for (int row = 0; row < proxy_->rowCount(); ++row) {
-      int source = proxy_->mapToSource(proxy_->index(row, 0)).row();
-      std::string line = FormatLinkEvent(store_.At(size_t(source))) + "\n";
-      file.write(line.data(), qint64(line.size()));
-    }
-    if (file.commit()) return true;
+  std::string text;
+  for (int row = 0; row < proxy_->rowCount(); ++row) {
+    int source = proxy_->mapToSource(proxy_->index(row, 0)).row();
+    text += FormatLinkEvent(store_.At(size_t(source))) + "\n";
   }
-  if (error) *error = QString("Cannot write %1: %2").arg(path, file.errorString());
+  std::string why;
+  if (SaveFile(path.toStdString(), text, &why)) return true;
+  if (error) *error = QString("Cannot write %1: %2").arg(path, QString::fromStdString(why));
   return false;
 }
 
+// Through the module's dialog service, so that scripts and tests answer it.
 void LinkMonitorWindow::AskSave() {
-  QString path = QFileDialog::getSaveFileName(this, "Save the link events", "link.log",
-                                              "Link logs (*.log *.txt);;All files (*)");
+  auto& dialogs = ui::Dialogs::Instance();
+  QString path = dialogs.SaveFile("Save the link events", "Link logs (*.log *.txt);;All files (*)");
   if (path.isEmpty()) return;
   QString error;
-  if (!SaveTo(path, &error)) QMessageBox::warning(this, "Link monitor", error);
+  if (!SaveTo(path, &error)) dialogs.Warning(error);
 }
 
 }  // namespace vt::host
