@@ -2,7 +2,6 @@
 // handset received, and the monitor window's bound on the events it keeps.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAbstractItemModel>
@@ -18,17 +17,15 @@
 #include "host/LinkMonitorWindow.h"
 #include "sockmgr/server/Backend.h"
 #include "sockmgr/server/Server.h"
+#include "tests/host/Voxhost.h"
 #include "tests/support/Files.h"
 #include "tests/support/QtApp.h"
 
 namespace {
 
 using vt::testing::ReadBytes;
-
-std::string Temp(const std::string& name) {
-  return std::string(::testing::TempDir()) + "/vt_linklog_" + std::to_string(::getpid()) + "_" +
-         name;
-}
+using vt::testing::RunScript;
+using vt::testing::Temp;
 
 // The texts after `marker` on each line of `log` that has it, in order.
 std::vector<std::string> Texts(const std::string& log, const std::string& marker) {
@@ -48,24 +45,21 @@ std::vector<std::string> Texts(const std::string& log, const std::string& marker
 // in order, the lines the handset received. The host window with its link
 // monitor is left in the build folder as link_monitor.png.
 TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
-  const std::string serverLog = Temp("server.log"), linkLog = Temp("link.log"),
-                    script = Temp("script.vts");
+  const std::string serverLog = Temp("server.log"), linkLog = Temp("link.log");
   std::remove(serverLog.c_str());
   vt::sockmgr::ServerOptions options;
   options.logFile = serverLog;
   vt::sockmgr::Server server(options, std::make_unique<vt::sockmgr::EmulatedBackend>(1));
   server.Start();
-  std::ofstream(script) << "tab Noise suppressor\nclick CheckBox20\nclick CheckBox20\n"
-                           "click Q7xxAllToMemoButton\n";
   std::string png = VT_BINARY_DIR;
   png += "/link_monitor.png";
   std::remove(png.c_str());
-  std::string cmd = "timeout 60 '" + std::string(VT_BINARY_DIR) +
-                    "/bin/voxhost' --offscreen --ini '" + Temp("host.ini") +
-                    "' --connect 127.0.0.1:" + std::to_string(server.Port());
-  cmd += " --link-log '" + linkLog + "' --link-monitor";
-  cmd += " --host-shot '" + png + "' --script '" + script + "' 2>&1";
-  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  std::string extra = "--connect 127.0.0.1:" + std::to_string(server.Port());
+  extra += " --link-log '" + linkLog + "' --link-monitor --host-shot '" + png + "'";
+  const auto run = RunScript(
+      "tab Noise suppressor\nclick CheckBox20\nclick CheckBox20\nclick Q7xxAllToMemoButton\n",
+      extra);
+  ASSERT_EQ(run.status, 0) << run.out;
   server.Stop();
   const std::string log = ReadBytes(linkLog);
   std::vector<std::string> sent = Texts(log, "\t->\tline "),
@@ -77,20 +71,15 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   // Each reply follows its query with the time it took.
   EXPECT_EQ(Texts(log, "\t->\tquery\t").size(), Texts(log, "\t<-\treply\t").size());
   EXPECT_GT(ReadBytes(png).size(), 1000u);
-  for (const std::string& f : {serverLog, linkLog, script}) std::remove(f.c_str());
+  for (const std::string& f : {serverLog, linkLog}) std::remove(f.c_str());
 }
 
 TEST(LinkLog, AFileThatCannotBeWrittenStopsVoxhostAtOnce) {
-  const std::string cmd = "timeout 20 '" + std::string(VT_BINARY_DIR) +
-                          "/bin/voxhost' --offscreen --ini '" + Temp("host.ini") +
-                          "' --link-log /nonexistent/dir/link.log 2>&1";
-  FILE* p = ::popen(cmd.c_str(), "r");
-  char buf[512] = {};
-  std::string out(buf, std::fread(buf, 1, sizeof buf - 1, p));
-  EXPECT_EQ(WEXITSTATUS(::pclose(p)), 2);
-  EXPECT_NE(out.find("voxhost: cannot write the link log /nonexistent/dir/link.log: No such file"),
+  const auto run = RunScript("", "--link-log /nonexistent/dir/link.log");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.out.find("voxhost: cannot write the link log /nonexistent/dir/link.log: No such"),
             std::string::npos)
-      << out;
+      << run.out;
 }
 
 // The window keeps the newest events, also when more than it keeps come at once.

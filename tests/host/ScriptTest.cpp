@@ -3,7 +3,6 @@
 // with the emulated handset).
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -19,36 +18,15 @@
 
 #include "sockmgr/server/Backend.h"
 #include "sockmgr/server/Server.h"
+#include "tests/host/Voxhost.h"
 #include "tests/support/Files.h"
 
 namespace {
 
 using vt::testing::ReadBytes;
-const std::string kHost = std::string(VT_BINARY_DIR) + "/bin/voxhost";
-
-struct ScriptRun {
-  int status = -1;
-  std::string out;  // standard output and error together
-};
-
-std::string Temp(const std::string& name) {
-  return std::string(::testing::TempDir()) + "/vt_host_" + std::to_string(::getpid()) + "_" + name;
-}
-
-ScriptRun RunScript(const std::string& script, const std::string& extra = "") {
-  std::string file = Temp("script.vts");
-  std::ofstream(file) << script;
-  std::string cmd = "timeout 60 '" + kHost + "' --offscreen --ini '" + Temp("host.ini") +
-                    "' --script '" + file + "' " + extra + " 2>&1";
-  ScriptRun r;
-  FILE* p = ::popen(cmd.c_str(), "r");
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  int st = ::pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
+using vt::testing::RunScript;
+using vt::testing::ScriptRun;
+using vt::testing::Temp;
 
 QJsonArray Load(const std::string& dumpFile) {
   return QJsonDocument::fromJson(QByteArray::fromStdString(ReadBytes(dumpFile))).array();
