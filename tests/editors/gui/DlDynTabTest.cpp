@@ -1,12 +1,10 @@
 // The "DL Dyn treatment" tab in the real frame: live status against a socket
 // manager that stops answering keeps the event loop turning and stops on a
-// tab change; the tuning graph follows the bars and is saved as a PNG.
+// tab change; the tuning graph window closes with its page.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QImage>
-#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -93,7 +91,9 @@ TEST(DlDynTab, StatusPollOnASilentHandsetKeepsTheFrameAliveAndStopsOnATabChange)
   SetLink(nullptr);
 }
 
-TEST(DlDynTab, TuningGraphFollowsTheBarsAndIsSavedAsPng) {
+// The graph's geometry is the core test's and its picture the scripted
+// session's; here: leaving the page closes the graph window.
+TEST(DlDynTab, TheTuningGraphClosesWithItsPage) {
   vt::testing::App();
   frame::ScopedFrameModule module;
   ResetHandsetState();
@@ -102,21 +102,6 @@ TEST(DlDynTab, TuningGraphFollowsTheBarsAndIsSavedAsPng) {
   frame->PageControl1->setCurrentWidget(frame->TabSheet11);
   frame->Button103->click();
   ASSERT_TRUE(frame::Form11->isVisible());
-  auto scaleTop = [] { return qobject_cast<QLabel*>(frame::Form11->LabelN(1))->text(); };
-  EXPECT_EQ(scaleTop(), "0dB");
-  frame->ScrollBar42->setValue(120);  // limiter 0 dB
-  frame->ScrollBar43->setValue(20);   // post gain 10 dB: top 20 dB
-  EXPECT_EQ(scaleTop(), "20dB");
-  EXPECT_EQ(qobject_cast<QLabel*>(frame::Form11->LabelN(7))->text(), "-40dB");
-  const QString path = QString(VT_BINARY_DIR) + "/voice_compressor_graph.png";
-  ASSERT_TRUE(frame::Form11->SavePng(path));
-  QImage image(path);
-  EXPECT_EQ(image.size(), QSize(393, 372));
-  // The curve is blue somewhere in the plot.
-  bool blue = false;
-  for (int y = 16; y < 316 && !blue; ++y)
-    for (int x = 62; x < 362 && !blue; ++x) blue = image.pixelColor(x, y) == QColor(0, 0, 255);
-  EXPECT_TRUE(blue);
   frame->PageControl1->setCurrentIndex(0);
   EXPECT_FALSE(frame::Form11->isVisible());
   frame::FreeToolWindows();

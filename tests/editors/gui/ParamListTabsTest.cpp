@@ -13,7 +13,6 @@
 
 using namespace vt;
 using vt::frame::TFrame1;
-using vt::testing::Lines_;
 
 namespace {
 
@@ -82,7 +81,6 @@ TEST_F(ParamListTabs, CurveEditorDragsPointsAndUpdatesTheTarget) {
   Mouse(plot, QEvent::MouseMove, 607, 75);
   Mouse(plot, QEvent::MouseButtonRelease, 607, 75);
   EXPECT_EQ(frame::Form10->CurvePoints(), (std::vector<QPoint>{QPoint(357, 75), QPoint(607, 75)}));
-  EXPECT_TRUE(frame::Form10->SavePng(QString(VT_BINARY_DIR) + "/selective_es_curve.png"));
   Mark();
   frame::Form10->Button1Click();
   EXPECT_EQ(frame->ValueListEditor8->Strings(),
@@ -90,16 +88,10 @@ TEST_F(ParamListTabs, CurveEditorDragsPointsAndUpdatesTheTarget) {
                                       "Point_2_gain=4096", "Point_3_bin=0", "Point_3_gain=0",
                                       "Point_4_bin=0", "Point_4_gain=0"}));
   EXPECT_TRUE(frame->CheckBox98->isChecked());
-  // Chip type 3 without parameter blocks: the table poked at 6072: 32768 x
-  // (3253 / 4096)^b, shifted per bin, then flat from bin 11.
+  // "update" ran: the table poked at 6072 (its values: the core test's).
   const auto lines = Lines();
   ASSERT_GE(lines.size(), 64u);
-  const Lines_ tail(lines.end() - 64, lines.end());
-  EXPECT_EQ(tail[0], "bbl poke 6072 32768");
-  EXPECT_EQ(tail[1], "bbl poke 6073 26024");  // 32768 x 3253 >> 12
-  const auto value = [](const std::string& l) { return l.substr(l.rfind(' ')); };
-  EXPECT_EQ(value(tail[63]), value(tail[10]));  // gain 1.0 after bin 10
-  EXPECT_NE(value(tail[9]), value(tail[10]));
+  EXPECT_EQ(lines[lines.size() - 64], "bbl poke 6072 32768");
   frame::FreeToolWindows();
 }
 
