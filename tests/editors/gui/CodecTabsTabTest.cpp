@@ -30,14 +30,12 @@ class CodecTabsTab : public vt::testing::EmulatedHandset {
   std::unique_ptr<TFrame1> frame;
 };
 
+// The boxes' wiring; the words and overrides are the headless tests'.
 TEST_F(CodecTabsTab, PcmPortInUnchecksAdcAndRoutesTheCodec) {
   frame->CheckBox63->setChecked(true);  // "Audio path"
-  EXPECT_EQ(ModuleUseCounts().codec[13], 1);
   frame->CheckBox88->setChecked(true);  // "PCM port IN"
   EXPECT_FALSE(frame->CheckBox75->isChecked());
-  EXPECT_EQ(Handset().WrittenWord(6, 14), 3);           // item 13
-  EXPECT_EQ(Handset().WrittenWord(6, 15) & 0x0011, 1);  // item 14, bit 0
-  EXPECT_EQ(ModuleUseCounts().dsp[1], 0);  // DSP item 1 given back after each routing
+  EXPECT_EQ(Handset().WrittenWord(6, 14), 3);  // item 13
 }
 
 TEST_F(CodecTabsTab, ADaiClockThatIsNotANumberIsShownAndSendsNothing) {
