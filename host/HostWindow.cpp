@@ -1,5 +1,7 @@
 #include "host/HostWindow.h"
 
+#include "plugin/Exports.h"
+
 #include <QFile>
 #include <QInputDialog>
 #include <QMenuBar>
@@ -131,6 +133,19 @@ void HostWindow::UpdateLinkState() {
     QString why = QString::fromStdString(socket_.LastError());
     linkState_->setText(why.isEmpty() ? "Not connected" : "Not connected: " + why);
   }
+}
+
+void HostWindow::SetBench(bench::Bench* bench) {
+  setProperty(plugin::kAudioBackendProperty,
+              QVariant::fromValue(reinterpret_cast<quintptr>(
+                  static_cast<measure::AudioBackend*>(bench->Card().get()))));
+  benchWindow_ = new VirtualBenchWindow(*bench, this);
+  QMenu* menu = menuBar()->addMenu("&Bench");
+  menu->addAction("&Virtual bench...", this, [this] {
+    benchWindow_->Refresh();
+    benchWindow_->show();
+    benchWindow_->raise();
+  });
 }
 
 }  // namespace vt::host

@@ -14,6 +14,7 @@
 #include "handset/TcpClientSocket.h"
 #include "host/LinkActivity.h"
 #include "host/LinkMonitorWindow.h"
+#include "host/VirtualBenchWindow.h"
 
 namespace vt::host {
 
@@ -43,6 +44,10 @@ class HostWindow : public QMainWindow {
   QString LinkSummaryText() const { return linkSummary_->text(); }
   // The monitor's table and the summary brought up to date now.
   void RefreshLinkViews();
+  // The virtual bench the measurements play into: offered to the module
+  // (before it creates its frame) and steered from the "Bench" menu.
+  void SetBench(bench::Bench* bench);
+  VirtualBenchWindow* BenchWindow() const { return benchWindow_; }
 
  private:
   void AskConnect();
@@ -59,6 +64,7 @@ class HostWindow : public QMainWindow {
   LinkMonitorWindow* monitorWindow_ = nullptr;
   QLabel* linkSummary_ = nullptr;
   QTimer summaryTimer_;
+  VirtualBenchWindow* benchWindow_ = nullptr;
 };
 
 }  // namespace vt::host

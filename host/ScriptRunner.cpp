@@ -177,6 +177,13 @@ QString ScriptRunner::RunLine(const QString& line) {
     if (Output) Output("link: " + (LinkState ? LinkState() : QString("no host")));
     return {};
   }
+  if (verb == "bench") {
+    if (!Bench) return "no virtual bench (voxhost runs with --audio alsa)";
+    QString text;
+    if (!Bench(rest.trimmed(), text)) return text;
+    if (Output && !text.isEmpty()) Output(text.trimmed());
+    return {};
+  }
   if (verb == "wait") {
     bool ok = false;
     int ms = rest.trimmed().toInt(&ok);

@@ -50,6 +50,9 @@ class ScriptRunner : public QObject {
   QString LastError() const { return lastError_; }
   std::function<void(const QString&)> Output;  // memo print and notes
   std::function<QString()> LinkState;          // the host's link state, for "linkstate"
+  // "bench ...": a command of the virtual bench; false with the reason in the
+  // text, else the text is what it prints.
+  std::function<bool(const QString&, QString&)> Bench;
 
  private:
   void Step();

@@ -18,6 +18,8 @@
 #include "host/HostWindow.h"
 #include "host/Plugin.h"
 #include "host/ScriptRunner.h"
+#include "bench/Bench.h"
+#include "bench/HandsetTuningReader.h"
 
 namespace {
 QString DefaultIniPath() {
@@ -30,7 +32,7 @@ QString DefaultIniPath() {
 
 int main(int argc, char** argv) {
   CLI::App cli{"voxhost: the VoxTuner host application"};
-  std::string plugin, connectTo, ini, script, linkLog, hostShot, audio = "virtual";
+  std::string plugin, connectTo, ini, script, linkLog, hostShot, benchFile, audio = "virtual";
   bool offscreen = false, linkMonitor = false;
   int linkTimeout = 0;
   cli.add_option("--plugin", plugin, "plug-in to load (default: libvoxtuner.so beside voxhost)");
@@ -47,7 +49,10 @@ int main(int argc, char** argv) {
   cli.add_option("--host-shot", hostShot,
                  "at the end of a scripted session, save a PNG of the whole host window to FILE");
   cli.add_flag("--offscreen", offscreen, "no display: render offscreen (for scripts)");
-  cli.add_option("--audio", audio, "measurement audio: virtual (the virtual bench) or alsa:DEVICE");
+  cli.add_option("--audio", audio,
+                 "measurement audio: virtual (the virtual bench in real time), virtual:fast (as fast as "
+                 "the port takes buffers), or alsa:DEVICE");
+  cli.add_option("--bench", benchFile, "bench file of the virtual bench (default: the ideal bench)");
   CLI11_PARSE(cli, argc, argv);
 
   if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -57,6 +62,23 @@ int main(int argc, char** argv) {
   app.setApplicationName("voxhost");
 
   vt::host::HostWindow window;
+  // Declared before the module so that it outlives the frame that plays into it.
+  std::unique_ptr<vt::bench::Bench> bench;
+  if (audio == "virtual" || audio == "virtual:fast") {
+    bench = std::make_unique<vt::bench::Bench>(audio == "virtual");
+    std::string why;
+    if (!benchFile.empty() && !bench->Load(benchFile, why)) {
+      std::fprintf(stderr, "voxhost: %s\n", why.c_str());
+      return 2;
+    }
+    window.SetBench(bench.get());
+    // A call on the bench takes the handset's filters as they are now.
+    vt::SetLink(window.Link());
+    bench->readTuning = vt::bench::ReadHandsetTuning;
+  } else if (!benchFile.empty()) {
+    std::fprintf(stderr, "voxhost: --bench needs the virtual bench (--audio virtual or virtual:fast)\n");
+    return 2;
+  }
   QString iniPath = ini.empty() ? DefaultIniPath() : QString::fromStdString(ini);
   if (linkTimeout == 0)
     linkTimeout = int(vt::IniFile(QFile::encodeName(iniPath).toStdString())
@@ -102,6 +124,10 @@ int main(int argc, char** argv) {
   if (!script.empty()) {
     auto* runner = new vt::host::ScriptRunner(frame, broker.get(), &app);
     runner->LinkState = [&window] { return window.LinkStateText(); };
+    if (window.BenchWindow())
+      runner->Bench = [&window](const QString& line, QString& text) {
+        return window.BenchWindow()->Command(line, text);
+      };
     if (!runner->Load(QString::fromStdString(script), &error)) {
       std::fprintf(stderr, "voxhost: %s\n", error.toLocal8Bit().constData());
       module.Stop();

@@ -150,7 +150,7 @@ std::string PortError() {
   return g_port.error;
 }
 
-void SetAudioBackend(std::unique_ptr<AudioBackend> backend) {
+void SetAudioBackend(std::shared_ptr<AudioBackend> backend) {
   if (g_port.in.open || g_port.out.open) return;
   if (g_port.mixerOpen && g_port.backend) g_port.backend->CloseMixer();
   g_port.mixerOpen = false;

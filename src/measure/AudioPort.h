@@ -19,9 +19,10 @@ inline constexpr int kMaxBufferValues = kDataBlockBytes / 2;
 inline constexpr int kCompletionQueueLength = 50;
 inline constexpr int kBuffersInFlight = 4;
 
-// Port closed. The port owns the back end; null restores the default (the
-// virtual bench in real time), created on the next OpenPort.
-void SetAudioBackend(std::unique_ptr<AudioBackend> backend);
+// Port closed. The port shares the back end (the host may keep it to steer
+// its virtual bench); null restores the default (the virtual sound card in
+// real time), created on the next OpenPort.
+void SetAudioBackend(std::shared_ptr<AudioBackend> backend);
 // The back end the port uses (created on first use).
 AudioBackend& CurrentAudioBackend();
 

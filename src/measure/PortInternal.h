@@ -45,7 +45,7 @@ struct PortState {
   PortDirection in{true};
   PortDirection out{false};
   int32_t bufferLength = 0;  // N of the last OpenPort (GUI thread; threads use their direction's)
-  std::unique_ptr<AudioBackend> backend;
+  std::shared_ptr<AudioBackend> backend;
   bool mixerOpen = false;
   std::mutex errorMutex;
   std::string error;

@@ -2,7 +2,11 @@
 // Nothing here throws to the host.
 #include "plugin/Exports.h"
 
+#include <QVariant>
+#include <QWidget>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -13,6 +17,8 @@
 #include "frame/ToolWindows.h"
 #include "plugin/ModuleState.h"
 #include "handset/Link.h"
+#include "measure/AudioBackend.h"
+#include "measure/AudioPort.h"
 
 using vt::frame::Frame1;
 
@@ -24,6 +30,20 @@ int32_t ResultWords[9] = {};
 }  // namespace vt::plugin
 
 namespace {
+// The measurements' sound card: the host's, else the one VOXTUNER_AUDIO names.
+void UseHostAudio(QWidget* owner) {
+  const QVariant shared = owner ? owner->property(vt::plugin::kAudioBackendProperty) : QVariant();
+  if (shared.isValid()) {
+    auto* backend = reinterpret_cast<vt::measure::AudioBackend*>(shared.value<quintptr>());
+    vt::measure::SetAudioBackend(std::shared_ptr<vt::measure::AudioBackend>(backend, [](auto*) {}));
+    return;
+  }
+  const char* choice = std::getenv("VOXTUNER_AUDIO");
+  std::string error;
+  auto backend = vt::measure::CreateAudioBackend(choice ? choice : "virtual", &error);
+  if (!backend) std::fprintf(stderr, "VoxTuner: %s; using the virtual bench\n", error.c_str());
+  vt::measure::SetAudioBackend(std::move(backend));
+}
 // Runs f; whatever it throws stays inside the module, and is told on stderr
 // with the name of the export it came through.
 template <class F>
@@ -43,6 +63,7 @@ extern "C" {
 __attribute__((visibility("default"))) void* _create_frame(void* owner) {
   Guarded("_create_frame", [&] {
     if (!Frame1) {
+      UseHostAudio(static_cast<QWidget*>(owner));
       auto* frame = new vt::frame::TFrame1(static_cast<QWidget*>(owner));
       vt::frame::CreateToolWindows(frame);
       Frame1 = frame;

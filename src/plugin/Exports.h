@@ -30,4 +30,10 @@ using InitModuleFn = void (*)();
 using GetNameFn = char* (*)(char*);
 using SetIniFileFn = void (*)(const char*);
 constexpr int kNameBufferSize = 64;
+// The owner window given to _create_frame may carry, as a dynamic property of
+// this name (a quintptr), the vt::measure::AudioBackend* the host chose for
+// measurements (its virtual bench). The host keeps it alive until after
+// _delete_frame. Without it the module opens the back end named by the
+// VOXTUNER_AUDIO environment variable ("virtual" when unset).
+constexpr char kAudioBackendProperty[] = "vtAudioBackend";
 }  // namespace vt::plugin

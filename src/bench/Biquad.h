@@ -1,0 +1,53 @@
+// Second-order sections that shape the bench's transducers and handset, and
+// the text form bench files give them in ("highpass 300 0.7; peak 2500 4 1.2").
+#pragma once
+
+#include <complex>
+#include <string>
+#include <vector>
+
+namespace vt::bench {
+
+struct Biquad {
+  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;  // a0 = 1
+
+  // The response at `hz` for a sample rate `rate`.
+  std::complex<double> At(double hz, double rate) const;
+};
+
+// A cascade of sections with its running state (one signal).
+class Cascade {
+ public:
+  Cascade() = default;
+  explicit Cascade(std::vector<Biquad> sections);
+  const std::vector<Biquad>& Sections() const { return sections_; }
+  // Gain in dB at `hz`.
+  double GainDb(double hz, double rate) const;
+  // Filters `n` values in place.
+  void Run(double* x, int n);
+  void Clear();
+
+ private:
+  std::vector<Biquad> sections_;
+  std::vector<double> state_;  // two per section (transposed direct form II)
+};
+
+// A filter as a bench file writes it: kind, corner or centre frequency in Hz,
+// gain in dB (peak and shelves only) and Q.
+struct FilterSpec {
+  enum Kind { HighPass, LowPass, Peak, LowShelf, HighShelf } kind = Peak;
+  double hz = 1000, gainDb = 0, q = 0.707;
+};
+
+// Robert Bristow-Johnson's designs, at `rate`.
+Biquad Design(const FilterSpec& spec, double rate);
+
+// Parses "kind hz [gain] q" items separated by ';' (an empty text is no
+// filter). On a mistake returns false with `error` naming the item.
+bool ParseFilters(const std::string& text, std::vector<FilterSpec>& out, std::string& error);
+std::string FormatFilters(const std::vector<FilterSpec>& specs);
+
+// A cascade for `specs` at `rate`, scaled to 0 dB at `normalHz` (0: unscaled).
+Cascade MakeCascade(const std::vector<FilterSpec>& specs, double rate, double normalHz);
+
+}  // namespace vt::bench
