@@ -105,6 +105,17 @@ int main(int argc, char** argv) {
   // A scripted session answers the module's dialogs itself.
   std::unique_ptr<vt::host::DialogBroker> broker;
   if (!script.empty()) broker = std::make_unique<vt::host::DialogBroker>();
+  if (broker && bench) {
+    // The bench operator follows the calibrations' prompts a script answers.
+    broker->OnDialog = [&bench, &window](const QString& caption, const QString& text,
+                                         const QString& answer) {
+      const QString line = vt::host::DialogBroker::ReportLine(caption, text, answer);
+      std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
+      std::fflush(stdout);
+      if (caption == "Action" && answer == "OK" && bench->Operate(text.toStdString()))
+        window.BenchWindow()->Refresh();
+    };
+  }
 
   vt::host::Plugin module;
   QString error;

@@ -73,11 +73,42 @@ bool Bench::Command(const std::string& line, std::string& out) {
     path_->SetParams(p);
     return true;
   }
+  if (verb == "operator") {
+    if (arg != "on" && arg != "off") return fail("bench operator takes on or off");
+    operator_ = arg == "on";
+    return true;
+  }
   if (verb == "truth") {
     out = TruthReport(Truth());
     return true;
   }
-  return fail("unknown bench command \"" + verb + "\" (load, scene, ear, tester, set, truth)");
+  return fail("unknown bench command \"" + verb + "\" (load, scene, ear, tester, set, operator, truth)");
+}
+
+bool Bench::Operate(const std::string& prompt) {
+  if (!operator_) return false;
+  // The prompts of the calibrations, and what each asks of the bench.
+  struct Step {
+    const char* prompt;
+    const char* scene;   // null: unchanged
+    const char* tester;  // null: unchanged
+  };
+  static const Step kSteps[] = {
+      {"Place ref mike on sound calibrator then press OK", "ref-mike-on-calibrator", nullptr},
+      {"Place calibrator on artificial ear and press OK", "calibrator-on-ear", nullptr},
+      {"Orignate call and configure CMU200 in \"decoder cal\" then press OK", nullptr, "decoder-cal"},
+      {"Configure CMU200 in \"Encoder cal\" then press OK", nullptr, "encoder-cal"},
+      {"Place ref mike on mouth", "ref-mike-at-mouth", nullptr},
+      {"Orignate call with phone then press OK", "electrical", "call"},
+  };
+  std::string out;
+  for (const Step& step : kSteps) {
+    if (prompt != step.prompt) continue;
+    if (step.scene) Command(std::string("scene ") + step.scene, out);
+    if (step.tester) Command(std::string("tester ") + step.tester, out);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace vt::bench

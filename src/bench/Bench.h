@@ -7,6 +7,8 @@
 //   ear TYPE                  1, 32LL, 32HL, 33
 //   tester MODE               idle, decoder-cal, encoder-cal, call
 //   set SECTION.KEY VALUE     one bench parameter, as in a bench file
+//   operator on|off           whether the bench follows the procedures'
+//                             "Action" prompts itself (see Operate)
 //   truth                     what a perfect calibration and measurement find
 #pragma once
 
@@ -33,6 +35,13 @@ class Bench {
   bool Command(const std::string& line, std::string& out);
   bool Load(const std::string& file, std::string& error);
   const std::string& File() const { return file_; }
+
+  // The bench operator: an "Action" prompt of a calibration answered with
+  // OK, acted on as a technician at the bench would (the reference mike on
+  // the calibrator, the tester in decoder cal, ...), when the operator is on.
+  // True when the prompt was one it knows.
+  bool Operate(const std::string& prompt);
+  bool OperatorOn() const { return operator_; }
   BenchTruth Truth() const;
 
   // Called when a call is set up (tester mode "call"): the handset's current
@@ -45,6 +54,7 @@ class Bench {
   std::shared_ptr<TelephonometryPath> path_;
   std::shared_ptr<measure::VirtualBench> card_;
   std::string file_;
+  bool operator_ = false;
 };
 
 }  // namespace vt::bench

@@ -31,6 +31,7 @@ TFrame1::TFrame1(QWidget* owner) : QWidget(owner) {
   Timer1->setObjectName("Timer1");
   Timer1->setInterval(10000);  // disabled; the status buttons set 100 ms and start it
   ConnectMemoStrip();
+  ConnectCalibrations();
   controls_ = std::make_unique<WidgetControls>(this);
   tabContext_.reset(new TabContext{this, *controls_, [this] {
                                      return editors::FrameState{ChipType(), hasExtendedEcParams,

@@ -49,6 +49,9 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
 
   // Shows the calibration file's name beside "File:" and keeps its full path.
   void SetCalFile(const std::string& path);
+  // "Define cal file": the cal file chosen in a file dialog, remembered in
+  // the host INI; a cancelled dialog clears it.
+  void DefineCalFile();
   // Applies the host INI keys of section "VoxTuner".
   void ApplyIniFile(const std::string& path);
   // The memo that is "Active" (0..2).
@@ -70,6 +73,9 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
   void ConnectMemoStrip();
   void SaveMemoToFileClick();
   void LoadMemoFromFileClick();
+  // The calibration buttons of the "Calibration" tab.
+  void ConnectCalibrations();
+  bool calibrating_ = false;
   // The three memos as the configuration text's line stores.
   std::unique_ptr<ui::MemoBinding> memos_;
   std::unique_ptr<WidgetControls> controls_;

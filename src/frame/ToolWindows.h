@@ -3,6 +3,17 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
+
+#include "filters/FirDesign.h"
+#include "filters/FitObserver.h"
+#include "filters/PlotMapping.h"
+#include "filters/ResponsePoints.h"
+
+class QLabel;
+class QPainter;
+class QProgressBar;
+class QPushButton;
 
 #include "config/gui/TForm12.h"
 
@@ -27,9 +38,9 @@ VT_PLACEHOLDER_WINDOW(TForm2, "UL filter Wizzard")
 #include "frame/windows/TForm3.h"
 VT_PLACEHOLDER_WINDOW(TForm4, "AutoCorrect")
 VT_PLACEHOLDER_WINDOW(TForm5, "Help")
-VT_PLACEHOLDER_WINDOW(TForm6, "FIR calculation")
-VT_PLACEHOLDER_WINDOW(TForm7, "Vu meter (0dBfs=full scale sine)")
-VT_PLACEHOLDER_WINDOW(TForm8, "Measurement status")
+#include "frame/windows/TForm6.h"
+#include "frame/windows/TForm7.h"
+#include "frame/windows/TForm8.h"
 VT_PLACEHOLDER_WINDOW(TForm9, "Wave bench")
 #include "frame/windows/TForm10.h"
 #include "frame/windows/TForm11.h"

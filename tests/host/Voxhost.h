@@ -22,11 +22,13 @@ inline std::string Temp(const std::string& name) {
   return std::string(::testing::TempDir()) + "/vt_host_" + std::to_string(::getpid()) + "_" + name;
 }
 
-// Runs `script` with voxhost and the extra options; a run that hangs is cut at 60 s.
-inline ScriptRun RunScript(const std::string& script, const std::string& extra = "") {
+// Runs `script` with voxhost and the extra options; a run that hangs is cut
+// after `seconds`.
+inline ScriptRun RunScript(const std::string& script, const std::string& extra = "", int seconds = 60) {
   const std::string file = Temp("script.vts");
   std::ofstream(file) << script;
-  std::string cmd = "timeout 60 '" + std::string(VT_BINARY_DIR) + "/bin/voxhost' --offscreen";
+  std::string cmd = "timeout " + std::to_string(seconds) + " '" + std::string(VT_BINARY_DIR) +
+                    "/bin/voxhost' --offscreen";
   cmd += " --ini '" + Temp("host.ini") + "' --script '" + file + "' " + extra + " 2>&1";
   ScriptRun r;
   FILE* p = ::popen(cmd.c_str(), "r");

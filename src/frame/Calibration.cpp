@@ -1,0 +1,71 @@
+// The "Calibration" tab: the cal file and the bench calibrations, run on the
+// frame's windows (status, level display, FIR calculation).
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/IniFile.h"
+#include "common/gui/Dialogs.h"
+#include "frame/Module.h"
+#include "frame/TFrame1.h"
+#include "frame/tabs/CalibrationUi.h"
+#include "telephonometry/Calibration.h"
+
+namespace vt::frame {
+
+namespace {
+using telephonometry::DlInterface;
+using telephonometry::UlInterface;
+
+telephonometry::MeasurementInterfaces Interfaces(const TFrame1& f) {
+  telephonometry::MeasurementInterfaces m;
+  m.dl = f.DlIfType1Radio->isChecked()          ? DlInterface::Type1
+         : f.DlIfType32HiLeakRadio->isChecked() ? DlInterface::Type32HighLeak
+         : f.DlIfType33Radio->isChecked()       ? DlInterface::Type33
+         : f.DlIfElectricalRadio->isChecked()   ? DlInterface::Electrical
+                                                : DlInterface::Type32LowLeak;
+  m.ul = f.UlIfElectricalRadio->isChecked() ? UlInterface::Electrical : UlInterface::ArtificialMouth;
+  return m;
+}
+}  // namespace
+
+void TFrame1::DefineCalFile() {
+  const QString path = ui::Dialogs::Instance().OpenFile("Define cal file", "Calibration files (*.acal)");
+  if (path.isEmpty()) {
+    CalFilePath.clear();
+    CalFileLabel->setText("");
+  } else {
+    SetCalFile(ui::S(path));
+  }
+  if (IniFilePath.empty()) return;
+  IniFile ini(IniFilePath);
+  if (!ini.WriteString("VoxTuner", "CalFile", CalFilePath))
+    ui::Dialogs::Instance().Error(ui::Q("The cal file could not be remembered: " + ini.LastError()));
+}
+
+void TFrame1::ConnectCalibrations() {
+  connect(DefineCalFileButton, &QPushButton::clicked, this, [this] { DefineCalFile(); });
+  using Procedure = telephonometry::CalResult (*)(const telephonometry::CalFile&,
+                                                  const telephonometry::MeasurementInterfaces&,
+                                                  telephonometry::BenchUi&);
+  const std::pair<QPushButton*, Procedure> procedures[] = {
+      {CalRefMikeButton, &telephonometry::CalRefMike},
+      {CalMouthButton, &telephonometry::CalMouth},
+      {CalEarButton, &telephonometry::CalEar},
+      {CalCmu200Button, &telephonometry::CalCmu200},
+      {CalDlElectricalButton, &telephonometry::CalDlElectricalIf}};
+  for (const auto& [button, procedure] : procedures)
+    connect(button, &QPushButton::clicked, this, [this, procedure = procedure] {
+      // One procedure at a time: a click while one runs (it keeps the window
+      // responsive) is ignored.
+      if (calibrating_) return;
+      calibrating_ = true;
+      struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+      } done{calibrating_};
+      FrameBenchUi ui;
+      procedure(telephonometry::CalFile(CalFilePath), Interfaces(*this), ui);
+    });
+}
+
+}  // namespace vt::frame

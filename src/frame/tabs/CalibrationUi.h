@@ -1,0 +1,27 @@
+// The calibrations' and measurements' side of the user interface on the
+// frame's windows: message boxes and prompts through the dialog service, the
+// "Measurement status" window with its Cancel, the level display and the FIR
+// calculation window.
+#pragma once
+
+#include "telephonometry/BenchUi.h"
+
+namespace vt::frame {
+
+class FrameBenchUi : public telephonometry::BenchUi {
+ public:
+  // A procedure starts: no cancel asked yet.
+  FrameBenchUi();
+  // The procedure is over: its windows go away.
+  ~FrameBenchUi() override;
+
+  void Message(const std::string& caption, const std::string& text,
+               telephonometry::MessageIcon icon) override;
+  bool Prompt(const std::string& text) override;
+  void Status(const std::string& text) override;
+  void ShowLevel(double rms) override;
+  bool KeepResponsive() override;
+  filters::FitObserver& FirWindow(const filters::Spectrum& measured) override;
+};
+
+}  // namespace vt::frame

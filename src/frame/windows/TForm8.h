@@ -1,0 +1,25 @@
+// "Measurement status": one bold line saying what a calibration or a
+// measurement is doing, and a "Cancel" that stops it at its next measurement.
+//
+// Included by frame/ToolWindows.h inside its namespace, after TToolWindow:
+// include that header, not this one.
+#pragma once
+
+class TForm8 : public TToolWindow {
+ public:
+  explicit TForm8(QWidget* owner);
+  // Shows the window with `text`; "" hides it.
+  void SetStatus(const QString& text);
+  // A procedure starts: no cancel asked yet. "Cancel" or closing the window asks.
+  void ResetCancel() { cancelled_ = false; }
+  bool CancelRequested() const { return cancelled_; }
+
+  QLabel* Label1 = nullptr;
+  QPushButton* Button1 = nullptr;  // "Cancel"
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  bool cancelled_ = false;
+};
