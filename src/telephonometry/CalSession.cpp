@@ -10,8 +10,7 @@ namespace vt::telephonometry::detail {
 void Fail(const std::string& text) { throw CalStop{CalOutcome::Failed, "Error", text}; }
 void StoppedByUser() { throw CalStop{CalOutcome::Cancelled, "Error", "Stopped by user"}; }
 
-CalResult RunCalibration(const CalFile& file, BenchUi& ui,
-                         const std::function<void(CalResult&)>& body) {
+CalResult RunCalibration(const CalFile& file, BenchUi& ui, const std::function<void(CalResult&)>& body) {
   CalResult result;
   if (!file.Defined()) {
     result.message = "Define a cal file first!";
@@ -62,8 +61,8 @@ PortSession::~PortSession() { Close(); }
 void PortSession::Open(bool input, bool output, measure::TMeasureTool* leftAnalyzer,
                        measure::TMeasureTool* rightAnalyzer, measure::TMeasureTool* leftGenerator,
                        measure::TMeasureTool* rightGenerator) {
-  if (!measure::OpenPort(kPortRate, true, input, output, leftAnalyzer, rightAnalyzer,
-                         leftGenerator, rightGenerator, kBufferLength)) {
+  if (!measure::OpenPort(kPortRate, true, input, output, leftAnalyzer, rightAnalyzer, leftGenerator,
+                         rightGenerator, kBufferLength)) {
     const std::string why = measure::PortError();
     Fail("Can't open the sound card" + (why.empty() ? std::string() : ": " + why));
   }
