@@ -78,9 +78,10 @@ CalResult CalCmu200(const CalFile& file, const MeasurementInterfaces&, BenchUi& 
     double target = a;
     bool scaledDown = false;
     if (rms < 16000) {
-      ui.Message("Warning",
-                 "The output capability of sound card is very bad.\r\nThe cal is not stopped but can be wrong.",
-                 MessageIcon::Warning);
+      ui.Message(
+          "Warning",
+          "The output capability of sound card is very bad.\r\nThe cal is not stopped but can be wrong.",
+          MessageIcon::Warning);
       target = a * 0.25;
       scaledDown = true;
     }

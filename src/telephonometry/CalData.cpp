@@ -7,11 +7,16 @@ namespace vt::telephonometry {
 
 int EarTypeCode(DlInterface dl) {
   switch (dl) {
-    case DlInterface::Electrical: return 0;
-    case DlInterface::Type1: return 1;
-    case DlInterface::Type32LowLeak: return 2;
-    case DlInterface::Type32HighLeak: return 3;
-    case DlInterface::Type33: return 4;
+    case DlInterface::Electrical:
+      return 0;
+    case DlInterface::Type1:
+      return 1;
+    case DlInterface::Type32LowLeak:
+      return 2;
+    case DlInterface::Type32HighLeak:
+      return 3;
+    case DlInterface::Type33:
+      return 4;
   }
   return 2;
 }
@@ -25,22 +30,31 @@ std::string EarSection(DlInterface dl) { return "ear_cal_" + EarSuffix(EarTypeCo
 
 double CalibratorLevel(DlInterface dl) {
   switch (dl) {
-    case DlInterface::Type32LowLeak: return 98.2;
-    case DlInterface::Type32HighLeak: return 84.7;
-    case DlInterface::Type33: return 97.1;
+    case DlInterface::Type32LowLeak:
+      return 98.2;
+    case DlInterface::Type32HighLeak:
+      return 84.7;
+    case DlInterface::Type33:
+      return 97.1;
     case DlInterface::Type1:
-    case DlInterface::Electrical: return 94.0;
+    case DlInterface::Electrical:
+      return 94.0;
   }
   return 94.0;
 }
 
 std::string EarDisplayName(DlInterface dl) {
   switch (dl) {
-    case DlInterface::Type32LowLeak: return "ear type 3.2 low leak";
-    case DlInterface::Type32HighLeak: return "ear type 3.2 high leak";
-    case DlInterface::Type33: return "ear type 3.3";
-    case DlInterface::Type1: return "ear type 1 (or free-field mike)";
-    case DlInterface::Electrical: return "electrical interface";
+    case DlInterface::Type32LowLeak:
+      return "ear type 3.2 low leak";
+    case DlInterface::Type32HighLeak:
+      return "ear type 3.2 high leak";
+    case DlInterface::Type33:
+      return "ear type 3.3";
+    case DlInterface::Type1:
+      return "ear type 1 (or free-field mike)";
+    case DlInterface::Electrical:
+      return "electrical interface";
   }
   return "";
 }
@@ -110,11 +124,10 @@ bool CheckCalibrations(const CalFile& file, DlInterface dl, BenchUi& ui) {
   if (!file.Defined()) return fail("Define a cal file first!");
   const CalReader reader(file);
   if (!reader.Error().empty()) return fail(reader.Error());
-  const std::pair<std::string, const char*> checks[] = {
-      {"mouth_cal", "Calibrate mouth first!"},
-      {"cmu_enc_cal", "Calibrate CMU first!"},
-      {EarSection(dl), "Calibrate ear first!"},
-      {"cmu_dec_cal", "Calibrate CMU first!"}};
+  const std::pair<std::string, const char*> checks[] = {{"mouth_cal", "Calibrate mouth first!"},
+                                                        {"cmu_enc_cal", "Calibrate CMU first!"},
+                                                        {EarSection(dl), "Calibrate ear first!"},
+                                                        {"cmu_dec_cal", "Calibrate CMU first!"}};
   for (const auto& [section, text] : checks) {
     long long cardGain = -1;
     std::string error;

@@ -40,8 +40,8 @@ bool CalReader::Has(const std::string& section, const std::string& key) const {
   return ini_ && ini_->ValueExists(section, key);
 }
 
-bool CalReader::Float(const std::string& section, const std::string& key, double def,
-                      double& value, std::string& error) const {
+bool CalReader::Float(const std::string& section, const std::string& key, double def, double& value,
+                      std::string& error) const {
   if (!Has(section, key)) {
     value = def;
     return true;
@@ -59,8 +59,8 @@ bool CalReader::Float(const std::string& section, const std::string& key, double
   return true;
 }
 
-bool CalReader::Integer(const std::string& section, const std::string& key, long long def,
-                        long long& value, std::string& error) const {
+bool CalReader::Integer(const std::string& section, const std::string& key, long long def, long long& value,
+                        std::string& error) const {
   if (!Has(section, key)) {
     value = def;
     return true;

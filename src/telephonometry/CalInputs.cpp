@@ -45,8 +45,9 @@ void StoreAcoustic(const CalFile& file, BenchUi& ui, CalResult& r, const std::st
   r.gain = db;
   const std::string g = IntToStr(in.cardGain);
   ShowResult(ui, r, "Sound card in gain=" + g + ", gain=" + ShownDb(db) + "dBfs for 0dBPa");
-  Report(ui, {heading, "Sound card input gain =" + g, "Electro-acoustic gain =" + ShownDb(db) + "dBfs for 0dBPa",
-              "(Considering 94dBSPL from calibrator)"});
+  Report(ui,
+         {heading, "Sound card input gain =" + g, "Electro-acoustic gain =" + ShownDb(db) + "dBfs for 0dBPa",
+          "(Considering 94dBSPL from calibrator)"});
 }
 
 }  // namespace
@@ -137,8 +138,8 @@ CalResult CalDlElectricalIf(const CalFile& file, const MeasurementInterfaces&, B
     Meter meter(level, synchro, ui);
     // The final reading spans 40 buffers (threshold 39): 2 s, a whole number
     // of the 6 Hz modulation's periods, so the envelope's phase does not count.
-    const InputLevel in =
-        InputGainSearch(meter, ui, {kLeft, 3500, 1000, 10, 39, "In level is too high", "In level is too low"});
+    const InputLevel in = InputGainSearch(
+        meter, ui, {kLeft, 3500, 1000, 10, 39, "In level is too high", "In level is too low"});
     port.Close();
 
     const double db = in.dbfs + 16;

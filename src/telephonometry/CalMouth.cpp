@@ -33,8 +33,8 @@ struct Fit {
 
 // One fit of `count` coefficients on the FIR calculation window; closing the
 // window stops the procedure. Empty when the fit failed.
-std::optional<Fit> FitCount(int count, const filters::Spectrum& measured,
-                            const filters::FitContext& context, BenchUi& ui) {
+std::optional<Fit> FitCount(int count, const filters::Spectrum& measured, const filters::FitContext& context,
+                            BenchUi& ui) {
   Fit fit;
   fit.fir.tapCount = count;
   fit.fir.sampleRate = 8000;
@@ -131,6 +131,8 @@ CalResult CalMouth(const CalFile& file, const MeasurementInterfaces&, BenchUi& u
     for (int pass = 0; pass < 2; ++pass) {
       amplitude *= std::pow(10.0, 0.05 * (kTargetDbPa - settleAndMeasure()));
       sine.SetAmplitude(static_cast<int16_t>(std::min<long long>(Trunc(amplitude), 32767)));
+      // The settling then starts from the new amplitude, as in the sweeps.
+      WaitFor(generatorSynchro, ui);
     }
     settleAndMeasure();
 
@@ -190,7 +192,8 @@ CalResult CalMouth(const CalFile& file, const MeasurementInterfaces&, BenchUi& u
     }
     writes.Integer("mouth_cal", "point_count", kSweepPoints);
     writes.Integer("mouth_cal", "fir_order", count);
-    for (int i = 0; i < count; ++i) writes.Float("mouth_cal", "a" + IntToStr(i), inUse.taps[static_cast<size_t>(i)]);
+    for (int i = 0; i < count; ++i)
+      writes.Float("mouth_cal", "a" + IntToStr(i), inUse.taps[static_cast<size_t>(i)]);
     Commit(writes);
     r.cardGain = static_cast<int>(Trunc(v));
 

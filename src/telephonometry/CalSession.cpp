@@ -1,6 +1,7 @@
 #include "telephonometry/CalSession.h"
 
 #include <cmath>
+#include <exception>
 
 #include "common/Numbers.h"
 #include "measure/AudioPort.h"
@@ -10,25 +11,30 @@ namespace vt::telephonometry::detail {
 void Fail(const std::string& text) { throw CalStop{CalOutcome::Failed, "Error", text}; }
 void StoppedByUser() { throw CalStop{CalOutcome::Cancelled, "Error", "Stopped by user"}; }
 
-CalResult RunCalibration(const CalFile& file, BenchUi& ui,
-                         const std::function<void(CalResult&)>& body) {
+CalResult RunCalibration(const CalFile& file, BenchUi& ui, const std::function<void(CalResult&)>& body) {
   CalResult result;
   if (!file.Defined()) {
     result.message = "Define a cal file first!";
     ui.Message("Error", result.message, MessageIcon::Error);
     return result;
   }
+  // On a stop the port is closed by the time the message shows: the body's
+  // PortSession went with the throw.
+  auto stopped = [&](CalOutcome outcome, const std::string& caption, const std::string& text) {
+    ui.Status("");
+    result = CalResult{};
+    result.outcome = outcome;
+    result.message = text;
+    ui.Message(caption, text, MessageIcon::Error);
+    return result;
+  };
   try {
     body(result);
     result.outcome = CalOutcome::Ok;
   } catch (const CalStop& stop) {
-    // The port is closed by now: the body's PortSession went with the throw.
-    ui.Status("");
-    result = CalResult{};
-    result.outcome = stop.outcome;
-    result.message = stop.text;
-    ui.Message(stop.caption, stop.text, MessageIcon::Error);
-    return result;
+    return stopped(stop.outcome, stop.caption, stop.text);
+  } catch (const std::exception& e) {
+    return stopped(CalOutcome::Failed, "Error", std::string("The calibration failed: ") + e.what());
   }
   ui.Status("");
   return result;
@@ -62,8 +68,8 @@ PortSession::~PortSession() { Close(); }
 void PortSession::Open(bool input, bool output, measure::TMeasureTool* leftAnalyzer,
                        measure::TMeasureTool* rightAnalyzer, measure::TMeasureTool* leftGenerator,
                        measure::TMeasureTool* rightGenerator) {
-  if (!measure::OpenPort(kPortRate, true, input, output, leftAnalyzer, rightAnalyzer,
-                         leftGenerator, rightGenerator, kBufferLength)) {
+  if (!measure::OpenPort(kPortRate, true, input, output, leftAnalyzer, rightAnalyzer, leftGenerator,
+                         rightGenerator, kBufferLength)) {
     const std::string why = measure::PortError();
     Fail("Can't open the sound card" + (why.empty() ? std::string() : ": " + why));
   }

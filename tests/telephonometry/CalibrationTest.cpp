@@ -2,7 +2,6 @@
 // store against the bench's truth, their failures and stops, and the cal file.
 
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -134,8 +133,9 @@ TEST_F(Calibration, InputsAndTesterStoreTheBenchTruth) {
   EXPECT_NEAR(hiLeak.encoderGain, truth.EncoderGain(hiLeak.encoderCardGain), 0.05);
   EXPECT_NEAR(elec.earGain, truth.DlElectricalGain(elec.earCardGain), 0.05);
   ASSERT_EQ(user.messages.size(), 6u);
-  EXPECT_EQ(user.messages[3], "Warning: The output capability of sound card is very bad.\r\n"
-                              "The cal is not stopped but can be wrong.");
+  EXPECT_EQ(user.messages[3],
+            "Warning: The output capability of sound card is very bad.\r\n"
+            "The cal is not stopped but can be wrong.");
   EXPECT_EQ(elec.earFir, std::vector<double>{1.0});
   EXPECT_TRUE(elec.electrical);
 }
@@ -149,10 +149,12 @@ TEST_F(Calibration, RefMikeAtTwoThousandRms) {
   ASSERT_TRUE(r.Ok()) << r.message;
   EXPECT_EQ(r.cardGain, 32768);
   EXPECT_NEAR(r.gain, -24.2887, 0.001);
-  EXPECT_EQ(user.messages, std::vector<std::string>{"Cal result: Sound card in gain=32768, gain=-24.28dBfs for 0dBPa"});
-  EXPECT_EQ(user.report, (std::vector<std::string>{"Reference mike calibration", "Sound card input gain =32768",
-                                                   "Electro-acoustic gain =-24.28dBfs for 0dBPa",
-                                                   "(Considering 94dBSPL from calibrator)"}));
+  EXPECT_EQ(user.messages,
+            std::vector<std::string>{"Cal result: Sound card in gain=32768, gain=-24.28dBfs for 0dBPa"});
+  EXPECT_EQ(user.report,
+            (std::vector<std::string>{"Reference mike calibration", "Sound card input gain =32768",
+                                      "Electro-acoustic gain =-24.28dBfs for 0dBPa",
+                                      "(Considering 94dBSPL from calibrator)"}));
   EXPECT_NE(Slurp(file.Path()).find("[ref_mike_cal]\ngain=-24.28"), std::string::npos);
   EXPECT_NE(Slurp(file.Path()).find("\ncard_gain=32768\n"), std::string::npos);
 }
@@ -171,7 +173,8 @@ TEST_F(Calibration, FailuresWriteNothing) {
   user.Do("set ref_mike.sensitivity_dbfs -60");
   EXPECT_EQ(Run(CalRefMike, "too low").message, "In level is too low, verify calibrator or preamp gain");
   interfaces.dl = DlInterface::Electrical;
-  EXPECT_EQ(Run(CalEar, "ear on electrical").message, "Use Cal DL electrical IF for the electrical interface");
+  EXPECT_EQ(Run(CalEar, "ear on electrical").message,
+            "Use Cal DL electrical IF for the electrical interface");
   EXPECT_EQ(Run(CalDlElectricalIf, "electrical without CMU").message, "Calibrate CMU first!");
   EXPECT_EQ(user.messages.size(), 5u);
   EXPECT_EQ(user.messages[0], "Error: Out level is too high, decrease amp gain");
@@ -206,16 +209,19 @@ TEST_F(Calibration, CheckCalibrationsAndNumbers) {
       {"", "Calibrate mouth first!"},
       {"[mouth_cal]\ncard_gain=100\n", "Calibrate CMU first!"},
       {"[mouth_cal]\ncard_gain=100\n[cmu_enc_cal]\ncard_gain=5\n", "Calibrate ear first!"},
-      {"[mouth_cal]\ncard_gain=100\n[cmu_enc_cal]\ncard_gain=5\n[ear_cal_33]\ncard_gain=1\n", "Calibrate CMU first!"},
+      {"[mouth_cal]\ncard_gain=100\n[cmu_enc_cal]\ncard_gain=5\n[ear_cal_33]\ncard_gain=1\n",
+       "Calibrate CMU first!"},
       {"[mouth_cal]\ncard_gain=1x\n", "/bench.acal: [mouth_cal] card_gain: \"1x\" is not a number"}};
   for (const auto& [text, message] : cases) {
     ASSERT_TRUE(SaveFile(file.Path(), text, nullptr));
     EXPECT_FALSE(CheckCalibrations(file, DlInterface::Type33, user));
     EXPECT_EQ(user.messages.back(), std::string("Error: ") + (message[0] == '/' ? dir : "") + message);
   }
-  ASSERT_TRUE(SaveFile(file.Path(), "[mouth_cal]\ncard_gain=100\n[cmu_enc_cal]\ncard_gain=5\n"
+  ASSERT_TRUE(SaveFile(file.Path(),
+                       "[mouth_cal]\ncard_gain=100\n[cmu_enc_cal]\ncard_gain=5\n"
                        "[ear_cal_33]\ncard_gain=1\n[cmu_dec_cal]\ncard_gain=7\ngain=-3.5\n"
-                       "[ERP-DRP_33]\nfir_order=2\na0=0.5\na1=abc\n", nullptr));
+                       "[ERP-DRP_33]\nfir_order=2\na0=0.5\na1=abc\n",
+                       nullptr));
   EXPECT_TRUE(CheckCalibrations(file, DlInterface::Type33, user));
   CalData d;
   std::string error;
@@ -247,7 +253,8 @@ TEST_F(Calibration, KilledWhileWritingLeavesAWholeFile) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     const std::string now = Slurp(file.Path());
-    EXPECT_TRUE(now == old || now == old + "card_gain=1234\n" || now == old + "card_gain=5678\n") << now.size();
+    EXPECT_TRUE(now == old || now == old + "card_gain=1234\n" || now == old + "card_gain=5678\n")
+        << now.size();
   }
 }
 
