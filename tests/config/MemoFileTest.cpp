@@ -24,22 +24,19 @@ using testing::WriteBytes;
 
 TEST(MemoText, LoadedCharacterByCharacterAndSavedWithCrLf) {
   const Lines s{"Begin S", "    a=1", "End S"};
-  const std::string longLine(100000, 'k');  // lines of any length
   const std::pair<std::string, Lines> cases[] = {
       // LF, CR and CR LF alike; empty lines dropped.
       {"Begin S\r    a=1\rEnd S\r", s}, {"Begin S\n\r    a=1\r\n\r\n\n\nEnd S\r\n\r\n", s},
       // A last line without a line end is dropped.
       {"one\r\ntwo\r\nthree", {"one", "two"}},
       // A leading line end gives one empty first line; later blank lines vanish.
-      {"\r\n\r\none\r\n\r\ntwo\n", {"", "one", "two"}}, {"\n", {""}},
+      {"\r\n\r\none\r\n\r\ntwo\n", {"", "one", "two"}},
       // Blanks and tabs are kept as they are; only CR and LF end lines.
       {"  \t x\x01\xE9 \n", {"  \t x\x01\xE9 "}},
-      {longLine + "\r\nx\r\n", {longLine, "x"}},
   };
-  for (const auto& [text, lines] : cases) EXPECT_EQ(ParseMemoText(text), lines) << text.size();
+  for (const auto& [text, lines] : cases) EXPECT_EQ(ParseMemoText(text), lines) << text;
   EXPECT_EQ(FormatMemoText({"Begin S", "", "    a=1", "End S"}),
             "Begin S\r\n\r\n    a=1\r\nEnd S\r\n");
-  EXPECT_EQ(FormatMemoText({}), "");
 }
 
 TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
