@@ -80,7 +80,6 @@ TEST(Faults, EveryFaultCostsOneWaitAtMostAndSaysSo) {
     for (bool startup : {false, true}) {
       SCOPED_TRACE(std::string(f.name) + (startup ? ", start-up" : ", tab change"));
       Outcome o = Identify(f.fault, startup);
-      std::printf("  %-22s %-11s %5lld ms\n", f.name, startup ? "start-up" : "tab change", o.ms);
       EXPECT_LT(o.ms, kWaitMs + kMarginMs);
       // Nothing known: the defaults of the chip type in force (3 after the
       // Q710 view was picked), never half-read words, no API flags.
