@@ -62,7 +62,6 @@ Outcome Identify(Fault fault, bool startup, const std::optional<ChipIdentity>& k
   return out;
 }
 
-const ChipIdentity kChip3{3, {3, 4, 8, 0}};     // what the faulty server's handset is
 const ChipIdentity kDefault1{1, {5, 28, 0, 0}}; // chip type 1 defaults
 
 }  // namespace
@@ -99,13 +98,4 @@ TEST(Faults, AnUnfinishedIdentificationKeepsTheLastKnownIdentity) {
   EXPECT_EQ(o.flags, 0x01);  // the flags of that identification stay too
   EXPECT_NE(o.status.find("keeping the last known layout"), std::string::npos) << o.status;
   EXPECT_EQ(ChipConstants().Address(10), 15585);
-}
-
-TEST(Faults, RepliesSplitAcrossReceivesIdentifyCorrectly) {
-  for (bool startup : {false, true}) {
-    Outcome o = Identify(Fault::SplitReplies, startup);
-    EXPECT_EQ(o.id, kChip3);
-    EXPECT_EQ(o.flags, 0x1F);
-    EXPECT_EQ(o.status, "");
-  }
 }

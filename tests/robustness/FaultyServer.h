@@ -1,7 +1,6 @@
 // A socket-manager server that misbehaves on purpose: it speaks the protocol
 // with a chip-type-3 emulated handset behind it, but can fall silent, never
-// grant the channel, answer junk, split every reply across two TCP sends, or
-// hang up in the middle of an identification.
+// grant the channel, answer junk, or hang up in the middle of an identification.
 #pragma once
 
 #include <arpa/inet.h>
@@ -12,7 +11,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <chrono>
 #include <string>
 #include <thread>
 
@@ -27,7 +25,6 @@ enum class Fault {
   SilentAfterWord1,     // answers the first identification word, then nothing
   NeverGrants,          // a request stays queued for ever; lines are refused
   Junk,                 // every answer is replaced by junk bytes
-  SplitReplies,         // every answer arrives as 8 bytes, the rest 50 ms later
   ClosesAfterWord1,     // hangs up right after the first identification word
 };
 
@@ -114,11 +111,6 @@ class FaultyServer {
       if (fault_ == Fault::SilentAfterGreeting) return;
       if (fault_ == Fault::SilentAfterWord1 && queries_ >= 1) return;
       if (fault_ == Fault::Junk) text = "\x01\x7f#junk@ ";
-    }
-    if (fault_ == Fault::SplitReplies && text.size() > 8) {
-      Write(text.substr(0, 8));
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      text.erase(0, 8);
     }
     Write(text);
   }

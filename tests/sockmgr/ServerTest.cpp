@@ -185,20 +185,3 @@ TEST_F(ServerTest, StartFailuresAreReported) {
   for (const ServerOptions& bad : {inUse, badHost, badLog})
     EXPECT_THROW(Server(bad).Start(), std::runtime_error) << bad.host << bad.port << bad.logFile;
 }
-
-TEST_F(ServerTest, StopClosesConnectedClients) {
-  StartServer();
-  ModuleClient a(port_);
-  a.Greet();
-  vt::RequestChannel(&a.link);
-  auto b = Raw();
-  b->Send("0000->Request ");
-  auto t0 = std::chrono::steady_clock::now();
-  server_->Stop();
-  server_->Stop();
-  EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2));
-  b->ReadQuiet(100);
-  EXPECT_TRUE(b->ClosedByPeer());
-  vt::SendUartCommand(&a.link, "bbl peek 1\r\n", 1000);
-  EXPECT_FALSE(a.socket.Active());
-}
