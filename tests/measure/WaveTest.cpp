@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -21,34 +22,14 @@ class Wave : public ::testing::Test {
   vt::testing::TempDir dir_;
 };
 
-// A PCM wave file built byte by byte: a data chunk whose size field may claim
-// more than follows, cut to `keep` bytes if given.
-struct RawWave {
-  uint16_t channels = 1, bits = 16;
-  uint32_t rate = 8000;
-  std::vector<int16_t> samples = {};
-  uint32_t claimedData = 0;  // 0: the real size
-  size_t keep = 0;           // 0: everything
-
-  std::string Write(const std::string& path) const {
-    std::string b;
-    auto u16 = [&](uint32_t v) { b += static_cast<char>(v & 255), b += static_cast<char>(v >> 8 & 255); };
-    auto u32 = [&](uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); };
-    const uint16_t align = static_cast<uint16_t>(channels * bits / 8);
-    b += "RIFF????WAVEfmt ";
-    u32(16);
-    u16(1), u16(channels), u32(rate), u32(rate * align), u16(align), u16(bits);
-    const uint32_t bytes = static_cast<uint32_t>(samples.size() * 2);
-    b += "data";
-    u32(claimedData ? claimedData : bytes);
-    for (int16_t v : samples) u16(static_cast<uint16_t>(v));
-    const uint32_t riff = static_cast<uint32_t>(b.size() - 8);
-    std::memcpy(&b[4], &riff, 4);
-    if (keep) b.resize(keep);
-    std::ofstream(path, std::ios::binary) << b;
-    return path;
-  }
-};
+// A mono 16-bit file written by the class itself.
+std::string WriteWave(const std::string& path, const std::vector<int16_t>& samples, uint32_t rate = 8000) {
+  TWaveFile f;
+  EXPECT_TRUE(f.OpenWrite(path, 1, rate, 16)) << f.Error();
+  f.Write(static_cast<int32_t>(samples.size()), samples.data(), nullptr);
+  f.Close();
+  return path;
+}
 
 std::vector<int16_t> Ramp(size_t n, int from = 1) {
   std::vector<int16_t> v(n);
@@ -80,7 +61,7 @@ TEST_F(Wave, RoundTripWithSizesThatMatchTheSamples) {
 
 TEST_F(Wave, LoopingIsSeamless) {
   TWaveFile f;
-  ASSERT_TRUE(f.OpenRead(RawWave{.samples = Ramp(10)}.Write(Path("ten.wav"))));
+  ASSERT_TRUE(f.OpenRead(WriteWave(Path("ten.wav"), Ramp(10))));
   f.SetLoop(true);
   std::vector<int16_t> got(25);
   f.Read(7, got.data(), nullptr);
@@ -100,12 +81,13 @@ TEST_F(Wave, UnplayableOrBrokenFilesGiveSilenceWithAReason) {
     std::string path, reason;
   } cases[] = {
       {Path("deep.wav"), "24-bit samples"},
-      {RawWave{.rate = 44100, .samples = Ramp(100)}.Write(Path("cd.wav")), "sampled at 44100 Hz; it must be 8000 Hz"},
-      {RawWave{.samples = Ramp(100), .keep = 30}.Write(Path("cut.wav")), "is damaged"},
+      {WriteWave(Path("cd.wav"), Ramp(100), 44100), "sampled at 44100 Hz; it must be 8000 Hz"},
+      {WriteWave(Path("cut.wav"), Ramp(100)), "is damaged"},
       {Path("missing.wav"), "Cannot open"},
       {Path("text.wav"), ""},
   };
   std::ofstream(Path("text.wav")) << "Begin DSP_CONF\nEnd DSP_CONF\n";
+  std::filesystem::resize_file(Path("cut.wav"), 30);
   for (const Case& c : cases) {
     TWavePlayer player;
     player.SetFormat(48000, true);
@@ -117,9 +99,12 @@ TEST_F(Wave, UnplayableOrBrokenFilesGiveSilenceWithAReason) {
     for (size_t k = 0; k < out.size(); ++k) EXPECT_EQ(out[k], k % 2 ? 99 : 0) << c.path;
   }
   // A data chunk that claims more than the file holds: what is there, then zeros.
-  RawWave liar{.samples = Ramp(10), .claimedData = 100000};
+  std::string liar = vt::testing::ReadBytes(WriteWave(Path("liar.wav"), Ramp(10)));
+  const uint32_t claimed = 100000;
+  std::memcpy(&liar[liar.find("data") + 4], &claimed, 4);
+  vt::testing::WriteBytes(Path("liar.wav"), liar);
   TWavePlayer player;
-  ASSERT_TRUE(player.Open(liar.Write(Path("liar.wav")))) << player.Error();
+  ASSERT_TRUE(player.Open(Path("liar.wav"))) << player.Error();
   std::vector<int16_t> out(30, -1);
   player.Process(out.data(), 30);
   std::vector<int16_t> expect = Ramp(10);
@@ -131,7 +116,7 @@ TEST_F(Wave, UnplayableOrBrokenFilesGiveSilenceWithAReason) {
 TEST_F(Wave, PlayerAndRecorderGainsHoldFullScale) {
   const std::vector<int16_t> values{20000, -20000, 100, 0};
   TWavePlayer player;
-  player.Open(RawWave{.samples = values}.Write(Path("loud.wav")));
+  player.Open(WriteWave(Path("loud.wav"), values));
   player.SetGainDb(6);  // x 1.9953
   std::vector<int16_t> out(4);
   player.Process(out.data(), 4);
