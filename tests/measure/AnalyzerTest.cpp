@@ -127,6 +127,16 @@ TEST(OctaveAnalyzers, BandLevelsMatchThePlainReferenceBank) {
   EXPECT_NEAR(TTwelveOctaveAnalyzer::BandFrequency(71), 3775.5, 0.05);
 }
 
+// Stage s runs on every 2^s-th value from the first.
+TEST(OctaveAnalyzers, CountsPerStage) {
+  TThirdOctaveAnalyzer a;
+  std::vector<int16_t> x = Tone(300, 8000, 33);
+  a.Process(x.data(), 32);
+  for (int j = 0; j < 18; ++j) EXPECT_EQ(a.Transform().Count(j), 32 >> (j / 3)) << j;
+  a.Process(x.data(), 1);
+  EXPECT_EQ(a.Transform().Count(17), 2) << "the 33rd value starts a new cycle";
+}
+
 // One block, or many odd-sized ones through a down-sampler, on every
 // processing path: the energies of the bank taken value by value.
 template <typename Analyzer, typename Transform>

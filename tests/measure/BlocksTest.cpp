@@ -92,6 +92,8 @@ TEST(Synchro, WaitOnADisarmedSynchroEndsWhileAudioFlows) {
 
 TEST(SineGenerator, IncrementUsesTheWorkingRateAndSamplesTruncate) {
   TSineGenerator sine;
+  sine.SetFrequency(1000);
+  EXPECT_DOUBLE_EQ(sine.PhaseIncrement(), std::numbers::pi / 4);
   sine.sampleRate = 44100;  // 44100 / 6 = 7350 as integers
   sine.SetFrequency(1000);
   EXPECT_DOUBLE_EQ(sine.PhaseIncrement(), 2 * std::numbers::pi * 1000 / 7350);
@@ -114,6 +116,7 @@ TEST(MultiSineGenerator, ToneSetsStartPhasesAndOutput) {
   multi.SetTones(3, true, 2, 250);
   const auto inc = multi.Increments();
   ASSERT_EQ(inc.size(), 3u);
+  EXPECT_NEAR(hz(inc[0]), 250, 1e-9);
   EXPECT_NEAR(hz(inc[1]), 500, 1e-9);
   EXPECT_NEAR(hz(inc[2]), 1000, 1e-9);
   multi.SetTones(3, false, 100, 250);

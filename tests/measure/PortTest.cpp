@@ -12,6 +12,7 @@
 #include "measure/AudioPort.h"
 #include "measure/Generators.h"
 #include "measure/LevelAnalyzer.h"
+#include "measure/RateConverters.h"
 #include "measure/VirtualBench.h"
 
 namespace vt::measure {
@@ -20,6 +21,7 @@ namespace {
 using namespace std::chrono_literals;
 using testing::PortGuard;
 using testing::TCapture;
+using testing::TRamp;
 
 class Port : public ::testing::Test {
  protected:
@@ -44,6 +46,16 @@ class Port : public ::testing::Test {
   }
   VirtualBench* bench_ = nullptr;
 };
+
+// Pool blocks keep whatever the last stream left in them: fill them all.
+void DirtyPool() {
+  std::vector<int16_t*> blocks;
+  while (int16_t* b = AllocateDataBlock()) {
+    std::fill(b, b + kMaxBufferValues, int16_t{1234});
+    blocks.push_back(b);
+  }
+  for (int16_t* b : blocks) FreeDataBlock(b);
+}
 
 TEST_F(Port, BufferLengthRule) {
   struct Case {
@@ -76,6 +88,17 @@ TEST_F(Port, OpeningAnOpenDirectionFailsAndLeavesThePortStreaming) {
   EXPECT_TRUE(PortInputOpen());
   sine.SetAmplitude(200);
   EXPECT_TRUE(synchro.Wait()) << synchro.Error();
+}
+
+TEST_F(Port, InputOnlyWithoutAnalyzersFeedsTheIdleBlocksAndFreesEveryBuffer) {
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, false, nullptr, nullptr, nullptr, nullptr, 4800));
+  StartRecording();
+  EXPECT_TRUE(Eventually([&] { return bench_->FramesRun() > 48000; }));
+  EXPECT_LE(DataBlocksInUse(), kBuffersInFlight + 1);
+  ClosePort();
+  EXPECT_EQ(DataBlocksInUse() + HeadersInUse(), 0);
+  EXPECT_EQ(PortError(), "");
 }
 
 // Writes the buffer's number (1, 2, ...) into every value of its channel and
@@ -152,6 +175,60 @@ TEST_F(Port, AFailedOutputOpenClosesTheInputAgain) {
       << "the input is free again";
 }
 
+// 4801 mono values a buffer: six does not divide them. What is recorded is
+// exactly the interpolated tone, with no value left over from the pool.
+TEST_F(Port, BuffersOfAnyLengthCarryEveryValue) {
+  DirtyPool();
+  TSineGenerator sine, twin;
+  TUpSamplerBy6 up(&sine), reference(&twin);
+  TCapture capture;
+  TSynchro synchro;
+  capture.synchro = &synchro;
+  synchro.SetThreshold(14);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, false, true, true, &capture, nullptr, &up, nullptr, 4801));
+  for (TSineGenerator* g : {&sine, &twin}) {
+    g->SetFrequency(1000);
+    g->SetAmplitude(10000);
+  }
+  StartRecording();
+  StartPlayback();
+  synchro.Arm();
+  ASSERT_TRUE(synchro.Wait()) << synchro.Error();
+  StopPlayback();
+  StopRecording();
+  ClosePort();
+  const std::vector<int16_t> got = capture.Values();
+  std::vector<int16_t> expect(6 * 4801);
+  reference.Process(expect.data(), static_cast<int32_t>(expect.size()));
+  const auto start = std::find_if(got.begin(), got.end(), [](int16_t v) { return v != 0; });
+  const auto first = std::find_if(expect.begin(), expect.end(), [](int16_t v) { return v != 0; });
+  const size_t at = static_cast<size_t>(start - got.begin()), from = static_cast<size_t>(first - expect.begin());
+  ASSERT_GE(at, 4u * 4801) << "four silent buffers lead";
+  ASSERT_GE(got.size() - at, 4u * 4801);
+  for (size_t k = 0; k < 4u * 4801; ++k) ASSERT_EQ(got[at + k], expect[from + k]) << k;
+}
+
+TEST_F(Port, ClosePortEndsBothThreadsAndThePortOpensAgain) {
+  TRamp ramp;
+  TCapture capture;
+  PortGuard guard;
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_TRUE(OpenPort(48000, true, true, true, &capture, nullptr, &ramp, nullptr, 4800));
+    StartRecording();
+    StartPlayback();
+    ASSERT_TRUE(Eventually([&] { return ramp.calls > 5 && capture.calls > 5; }));
+    ClosePort();  // no Stop first: closing stops the device itself
+    const int played = ramp.calls, recorded = capture.calls;
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(ramp.calls, played);
+    EXPECT_EQ(capture.calls, recorded);
+    EXPECT_FALSE(PortOutputOpen());
+    EXPECT_EQ(DataBlocksInUse(), 0);
+  }
+  ClosePort();  // closing a closed port is harmless
+}
+
 TEST_F(Port, LostDeviceEndsWaitsWithAnErrorAndClosingStillReturns) {
   TSynchro::SetNoAudioTimeout(200ms);
   TLevelAnalyzer level;
@@ -197,6 +274,51 @@ TEST_F(Port, ExhaustedPoolStopsTheStreamWithAnError) {
   for (int16_t* block : taken) FreeDataBlock(block);
   EXPECT_EQ(DataBlocksInUse(), 0);
   EXPECT_EQ(HeadersInUse(), 0);
+}
+
+// A tone through up-sampler, loopback and down-sampler keeps its rms; the
+// mixer volumes then scale it as a card's would.
+TEST_F(Port, ToneRmsThroughTheConvertersAndMixerVolumes) {
+  TSineGenerator sine;
+  TUpSamplerBy6 up(&sine);
+  TLevelAnalyzer level, right;
+  TDownSamplerBy6 down(&level), downRight(&right);
+  TSynchro synchro;
+  level.synchro = &synchro;
+  synchro.SetThreshold(4);
+  PortGuard guard;
+  ASSERT_TRUE(OpenPort(48000, true, true, true, &down, &downRight, &up, nullptr, 4800));
+  sine.SetFrequency(1000);
+  sine.SetAmplitude(20000);
+  StartRecording();
+  StartPlayback();
+  auto measure = [&] {
+    double rms = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+      level.Reset();
+      EXPECT_TRUE(synchro.Wait());
+    }
+    level.GetLevel(nullptr, &rms);
+    return rms;
+  };
+  ASSERT_TRUE(SetPlaybackVolume(32767, 32767));
+  ASSERT_TRUE(SetRecordVolume(32767, 32767));
+  const double full = measure();
+  EXPECT_NEAR(full, 20000 / std::sqrt(2.0), 20000 / std::sqrt(2.0) * 0.005);
+  double rmsRight = -1;
+  right.GetLevel(nullptr, &rmsRight);
+  EXPECT_EQ(rmsRight, 0.0) << "the idle right generator writes silence in stereo";
+  ASSERT_TRUE(SetPlaybackVolume(16384, -1));
+  EXPECT_NEAR(measure() / full, 0.5, 0.01);
+  ASSERT_TRUE(SetRecordVolume(16384, -1));
+  EXPECT_NEAR(measure() / full, 0.25, 0.005);
+  ASSERT_TRUE(bench_->SetMute(MixerLine::WaveOutSource, true));
+  EXPECT_LT(measure(), 1.0);
+  SetPlaybackVolume(32767, -1);
+  SetRecordVolume(32767, -1);
+  EXPECT_NEAR(measure(), full, full * 0.01) << "the playback volume unmutes the wave-out line";
+  StopPlayback();
+  StopRecording();
 }
 
 TEST(AudioBackends, ChosenByText) {

@@ -22,6 +22,12 @@ class Wave : public ::testing::Test {
   vt::testing::TempDir dir_;
 };
 
+uint32_t U32(const std::string& b, size_t at) {
+  uint32_t v = 0;
+  std::memcpy(&v, &b[at], 4);
+  return v;
+}
+
 // A mono 16-bit file written by the class itself.
 std::string WriteWave(const std::string& path, const std::vector<int16_t>& samples, uint32_t rate = 8000) {
   TWaveFile f;
@@ -37,7 +43,8 @@ std::vector<int16_t> Ramp(size_t n, int from = 1) {
   return v;
 }
 
-// Mono and stereo written in two pieces read back the same.
+// Mono and stereo written in two pieces read back the same, and the header
+// left by Close matches the samples: RIFF size = 36 + data size.
 TEST_F(Wave, RoundTripWithSizesThatMatchTheSamples) {
   for (int channels : {1, 2}) {
     const std::string path = Path("trip" + std::to_string(channels) + ".wav");
@@ -47,6 +54,10 @@ TEST_F(Wave, RoundTripWithSizesThatMatchTheSamples) {
     out.Write(600, left.data(), right.data());
     out.Write(400, left.data() + 600, nullptr);  // no right source: zeros
     out.Close();
+    const std::string bytes = vt::testing::ReadBytes(path);
+    ASSERT_EQ(bytes.size(), 44u + 2000u * channels);
+    EXPECT_EQ(U32(bytes, 4), 36 + U32(bytes, 40));
+    EXPECT_EQ(U32(bytes, 40), 2000u * channels);
     TWaveFile in;
     ASSERT_TRUE(in.OpenRead(path)) << in.Error();
     std::vector<int16_t> l(1000), r(1000);
@@ -59,11 +70,18 @@ TEST_F(Wave, RoundTripWithSizesThatMatchTheSamples) {
   }
 }
 
-TEST_F(Wave, LoopingIsSeamless) {
+TEST_F(Wave, TheEndGivesZerosAndLoopingIsSeamless) {
   TWaveFile f;
   ASSERT_TRUE(f.OpenRead(WriteWave(Path("ten.wav"), Ramp(10))));
-  f.SetLoop(true);
   std::vector<int16_t> got(25);
+  f.Read(4, got.data(), nullptr);
+  f.Read(21, got.data() + 4, nullptr);
+  std::vector<int16_t> expect = Ramp(10);
+  expect.resize(25, 0);
+  EXPECT_EQ(got, expect);
+  EXPECT_TRUE(f.EndReached());
+  f.Rewind();
+  f.SetLoop(true);
   f.Read(7, got.data(), nullptr);
   f.Read(18, got.data() + 7, nullptr);
   for (size_t k = 0; k < got.size(); ++k) ASSERT_EQ(got[k], static_cast<int16_t>(k % 10 + 1)) << k;
