@@ -28,6 +28,15 @@ void RandomLevels(FirDesign& fir, unsigned seed) {
   for (int k = 0; k <= fir.tapCount / 2; ++k) fir.levels[k] = tenths(rng) * 0.1L;
 }
 
+TEST(FirDesign, FlatLevelsGiveAUnitImpulseAndZeroDb) {
+  for (int n : {31, 63}) {
+    FirDesign fir = Fir(n);
+    ASSERT_TRUE(fir.Flat());
+    for (int i = 0; i < n; ++i) EXPECT_EQ(fir.taps[i], i == (n - 1) / 2 ? 1.0L : 0.0L) << n;
+    for (long double f : {0.0L, 50.0L, 1000.0L, 3999.0L}) EXPECT_NEAR(fir.Response(f), 0, 1e-12);
+  }
+}
+
 TEST(FirDesign, SixDbInBandFourActsAtItsCentreOnly) {
   FirDesign fir = Fir(31, false);
   fir.levels[4] = 6;

@@ -40,6 +40,11 @@ TEST(ShellLines, AnswersParse) {
   }
 }
 
+TEST(ShellLines, ToSigned16) {
+  for (auto [word, value] : {std::pair{65535, -1}, {32767, 32767}, {32768, -32768}, {0, 0}})
+    EXPECT_EQ(ToSigned16(word), value) << word;
+}
+
 TEST(ShellLines, IdentWordsSplitIntoChipTypeAndVersion) {
   EXPECT_EQ(DecodeIdentWords(0x0303, 0x8004, 0x0000), (ChipIdentity{3, {3, 4, 8, 0}}));
   EXPECT_EQ(DecodeIdentWords(0x0105, 0x001C, 0x0007), (ChipIdentity{1, {5, 28, 0, 7}}));
