@@ -1,12 +1,10 @@
 // Butterworth sections and the fractional-octave analyzers against a plain
-// reference bank (12th-order Butterworth bands, which meet the class 1 limits
-// of IEC 61260-1 with at least 0.2 dB to spare).
+// reference bank of 12th-order Butterworth bands.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
-#include <cstdio>
 #include <numbers>
 #include <vector>
 
