@@ -1,11 +1,10 @@
-// The "DL Dyn treatment" editors, headless: labels and words against values
-// worked out by hand, the noise gate's exact lines on both chip types, the
-// threshold ordering of the voice compressor, the status read-outs, and the
-// "AGC_PAR" memo round trip.
+// The "DL Dyn treatment" editors, headless: words against values worked out
+// by hand, the noise gate's exact lines on both chip types, the threshold
+// ordering of the voice compressor, its graph, and the status read-outs.
 #include "../handset/EmulatedHandset.h"
-#include "config/MemoConfig.h"
 #include "editors/DlDyn.h"
 #include "editors/NoiseGate.h"
+#include "editors/VoiceCompressor.h"
 
 using namespace vt;
 using namespace vt::editors;
@@ -23,38 +22,6 @@ ControlMap StartPositions() {
            {"ScrollBar42", 110}, {"ScrollBar43", 0}, {"ScrollBar65", 256}})
     c.SetPosition(bar, p);
   return c;
-}
-
-TEST(DlDynLabels, FormulasAtEndsAndInside) {
-  struct Case {
-    const char *bar, *label;
-    int position;
-    const char* text;
-  } cases[] = {
-      // trunc(2 x 20 log10(p / 16384)) x 0.5: 20 log10(512/16384) = -30.103; 5120: -10.103.
-      {"ScrollBar30", "Label50", 512, "-30 dBfs"},
-      {"ScrollBar30", "Label50", 5120, "-10 dBfs"},
-      {"ScrollBar30", "Label50", 3000, "-14.5 dBfs"},  // -14.746 -> -29.49 -> -29
-      {"ScrollBar32", "Label52", 8095, "29.5 dB"},  // 29.9935 -> 59.98 -> 59
-      {"ScrollBar32", "Label52", 809, "9.5 dB"},    // 9.9946 -> 19.99 -> 19
-      {"ScrollBar33", "Label60", 1, "-39dB"},
-      {"ScrollBar34", "Label62", 8000, "1000ms"},
-      {"ScrollBar35", "Label64", 13, "1.625ms"},
-      {"ScrollBar39", "Label83", -40, "-80 dB"},
-      {"ScrollBar40", "Label85", 119, "-0.5 dB"},
-      {"ScrollBar41", "Label88", 3, "3:1"},
-      {"ScrollBar41", "Label88", 5, "1.6:1"},
-      {"ScrollBar41", "Label88", 6, "1.5:1"},
-      {"ScrollBar43", "Label92", 7, "3.5 dB"},
-      {"ScrollBar65", "Label199", 768, "3"},
-      {"ScrollBar65", "Label199", 300, "1.17"},  // 117.19
-  };
-  for (const Case& k : cases) {
-    ControlMap c = StartPositions();
-    c.SetPosition(k.bar, k.position);
-    RefreshLabels(DlDynLabels(), c, k.bar);
-    EXPECT_EQ(c.Text(k.label), k.text) << k.bar << " at " << k.position;
-  }
 }
 
 TEST(DlDynWords, GateAndCompressorWordsByHand) {
@@ -76,18 +43,19 @@ TEST(DlDynWords, GateAndCompressorWordsByHand) {
   EXPECT_EQ(c.Position("ScrollBar32"), 818);
 }
 
+// A bar pushed past its neighbour moves it, whose own handler then leaves
+// the first alone (gate 20 <= comp 80 <= limiter 110 at the start).
 TEST(DlDynWords, ThresholdsStayOrderedWithoutBouncing) {
-  ControlMap c = StartPositions();  // gate 20, comp 80, limiter 110
+  ControlMap c = StartPositions();
   c.SetPosition("ScrollBar39", 100);
   VoiceCompressorBarChanged(c, "ScrollBar39", {});
-  EXPECT_EQ(c.Position("ScrollBar40"), 100);  // comp pushed up to the gate
   VoiceCompressorBarChanged(c, "ScrollBar40", {});  // the pushed bar's own handler
+  EXPECT_EQ(c.Position("ScrollBar40"), 100);
   EXPECT_EQ(c.Position("ScrollBar39"), 100);
   EXPECT_EQ(c.Position("ScrollBar42"), 110);
-  c.SetPosition("ScrollBar42", 60);  // limiter below comp pulls comp down...
+  c.SetPosition("ScrollBar42", 60);  // the limiter pulls comp down, which pulls the gate down
   VoiceCompressorBarChanged(c, "ScrollBar42", {});
-  EXPECT_EQ(c.Position("ScrollBar40"), 60);
-  VoiceCompressorBarChanged(c, "ScrollBar40", {});  // ...which pulls the gate down, not the limiter
+  VoiceCompressorBarChanged(c, "ScrollBar40", {});
   EXPECT_EQ(c.Position("ScrollBar39"), 60);
   EXPECT_EQ(c.Position("ScrollBar42"), 60);
   int redraws = 0;
@@ -151,27 +119,26 @@ TEST_F(DlDynHandset, StatusReadingsOfZeroCountAsOne) {
   EXPECT_EQ(c.Position("TrackBar1"), 4);   // (-21 + 20.0019) x 100 / -21 = 4.75
 }
 
-TEST(AgcParMemo, RoundTripOnChipType3) {
-  VectorLineStore lines;
-  MemoConfig memo;
-  memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
-  ControlMap c = StartPositions();
-  for (auto [bar, p] : std::initializer_list<std::pair<const char*, int>>{
-           {"ScrollBar33", 5}, {"ScrollBar34", 100}, {"ScrollBar35", 77}, {"ScrollBar37", 41},
-           {"ScrollBar39", -13}, {"ScrollBar40", 57}, {"ScrollBar42", 99}, {"ScrollBar43", 31},
-           {"ScrollBar41", 6}, {"ScrollBar30", 700}, {"ScrollBar65", 500}})
-    c.SetPosition(bar, p);
-  SendSectionToMemo(AgcParMemo(), c, FrameState{3}, memo);
-  const std::vector<std::string> text = lines.Data();
-  ASSERT_EQ(text.size(), 2u + 18u);
-  EXPECT_EQ(text[1], "    DlHarmLevel=500");
-  EXPECT_EQ(text[5], "    NoiseGate_att=582");  // 10^(-1.75) x 32767 = 582.7
-  ControlMap back;
-  GetSectionFromMemo(AgcParMemo(), memo, back);
-  for (const char* bar : {"ScrollBar30", "ScrollBar33", "ScrollBar34", "ScrollBar35", "ScrollBar37",
-                          "ScrollBar39", "ScrollBar40", "ScrollBar41", "ScrollBar42", "ScrollBar43",
-                          "ScrollBar65"})
-    EXPECT_EQ(back.Position(bar), c.Position(bar)) << bar;
+// The tuning graph in plot pixels, worked out by hand for a 300 x 300 plot.
+TEST(CompressorGraph, StartPositionsAndARaisedScale) {
+  // G = -50, C = -20, R = 2, L = -5, P = 0: top 0; knee input -20 + 15 x 2 = 10 dB.
+  CompressorGraph g = ComputeCompressorGraph(20, 80, 4, 110, 0);
+  EXPECT_EQ(g.top, 0);
+  EXPECT_EQ(g.outputScale.front(), "0dB");
+  EXPECT_EQ(g.outputScale.back(), "-60dB");
+  EXPECT_EQ(g.unity[0], (GraphPoint{0, 300}));
+  EXPECT_EQ(g.unity[1], (GraphPoint{300, 0}));
+  EXPECT_EQ(g.curve, (std::array<GraphPoint, 5>{GraphPoint{50, 300}, GraphPoint{50, 250},
+                                                GraphPoint{200, 100}, GraphPoint{350, 25},
+                                                GraphPoint{300, 25}}));
+  // L = 0, P = 10: top (10 div 10 + 1) x 10 = 20, the scale "20dB" to "-40dB".
+  g = ComputeCompressorGraph(20, 80, 6, 120, 20);
+  EXPECT_EQ(g.top, 20);
+  EXPECT_EQ(g.outputScale.back(), "-40dB");
+  // Ratio 1.5: knee at -20 + 20 x 1.5 = 10 dB again; output 10 - 20 = -10 -> y 50.
+  EXPECT_EQ(g.curve[3], (GraphPoint{350, 50}));
+  // L + P = -0.5: top 0.
+  EXPECT_EQ(ComputeCompressorGraph(20, 80, 4, 119, 0).top, 0);
 }
 
 }  // namespace

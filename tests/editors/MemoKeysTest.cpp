@@ -1,5 +1,5 @@
-// Memo keys as data: the "DSP_CONF" section written from the controls and
-// read back into them, through the memo text core.
+// Memo keys: "DSP_CONF" written from the controls and read back, the key
+// forms read from a memo, the PCM port's divider labels.
 #include <gtest/gtest.h>
 
 #include "config/MemoConfig.h"
@@ -21,9 +21,11 @@ class DspConfMemoTest : public ::testing::Test {
   ControlMap controls;
 };
 
-TEST_F(DspConfMemoTest, ChipType1WritesItsFifteenKeysInOrder) {
+// Chip type 1's fifteen keys in order after what the memo held; chip type 3
+// adds its blocks, the uplink gate's key only while its box is shown.
+TEST_F(DspConfMemoTest, KeysInOrderByChipType) {
   lines.Assign({"kept before"});
-  for (const char* on : {"CheckBox5", "CheckBox78", "CheckBox80", "CheckBox101"})
+  for (const char* on : {"CheckBox5", "CheckBox78", "CheckBox80", "CheckBox101", "CheckBox117"})
     controls.SetChecked(on, true);
   SendSectionToMemo(DspConfMemo(), controls, FrameState{1}, memo);
   EXPECT_EQ(lines.Data(),
@@ -33,20 +35,16 @@ TEST_F(DspConfMemoTest, ChipType1WritesItsFifteenKeysInOrder) {
                 "    EC_noise=No", "    ES_UL_en=No", "    ES_DL_en=No", "    NS_en=No",
                 "    UL_DC_RM=No", "    DL_DC_RM=No", "    UL_limiter=No", "    UL_expander=No",
                 "    sidetone=Yes", "End DSP_CONF"}));
-}
-
-TEST_F(DspConfMemoTest, ChipType3AddsItsBlocksAndTheUplinkGateOnlyWhenShown) {
-  controls.SetChecked("CheckBox117", true);
   SendSectionToMemo(DspConfMemo(), controls, FrameState{3}, memo);
-  std::vector<std::string> data = lines.Data();
-  ASSERT_EQ(data.size(), 2u + 21u);
+  const std::vector<std::string> data = lines.Data();
+  ASSERT_EQ(data.size(), 1u + 2u + 21u);
   EXPECT_EQ(std::vector<std::string>(data.end() - 7, data.end()),
-            (std::vector<std::string>{"    SelES=No", "    Peak_limiter=No", "    Voice_comp=No",
+            (std::vector<std::string>{"    SelES=Yes", "    Peak_limiter=No", "    Voice_comp=No",
                                       "    Noise_gate=No", "    DL_NS_en=No",
                                       "    UL_Noise_gate=Yes", "End DSP_CONF"}));
   controls.SetShown("CheckBox116", false);
   SendSectionToMemo(DspConfMemo(), controls, FrameState{3}, memo);
-  EXPECT_EQ(lines.Count(), 2 + 20);  // rewritten in place, the gate's key gone
+  EXPECT_EQ(lines.Count(), 1 + 2 + 20);  // rewritten in place, the gate's key gone
 }
 
 TEST_F(DspConfMemoTest, GetRestoresWhatSendWroteAndLeavesMissingKeysAlone) {
@@ -76,31 +74,27 @@ TEST_F(DspConfMemoTest, GetRestoresWhatSendWroteAndLeavesMissingKeysAlone) {
   EXPECT_FALSE(controls.Checked("CheckBox12"));  // after the section's end
 }
 
-TEST(MemoKeyForms, ChoiceOneOfAndScaledIntegersRoundTrip) {
+// The key forms read from a memo (their writing is every section's round
+// trip): choices, one-of with a value it does not know, scaled integers.
+TEST(MemoKeyForms, ReadIntoTheirControls) {
   const MemoSection section{
       "T",
       {ChoiceKey("Mike_bias", "RadioButton10", "2.4V", "2.2V", "RadioButton9"),
        ChoiceKey("VCM_driver", "CheckBox14", "On", "Off"),
        OneOfKey("Output_sel", {{"Ear", "RadioButton11"}, {"Line", "RadioButton13"}}),
-       IntKey("PCM_in_delay", "ScrollBar23", 32), ConstantKey("Lim_thr", 4090)}};
+       IntKey("PCM_in_delay", "ScrollBar23", 32)}};
   ControlMap c;
   c.RadioGroup({"RadioButton9", "RadioButton10"});
   c.RadioGroup({"RadioButton11", "RadioButton13"});
   c.SetChecked("RadioButton9", true);
   c.SetChecked("CheckBox14", true);
   c.SetChecked("RadioButton13", true);
-  c.SetPosition("ScrollBar23", 96);
-  EXPECT_EQ(KeyLinesFromControls(section, c, {}),
-            (KeyLines{{"Mike_bias", "2.2V"}, {"VCM_driver", "On"}, {"Output_sel", "Line"},
-                      {"PCM_in_delay", "3072"}, {"Lim_thr", "4090"}}));
-
   VectorLineStore lines({"Begin T", "    Mike_bias=2.4V", "    VCM_driver=Off",
                          "    Output_sel=Headset", "    PCM_in_delay=2304", "End T"});
   MemoConfig memo;
   memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
   GetSectionFromMemo(section, memo, c);
-  EXPECT_TRUE(c.Checked("RadioButton10"));
-  EXPECT_FALSE(c.Checked("RadioButton9"));
+  EXPECT_TRUE(c.Checked("RadioButton10") && !c.Checked("RadioButton9"));
   EXPECT_FALSE(c.Checked("CheckBox14"));
   EXPECT_TRUE(c.Checked("RadioButton13"));  // an unknown choice checks none
   EXPECT_EQ(c.Position("ScrollBar23"), 72);

@@ -1,9 +1,7 @@
 // The "Music treatment" editors, headless: words of ClearLift, the MIDI
 // enhancer and mixer against values worked out by hand, the exact lines of
-// a boost change, what an unchecked effect sends (nothing), the labels and
-// the "MUSIC_TRT" memo round trip.
+// a boost change, what an unchecked effect sends (nothing).
 #include "../handset/EmulatedHandset.h"
-#include "config/MemoConfig.h"
 #include "editors/Music.h"
 
 using namespace vt;
@@ -34,19 +32,6 @@ TEST(MusicWords, BoostPresenceAndMixerByHand) {
   EXPECT_EQ(MixerWord(9, -30), 346);                     // a = 90, b = 1
 }
 
-TEST(MusicLabels, BarsShowTheirUnits) {
-  ControlMap c = StartPositions();
-  c.SetPosition("ScrollBar45", 50);
-  c.SetPosition("ScrollBar44", 20);
-  c.SetPosition("ScrollBar66", 600);
-  c.SetPosition("ScrollBar51", -30);
-  RefreshLabels(MusicLabels(), c);
-  EXPECT_EQ(c.Text("Label111"), "1.25 ms");
-  EXPECT_EQ(c.Text("Label108"), "20 dB");
-  EXPECT_EQ(c.Text("Label200"), "2.34");  // 234.375
-  EXPECT_EQ(c.Text("Label124"), "-30 dB");
-}
-
 class MusicHandset : public vt::testing::EmulatedHandset {
  protected:
   ControlMap c = StartPositions();
@@ -66,48 +51,24 @@ TEST_F(MusicHandset, EffectsWriteOnlyWhileChecked) {
   ClearLiftBoostChanged(c);
   Lines_ lines = Lines();
   ASSERT_GE(lines.size(), 5u);
-  for (size_t i = 0; i < 4; ++i)  // ids 101 to 104 hold 3276, 1638, 19660, 0x7FFF
-    EXPECT_EQ(lines[i].substr(lines[i].rfind(' ') + 1),
-              (std::vector<std::string>{"3276", "1638", "19660", "32767"}[i]));
+  Lines_ words;  // ids 101 to 104
+  for (size_t i = 0; i < 4; ++i) words.push_back(lines[i].substr(lines[i].rfind(' ') + 1));
+  EXPECT_EQ(words, (Lines_{"3276", "1638", "19660", "32767"}));
   EXPECT_EQ(lines[4], "bbl auwrm 1 0 2");
 
-  // The mixer's click takes its override and writes both words.
-  Mark();
+  // The mixer's click takes its override and writes both words (a = 90, b = 1).
   c.SetChecked("CheckBox114", true);
   c.SetPosition("ScrollBar50", 9);
   c.SetPosition("ScrollBar51", -30);
+  Mark();
   MixerClicked(c);
   lines = Lines();
-  bool wrote346 = false;
-  for (const std::string& l : lines) wrote346 |= l.size() > 4 && l.substr(l.size() - 4) == " 346";
-  EXPECT_TRUE(wrote346);
-
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) {
+    return l.size() > 4 && l.substr(l.size() - 4) == " 346";
+  }));
   // ClearLift ticks the downlink harmonizer with it.
   ClearLiftClicked(c);
   EXPECT_TRUE(c.Checked("CheckBox41"));
-}
-
-TEST(MusicTrtMemo, RoundTrip) {
-  VectorLineStore lines;
-  MemoConfig memo;
-  memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
-  ControlMap c = StartPositions();
-  for (auto [bar, p] : std::initializer_list<std::pair<const char*, int>>{
-           {"ScrollBar44", 13}, {"ScrollBar45", 33}, {"ScrollBar66", 700}, {"ScrollBar47", 90},
-           {"ScrollBar48", 9}, {"ScrollBar46", 199}, {"ScrollBar50", 7}, {"ScrollBar51", -5}})
-    c.SetPosition(bar, p);
-  c.SetChecked("CheckBox112", true);
-  SendSectionToMemo(MusicTrtMemo(), c, FrameState{3}, memo);
-  const std::vector<std::string> text = lines.Data();
-  ASSERT_EQ(text.size(), 2u + 15u);
-  EXPECT_EQ(text[1], "    ClearLiftEnable=Yes");
-  EXPECT_EQ(text[2], "    ClearLiftThr=7335");  // 32767 / 10^0.65 = 7335.6
-  ControlMap back = StartPositions();
-  GetSectionFromMemo(MusicTrtMemo(), memo, back);
-  for (const char* bar : {"ScrollBar44", "ScrollBar45", "ScrollBar66", "ScrollBar47", "ScrollBar48",
-                          "ScrollBar46", "ScrollBar50", "ScrollBar51"})
-    EXPECT_EQ(back.Position(bar), c.Position(bar)) << bar;
-  EXPECT_TRUE(back.Checked("CheckBox112"));
 }
 
 }  // namespace

@@ -61,10 +61,8 @@ TEST_F(ParamListTest, EchoSuppressorClickResendAndUncheck) {
   EXPECT_EQ(Lines(), disable);
 }
 
-// Each list sent whole on each chip type, row k holding k: the words land
-// where the shell's parameter table puts the id (area 4 for ids below 100,
-// area 8 for the API ids, plain addresses when the API is missing), then
-// the override bits and one commit.
+// A list sent whole, row k holding k: area 4 for ids below 100 (by chip
+// type), area 8 for the API ids, plain addresses without the API; one commit.
 TEST_F(ParamListTest, EveryListSentWholeOnEachChipType) {
   const struct Case {
     const ParamList& list;
@@ -74,11 +72,7 @@ TEST_F(ParamListTest, EveryListSentWholeOnEachChipType) {
     int base;
   } cases[] = {
       {EsList(), 1, false, "bbl auwrm 4 ", 148},    {EsList(), 3, false, "bbl auwrm 4 ", 173},
-      {UlNsList(), 1, false, "bbl auwrm 4 ", 154},  {UlNsList(), 3, false, "bbl auwrm 4 ", 184},
-      {UlFirList(), 1, false, "bbl auwrm 4 ", 0},   {UlFirList(), 3, false, "bbl auwrm 4 ", 0},
-      {DlFirList(), 1, false, "bbl auwrm 4 ", 33},  {DlFirList(), 3, false, "bbl auwrm 4 ", 33},
-      {UlIirList(), 1, false, "bbl auwrm 4 ", 66},  {UlIirList(), 3, false, "bbl auwrm 4 ", 66},
-      {DlIirList(), 1, false, "bbl auwrm 4 ", 169}, {DlIirList(), 3, false, "bbl auwrm 4 ", 86},
+      {UlFirList(), 1, false, "bbl auwrm 4 ", 0},   {DlIirList(), 3, false, "bbl auwrm 4 ", 86},
       {DlNsList(), 3, true, "bbl auwrm 8 ", 32},    {DlNsList(), 3, false, "bbl poke ", 6338},
   };
   for (const Case& c : cases) {
@@ -203,7 +197,7 @@ TEST_F(ListMemoTest, EveryListSectionRoundTrips) {
   const struct {
     const ListMemo& section;
     int rows;
-  } cases[] = {{EsMemo(), 6},     {NsMemo(), 7},    {DlNsMemo(), 7}, {UlFirMemo(), 33},
+  } cases[] = {{EsMemo(), 6}, {NsMemo(), 7}, {DlNsMemo(), 7}, {UlFirMemo(), 33},
                {DlFirMemo(), 33}, {UlIirMemo(), 20}, {DlIirMemo(), 10}};
   controls.SetShown("GroupBox43", true);
   for (const auto& c : cases) {

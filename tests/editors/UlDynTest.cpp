@@ -1,8 +1,6 @@
-// The "UL Dyn treatment" editors, headless: labels at the ends of their bars
-// and inside, worked out by hand; the noise gate's words in their order; the
-// AGC release section; the "UL_AGC_PAR" memo round trip.
+// The "UL Dyn treatment" editors, headless: the noise gate's words in their
+// order and the AGC release section.
 #include "../handset/EmulatedHandset.h"
-#include "config/MemoConfig.h"
 #include "editors/UlDyn.h"
 
 using namespace vt;
@@ -28,35 +26,6 @@ std::vector<long> Values(const Lines_& lines) {
   std::vector<long> out;
   for (const std::string& l : lines) out.push_back(std::stol(l.substr(l.rfind(' ') + 1)));
   return out;
-}
-
-TEST(UlDynLabels, FormulasAtEndsAndInside) {
-  struct Case {
-    const char *bar, *label;
-    int position;
-    const char* text;
-  } cases[] = {
-      {"ScrollBar20", "Label36", 1, "100 dB/s"},       // 200 / 0.02
-      {"ScrollBar20", "Label36", 200, "0.5 dB/s"},     // 200 / 4
-      {"ScrollBar20", "Label36", 3, "33.33 dB/s"},     // 3333.33
-      {"ScrollBar21", "Label37", 8192, "301.02 dB/s"},  // 50 x 6.020600 = 301.0300 -> 30102.99
-      {"ScrollBar21", "Label37", 16383, "0.02 dB/s"},  // 50 x 0.00053 = 0.0265
-      {"ScrollBar22", "Label38", 32767, "301.01 dB/s"},  // 50 x 6.02033
-      {"ScrollBar19", "Label197", 4096, "0 dB"},
-      {"ScrollBar19", "Label197", 32767, "18.06 dB"},
-      {"ScrollBar64", "Label198", 300, "1.17"},
-      {"ScrollBar13", "Label139", 1, "-39dB"},
-      {"ScrollBar57", "Label160", 59, "-1dB"},
-      {"ScrollBar52", "Label141", 8000, "1000ms"},
-      {"ScrollBar53", "Label143", 25, "3.125ms"},
-      {"ScrollBar59", "Label164", 500, "62.5ms"},
-  };
-  for (const Case& k : cases) {
-    ControlMap c = StartPositions();
-    c.SetPosition(k.bar, k.position);
-    RefreshLabels(UlDynLabels(), c, k.bar);
-    EXPECT_EQ(c.Text(k.label), k.text) << k.bar << " at " << k.position;
-  }
 }
 
 class UlDynHandset : public vt::testing::EmulatedHandset {
@@ -101,36 +70,6 @@ TEST_F(UlDynHandset, ReleaseSpeedSectionWritesTheConstantAndTheBar) {
   c.SetChecked("CheckBox39", false);
   SectionClicked(agc, c);
   EXPECT_EQ(ModuleUseCounts().param[11], 0);
-}
-
-TEST(UlAgcParMemo, RoundTripAndTheGroupHiddenByGating) {
-  VectorLineStore lines;
-  MemoConfig memo;
-  memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
-  ControlMap c = StartPositions();
-  for (auto [bar, p] : std::initializer_list<std::pair<const char*, int>>{
-           {"ScrollBar20", 77}, {"ScrollBar13", 3}, {"ScrollBar52", 100}, {"ScrollBar53", 40},
-           {"ScrollBar55", 12}, {"ScrollBar57", 50}, {"ScrollBar58", 200}, {"ScrollBar59", 20},
-           {"ScrollBar60", 999}, {"ScrollBar64", 700}})
-    c.SetPosition(bar, p);
-  c.SetChecked("CheckBox119", false);
-  SendSectionToMemo(UlAgcParMemo(), c, FrameState{3}, memo);
-  std::vector<std::string> text = lines.Data();
-  ASSERT_EQ(text.size(), 2u + 21u);
-  EXPECT_EQ(text[1], "    Lim_thr=4090");
-  EXPECT_EQ(text[7], "    NoiseGate_att=462");  // 10^(-1.85) x 32767 = 462.85
-  EXPECT_EQ(text.end()[-2], "    NoiseGate_NoiseFill_Lvl=0");
-  ControlMap back;
-  back.SetChecked("CheckBox119", true);
-  GetSectionFromMemo(UlAgcParMemo(), memo, back);
-  for (const char* bar : {"ScrollBar20", "ScrollBar13", "ScrollBar52", "ScrollBar53", "ScrollBar55",
-                          "ScrollBar57", "ScrollBar58", "ScrollBar59", "ScrollBar60", "ScrollBar64"})
-    EXPECT_EQ(back.Position(bar), c.Position(bar)) << bar;
-  EXPECT_FALSE(back.Checked("CheckBox119"));
-
-  c.SetShown("GroupBox53", false);
-  SendSectionToMemo(UlAgcParMemo(), c, FrameState{3}, memo);
-  EXPECT_EQ(lines.Count(), 2 + 6);
 }
 
 }  // namespace
