@@ -59,14 +59,6 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   for (const std::string& f : {serverLog, linkLog}) std::remove(f.c_str());
 }
 
-TEST(LinkLog, AFileThatCannotBeWrittenStopsVoxhostAtOnce) {
-  const auto run = RunScript("", "--link-log /nonexistent/dir/link.log");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.out.find("voxhost: cannot write the link log /nonexistent/dir/link.log: No such"),
-            std::string::npos)
-      << run.out;
-}
-
 // The window keeps the newest events, also when more than it keeps come at
 // once; the filter and the save see the kept ones.
 TEST(LinkMonitorWindow, KeepsTheNewestHundredThousandEvents) {
@@ -97,6 +89,4 @@ TEST(LinkMonitorWindow, KeepsTheNewestHundredThousandEvents) {
   ASSERT_TRUE(window.SaveTo(QString::fromStdString(saved), nullptr));
   EXPECT_EQ(Texts(ReadBytes(saved), "\t<-\tgranted\t\tevent ").size(), 6u);
   std::remove(saved.c_str());
-  window.Clear();
-  EXPECT_EQ(rows->rowCount(), 0);
 }

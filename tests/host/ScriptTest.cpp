@@ -127,10 +127,13 @@ TEST(Script, DumpShowsParentsAndWhatIsOnScreenAndTheLinkState) {
 }
 
 // A failing line, a dialog without a queued answer or with one it does not
-// offer: the run stops with status 1 and names the line.
+// offer: the run stops with status 1 and names the line. A link log that
+// cannot be written stops voxhost at once with status 2.
 TEST(Script, AFailingLineStopsTheRunAndNamesTheLine) {
   const struct {
     std::string script, message;
+    const char* extra = "";
+    int status = 1;
   } cases[] = {
       {"tab Home\nclick NoSuchButton\ndump " + Temp("never.json") + "\n",
        "script line 2: \"click NoSuchButton\": no button \"NoSuchButton\""},
@@ -141,24 +144,24 @@ TEST(Script, AFailingLineStopsTheRunAndNamesTheLine) {
       {"wait soon\n", "wait takes milliseconds"},
       {"click Button142\n", "script line 1: \"click Button142\": dialog \"What's new ?\" (\""},
       {"answer Yes\nclick Button142\n", "dialog \"What's new ?\" offers OK, not \"Yes\""},
+      {"", "voxhost: cannot write the link log /nonexistent/dir/link.log: No such",
+       "--link-log /nonexistent/dir/link.log", 2},
   };
   for (const auto& k : cases) {
-    ScriptRun r = RunScript(k.script);
-    EXPECT_EQ(r.status, 1) << k.script;
+    ScriptRun r = RunScript(k.script, k.extra);
+    EXPECT_EQ(r.status, k.status) << k.script;
     EXPECT_NE(r.out.find(k.message), std::string::npos) << r.out;
   }
 }
 
-// A queued answer closes a message box and the save dialog; a modal window
-// is driven by name.
-TEST(Script, DrivesDialogsAndAModalWindowAndSavesTheMemo) {
-  std::string file = Temp("tuning.txt");
+// Queued answers close a message box and the save dialog.
+TEST(Script, DialogsTakeQueuedAnswersAndTheMemoIsSaved) {
+  const std::string file = Temp("tuning.txt");
   std::remove(file.c_str());
   ScriptRun r = RunScript(
       "answer OK\nclick Button142\n"
       "check RadioButton5 on\nmemo 2 set Begin DSP_CONF\\n    DL_FIR_en=Yes\\nEnd DSP_CONF\n"
-      "answer " + file + "\nclick SaveMemoToFileButton\n"
-      "check Form12.RadioButton7 on\nset Form12.Edit1 car 2\nclick Form12.Button1\n");
+      "answer " + file + "\nclick SaveMemoToFileButton\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("dialog: [What's new ?] Based on V2.51\\nAdded harmonizers control\\n"
                        "Added low voice booster control\\n -> OK"),
@@ -167,9 +170,7 @@ TEST(Script, DrivesDialogsAndAModalWindowAndSavesTheMemo) {
   EXPECT_NE(r.out.find("dialog: [Save Memo to file] Text files (*.txt);;All files (*) -> " + file),
             std::string::npos)
       << r.out;
-  std::string saved = ReadBytes(file);
-  EXPECT_EQ(saved.rfind("Begin DSP_CONF\r\n    DL_FIR_en=Yes\r\nEnd DSP_CONF\r\n", 0), 0u) << saved;
-  EXPECT_NE(saved.find("car 2"), std::string::npos) << saved;
+  EXPECT_EQ(ReadBytes(file).rfind("Begin DSP_CONF\r\n    DL_FIR_en=Yes\r\nEnd DSP_CONF\r\n", 0), 0u);
 }
 
 // The two graph windows, their pictures left in the build folder: the
@@ -190,25 +191,18 @@ TEST(Script, GraphWindowsDrawWhatTheControlsSay) {
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("closing Form10, left open at the end of the script"), std::string::npos)
       << r.out;
-  const QImage g(QString::fromStdString(graph)), c(QString::fromStdString(curve));
+  const QImage g(QString::fromStdString(graph));
   EXPECT_GT(g.width() * g.height(), 100 * 100);
   EXPECT_NE(g, QImage(QString::fromStdString(moved)));
-  EXPECT_GT(c.width() * c.height(), 100 * 100);
 }
 
-// The committed wizard session (tests/host/ec_wizard_session.vts) as a user
-// would run it: the modal wizard opened from its tab, a bar moved, its block
-// written to the memo, the window shot; the end of the script closes it.
+// The committed wizard session as a user would run it (its shot lands in
+// the working folder): the modal wizard opened from its tab, a bar moved, its
+// block written to the memo; the end of the script closes it.
 TEST(Script, EchoCancellerWizardSession) {
-  std::string script = ReadBytes(std::string(VT_SOURCE_DIR) + "/tests/host/ec_wizard_session.vts");
-  const std::string png = std::string(VT_BINARY_DIR) + "/ec_wizard_session.png";
-  const size_t shot = script.rfind("ec_wizard_session.png");  // the shot line, last
-  ASSERT_NE(shot, std::string::npos);
-  script.replace(shot, std::string("ec_wizard_session.png").size(), png);
-  std::remove(png.c_str());
-  ScriptRun r = RunScript(script);
+  const std::string session = ReadBytes(VT_SOURCE_DIR "/tests/host/ec_wizard_session.vts");
+  ScriptRun r = RunScript(session);
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("Begin EC_wizard"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("closing Form3, left open at the end of the script"), std::string::npos);
-  EXPECT_GT(QImage(QString::fromStdString(png)).width(), 400);
 }
