@@ -2,21 +2,18 @@
 // refuses a line, answers one, then stays silent, then hangs up.
 #include <gtest/gtest.h>
 
-#include "Peer.h"
 #include "handset/Link.h"
 #include "handset/LinkMonitor.h"
 #include "handset/TcpClientSocket.h"
+#include "tests/support/Peers.h"
 
 using namespace vt;
 
 TEST(LinkMonitor, ShowsLinesTheirAnswersATimeOutAndTheDrop) {
-  vt::testing::Peer peer;
-  TcpClientSocket socket;
-  std::string error;
-  ASSERT_TRUE(socket.Connect("127.0.0.1", peer.Port(), 2000, &error)) << error;
-  peer.Accept();
-  SocketManager link;
-  link.ClientSocket = &socket;
+  vt::testing::ServerEnd peer;
+  vt::testing::ModuleClient client(peer.Port());
+  ASSERT_TRUE(peer.Accept());
+  SocketManager& link = client.link;
   link.WaitMs = 150;
   LinkMonitor monitor;
   LinkEventStore store;

@@ -11,10 +11,11 @@
 #include "handset/HandsetState.h"
 #include "handset/Link.h"
 #include "handset/TcpClientSocket.h"
-#include "Peer.h"
+#include "tests/support/Peers.h"
 
 using namespace vt;
-using vt::testing::Peer;
+using vt::testing::ModuleClient;
+using vt::testing::ServerEnd;
 
 namespace {
 
@@ -22,18 +23,13 @@ class LinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetLinkWaitMs(2000);
-    std::string error;
-    ASSERT_TRUE(socket.Connect("127.0.0.1", peer.Port(), 2000, &error)) << error;
-    peer.Accept();
-    link.ClientSocket = &socket;
-    link.ClientType = "VoxHost";
-    link.ClientNumber = 7;
-    link.ClientInfo = "bench 2";
+    ASSERT_TRUE(peer.Accept());
   }
   void TearDown() override { SetLinkWaitMs(kDefaultLinkWaitMs); }
-  Peer peer;
-  TcpClientSocket socket;
-  SocketManager link;
+  ServerEnd peer;
+  ModuleClient client{peer.Port()};
+  TcpClientSocket& socket = client.socket;
+  SocketManager& link = client.link;
 };
 
 }  // namespace
