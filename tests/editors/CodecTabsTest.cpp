@@ -14,6 +14,7 @@
 #include "editors/Test.h"
 #include "editors/Tone.h"
 #include "editors/Tty.h"
+#include "editors/UlDyn.h"
 
 using namespace vt;
 using namespace vt::editors;
@@ -104,33 +105,54 @@ TEST_F(CodecTabs, PcmPortBoxesExcludeTheConverterAndRouteItems13And14) {
   EXPECT_TRUE(Lines().empty());
 }
 
-TEST_F(CodecTabs, SectionsWriteTheirBitsAndOnlyWhileChecked) {
+// One row per kind of word a section writes: codec words rebuilt from the
+// word read (the output choice keeps items 1's 8-ohm bits for 8ohms only),
+// codec words written whole, DSP words keeping their low byte (chip type 3
+// has no downlink TTY bits), parameter words; nothing while unchecked.
+TEST_F(CodecTabs, SectionsWriteTheirWordsAndOnlyWhileChecked) {
+  Handset().SetWrittenWord(2, 14, 0x0030);  // DSP items 3 and 4 in force
+  Handset().SetWrittenWord(5, 4, 0xFFFF);
+  SetChipType(1);
   struct Case {
     const Section& section;
+    int chip;
     std::vector<const char*> on;
+    std::vector<std::pair<const char*, int>> bars;
+    int area, shift;  // words as (index - shift, value)
     Words words;
   } cases[] = {
-      {CodecInputSections()[0], {"RadioButton8"}, {{7, 0xFF6F}}},   // External: bits 7 and 4 clear
-      {CodecInputSections()[1], {}, {{7, 0xFFFE}}},                 // 2.4V
-      {CodecOutputSections()[0], {"RadioButton11"}, {{0, 0xFF9F}, {1, 0xE7FF}}},  // Ear
-      {CodecOutputSections()[0], {"RadioButton33", "CheckBox14"}, {{0, 0xFDB7}, {1, 0xFFFF}}},
-      {CodecOutputSections()[2], {}, {{1, 0xFFFC}}},                // output not muted
-      {CodecMiscSections()[0], {"RadioButton16"}, {{0, 0xEFFF}}},   // Aux mono
+      {CodecOutputSections()[0], 1, {"RadioButton11"}, {}, 6, 1, {{0, 0xFF9F}, {1, 0xE7FF}}},  // Ear
+      {CodecOutputSections()[0], 1, {"RadioButton33", "CheckBox14"}, {}, 6, 1,
+       {{0, 0xFDB7}, {1, 0xFFFF}}},
+      // 16 bits, rising, sync divider 124: not read first.
+      {PcmPortSections()[0], 1, {"RadioButton24", "RadioButton26"}, {{"ScrollBar29", 124}}, 6, 1,
+       {{10, 0x0419}, {11, 0}, {12, 124}}},
+      // 0xA0 + Enable 0x0100 + CTM only 0x8000.
+      {TtySections()[1], 1, {"CheckBox54", "CheckBox55"}, {}, 5, 1, {{4, 0x81A0}}},
+      {TtySections()[0], 3, {"CheckBox51", "CheckBox52"}, {}, 5, 1, {{3, 0xFFA0}}},
+      {DelaysSections()[0], 1, {}, {{"ScrollBar23", 159}}, 4, ParamBase(6), {{0, 5088}}},  // x 32
+      // The AGC release: its constant and the bar, two parameters.
+      {UlDynSections()[0], 1, {}, {{"ScrollBar20", 57}}, 4, 0,
+       {{ParamBase(11), 4090}, {ParamBase(12), 57}}},
   };
   for (const Case& c : cases) {
+    SetChipType(c.chip);
     ControlMap m;
     for (const char* on : c.on) m.SetChecked(on, true);
+    for (auto [bar, p] : c.bars) m.SetPosition(bar, p);
     m.SetChecked(c.section.checkBox, true);
     Mark();
     SectionClicked(c.section, m);
-    EXPECT_EQ(Codec(), c.words) << c.section.checkBox << " " << (c.on.empty() ? "" : c.on[0]);
+    EXPECT_EQ(Written(c.area, c.shift), c.words) << c.section.checkBox;
     m.SetChecked(c.section.checkBox, false);
     SectionClicked(c.section, m);
     Mark();
     SectionMemberChanged(c.section, m);
     EXPECT_TRUE(Lines().empty()) << c.section.checkBox;
   }
-  for (int item = 0; item < 15; ++item) EXPECT_EQ(ModuleUseCounts().codec[size_t(item)], 0);
+  const UseCountTables& counts = ModuleUseCounts();
+  for (const auto* table : {&counts.codec, &counts.dsp, &counts.param})
+    EXPECT_EQ(std::ranges::count(*table, 0), long(table->size()));
 }
 
 TEST_F(CodecTabs, GainsPokeTheGainFlagOnTheClickOnly) {
@@ -147,30 +169,6 @@ TEST_F(CodecTabs, GainsPokeTheGainFlagOnTheClickOnly) {
   CodecGainClicked(CodecOutputGainSection(), controls);
   EXPECT_EQ(Lines().front(), "bbl poke 29108 0x00000002");  // 29056 + 52
   EXPECT_EQ(Codec(), (Words{{2, 153}}));                     // 9 in both nibbles
-}
-
-TEST_F(CodecTabs, PcmConfigAtItsStartStateWritesTheFormatWord) {
-  ControlMap m;
-  m.SetChecked("RadioButton24", true);  // 16 bits
-  m.SetChecked("RadioButton26", true);  // rising
-  m.SetPosition("ScrollBar29", 124);
-  m.SetChecked("CheckBox87", true);
-  SectionClicked(PcmPortSections()[0], m);
-  EXPECT_EQ(Codec(), (Words{{10, 0x0419}, {11, 0}, {12, 124}}));
-}
-
-TEST_F(CodecTabs, TtyWordsKeepTheLowByteA0AndChipType3HasNoDownlinkBits) {
-  Handset().SetWrittenWord(2, 14, 0x0030);  // DSP items 3 and 4 in force
-  Handset().SetWrittenWord(5, 4, 0xFFFF);
-  ControlMap m;
-  for (const char* on :
-       {"CheckBox50", "CheckBox51", "CheckBox52", "CheckBox53", "CheckBox54", "CheckBox55"})
-    m.SetChecked(on, true);
-  SectionClicked(TtySections()[1], m);
-  EXPECT_EQ(Handset().WrittenWord(5, 5), 0x81A0);  // 0xA0 + Enable 0x0100 + CTM only 0x8000
-  SetChipType(3);
-  SectionClicked(TtySections()[0], m);
-  EXPECT_EQ(Handset().WrittenWord(5, 4), 0xFFA0);
 }
 
 TEST_F(CodecTabs, ALostLinkEndsTheBatchWithoutHanging) {
@@ -257,24 +255,6 @@ TEST_F(CodecTabs, ToneSendsItsWordsAndSwitchesDspItem1) {
                     "bbl auwrm 2 0 65535", "bbl auwrm 1 0 1"}));
   EXPECT_EQ(Handset().WrittenWord(5, 2), 5);  // DSP item 1 was 0
 
-}
-
-TEST_F(CodecTabs, ABarMoveWritesAndCommitsWithoutASecondEnable) {
-  ControlMap m;
-  m.SetPosition("ScrollBar23", 159);
-  m.SetChecked("CheckBox44", true);
-  const Section& pcmIn = DelaysSections()[0];
-  SectionClicked(pcmIn, m);
-  const std::string word = "bbl auwrm 4 " + std::to_string(ParamBase(6)) + " ";
-  EXPECT_EQ(Lines().front(), word + "5088");  // 159 x 32
-  EXPECT_EQ(Handset().ApplyCount(2), 1);
-  m.SetPosition("ScrollBar23", 10);
-  Mark();
-  SectionMemberChanged(pcmIn, m);
-  SectionMemberChanged(pcmIn, m);
-  EXPECT_EQ(Lines().front(), word + "320");
-  EXPECT_EQ(Handset().ApplyCount(2), 3);  // each bar move commits
-  EXPECT_EQ(ModuleUseCounts().param[6], 1);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST(SelectiveEsCurve, InvalidPointsGiveTheFlatCurve) {
   EXPECT_EQ(ValidPoints(four)[2].bin, 30);
 }
 
-TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
+TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocksAndPollsItsLevel) {
   Start(1);
   controls.SetList("ValueListEditor8", {"Point_1_bin=10", "Point_1_gain=0x800", "Point_2_bin=63",
                                         "Point_2_gain=4096", "Point_3_bin=0", "Point_3_gain=0",
@@ -125,8 +125,15 @@ TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
   controls.SetPosition("ScrollBar61", 5);
   controls.SetPosition("ScrollBar62", 3);
   controls.SetPosition("ScrollBar63", 1000);
+  Handset().SetMemory(6415, 1234);  // the modulation level
+  Mark();
   EXPECT_EQ(SelEsUpdate(controls, 3, true), "");  // "Selective ES par" unchecked: nothing
+  PollSelectiveEs(controls);
+  EXPECT_TRUE(Wire().empty());
   controls.SetChecked("CheckBox96", true);
+  PollSelectiveEs(controls);
+  EXPECT_EQ(Lines(), Lines_{"bbl peek 6415"});
+  EXPECT_EQ(controls.Position("TrackBar15"), 1234);
   Mark();
   ASSERT_EQ(SelEsUpdate(controls, 3, true), "");
   // Ids 121, 122: area 8 words 10 to 13, 14 to 17; 141 to 145: words 56 to 60.
@@ -136,17 +143,6 @@ TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
                              "bbl auwrm 8 57 500", "bbl auwrm 8 58 300", "bbl auwrm 8 59 10",
                              "bbl auwrm 8 60 1000"} +
                       kCommit));
-}
-
-TEST_F(EditorsTest, SelectiveEsStatusPollPeeksTheModulationLevel) {
-  Start(3);
-  Handset().SetMemory(6415, 1234);
-  PollSelectiveEs(controls);  // "Selective ES par" unchecked: nothing
-  EXPECT_TRUE(Wire().empty());
-  controls.SetChecked("CheckBox96", true);
-  PollSelectiveEs(controls);
-  EXPECT_EQ(Lines(), Lines_{"bbl peek 6415"});
-  EXPECT_EQ(controls.Position("TrackBar15"), 1234);
 }
 
 TEST(ListMemos, EchoCancellerAndSelectiveEsExtraKeysRoundTrip) {

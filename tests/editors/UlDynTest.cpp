@@ -1,5 +1,4 @@
-// The "UL Dyn treatment" editors, headless: the noise gate's words in their
-// order and the AGC release section.
+// The uplink noise gate, headless: its words of both regimes in order.
 #include "../handset/EmulatedHandset.h"
 #include "editors/UlDyn.h"
 
@@ -54,22 +53,6 @@ TEST_F(UlDynHandset, GateWritesBothRegimesAndComfortNoiseInOrder) {
   c.SetShown("CheckBox118", false);
   UlNoiseGateSend(c);
   EXPECT_TRUE(Lines().empty());
-}
-
-TEST_F(UlDynHandset, ReleaseSpeedSectionWritesTheConstantAndTheBar) {
-  Start(1);
-  const Section& agc = UlDynSections()[0];
-  c.SetChecked("CheckBox39", true);
-  c.SetPosition("ScrollBar20", 57);
-  SectionClicked(agc, c);
-  Lines_ lines = Lines();
-  ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(Values(Lines_(lines.begin(), lines.begin() + 2)), (std::vector<long>{4090, 57}));
-  EXPECT_EQ(ModuleUseCounts().param[11], 1);
-  EXPECT_EQ(ModuleUseCounts().param[12], 1);
-  c.SetChecked("CheckBox39", false);
-  SectionClicked(agc, c);
-  EXPECT_EQ(ModuleUseCounts().param[11], 0);
 }
 
 }  // namespace
