@@ -101,67 +101,6 @@ TEST_F(Port, InputOnlyWithoutAnalyzersFeedsTheIdleBlocksAndFreesEveryBuffer) {
   EXPECT_EQ(PortError(), "");
 }
 
-// Writes the buffer's number (1, 2, ...) into every value of its channel and
-// returns that buffer's own event.
-class TNumberedBuffers : public TMeasureTool {
- public:
-  TNumberedBuffers() : TMeasureTool("NumberedBuffers") {}
-  Event* Process(int16_t* samples, int32_t count) override {
-    ++calls;
-    const int k = made.load();
-    const bool numbered = k < static_cast<int>(events.size());
-    for (int32_t i = 0; i < count; i += Stride()) samples[i] = static_cast<int16_t>(numbered ? k + 1 : 0);
-    if (!numbered) return nullptr;
-    made.store(k + 1);
-    return &events[static_cast<size_t>(k)];
-  }
-  std::array<Event, 40> events;
-  std::atomic<int> made{0}, calls{0};
-};
-
-// Looks at each buffer's audio as the card plays it: its event must not have
-// fired yet.
-class EventWatch : public BenchPath {
- public:
-  explicit EventWatch(TNumberedBuffers& g) : gen(g) {}
-  void Run(const double* const out[2], double* const in[2], int frames, int rate) override {
-    for (int f = 0; f < frames; ++f) {
-      const int v = static_cast<int>(out[0][f]);
-      in[0][f] = in[1][f] = 0;
-      if (v == last || v < 1) continue;
-      last = v;
-      ++seen;
-      if (gen.events[static_cast<size_t>(v - 1)].IsSet()) ++early;
-    }
-  }
-  TNumberedBuffers& gen;
-  int last = 0;
-  std::atomic<int> seen{0}, early{0};
-};
-
-TEST_F(Port, GeneratorEventsFireWhenTheirBufferHasPlayed) {
-  TNumberedBuffers gen;
-  auto watch = std::make_shared<EventWatch>(gen);
-  bench_->SetPath(watch);
-  PortGuard guard;
-  ASSERT_TRUE(OpenPort(48000, true, false, true, nullptr, nullptr, &gen, nullptr, 960));
-  StartPlayback();
-  ASSERT_TRUE(Eventually([&] { return watch->seen.load() >= 20; }));
-  StopPlayback();
-  EXPECT_EQ(watch->early.load(), 0) << "events fired before their audio was played";
-  const int made = gen.made.load(), calls = gen.calls.load();
-  std::this_thread::sleep_for(50ms);
-  EXPECT_EQ(gen.calls.load(), calls) << "no generator call after StopPlayback";
-  EXPECT_TRUE(Eventually([&] {
-    for (int k = 0; k < made; ++k)
-      if (!gen.events[static_cast<size_t>(k)].IsSet()) return false;
-    return true;
-  })) << "every buffer's event fires once its audio is done, the last ones included";
-  ClosePort();
-  EXPECT_EQ(DataBlocksInUse(), 0);
-  bench_->SetPath(nullptr);
-}
-
 TEST_F(Port, AFailedOutputOpenClosesTheInputAgain) {
   struct NoOutput : VirtualBench {
     NoOutput() : VirtualBench(false) {}
