@@ -9,14 +9,9 @@
 #include <QSlider>
 #include <QTimer>
 
-#include "../../handset/EmulatedHandset.h"
-#include "../../robustness/FaultyServer.h"
-#include "../../sockmgr/TestClients.h"
-#include "frame/ModuleScope.h"
-#include "frame/TFrame1.h"
+#include "FrameBench.h"
 #include "frame/ToolWindows.h"
 #include "handset/Link.h"
-#include "tests/support/QtApp.h"
 
 using namespace vt;
 using vt::frame::Form3;
@@ -62,17 +57,19 @@ struct LiveStatus : ::testing::Test {
     SetLink(nullptr);
     frame::FreeToolWindows();
   }
-  // The link to a handset that greets and then stays silent.
+  // The link to a socket manager that greets and then stays silent.
   void GoSilent(int waitMs) {
     client.link.Observer = &host;
     client.link.WaitMs = waitMs;
     host.clock.start();
+    ASSERT_TRUE(server.Accept());
+    server.Send("0000->ID_assign 1 0000->Type query ");
     client.Greet();
     SetLink(&client.link);
   }
   frame::ScopedFrameModule module;
   std::unique_ptr<TFrame1> frame;
-  vt::testing::FaultyServer server{vt::testing::Fault::SilentAfterGreeting};
+  vt::testing::ServerEnd server;
   vt::testing::ModuleClient client{server.Port()};
   LiveHost host;
 };
@@ -124,21 +121,16 @@ TEST_F(LiveStatus, TheTuningGraphClosesWithItsPage) {
   EXPECT_FALSE(frame::Form11->isVisible());
 }
 
-class EcWizardWindow : public vt::testing::EmulatedHandset {
- protected:
-  frame::ScopedFrameModule module;
+struct EcWizardWindow : vt::testing::FrameBench {
+  void SetUp() override { Open(3); }
 };
 
 // Launched, a user's bar move sends the bar's rows alone (the lines are the
 // core test's); closing ends the wizard's hold on the frame.
 TEST_F(EcWizardWindow, LaunchSendAndClose) {
-  vt::testing::App();
-  Start(3);
-  auto f = std::make_unique<TFrame1>();
-  frame::CreateToolWindows(f.get());
+  frame::CreateToolWindows(frame.get());
   Form3->Start();
-  EXPECT_TRUE(f->WizardBusy);
-  EXPECT_TRUE(f->CheckBox18->isChecked() && f->CheckBox21->isChecked() && f->CheckBox25->isChecked());
+  EXPECT_TRUE(frame->WizardBusy);
   auto* bar = Form3->findChild<QSlider*>("TrackBar7");
   EXPECT_FALSE(Form3->findChild<QSlider*>("TrackBar14")->isVisibleTo(Form3));  // chip type 3
   Form3->show();
@@ -151,9 +143,9 @@ TEST_F(EcWizardWindow, LaunchSendAndClose) {
   ASSERT_TRUE(bar->hasFocus());
   bar->setValue(20);
   EXPECT_EQ(Lines().front(), "bbl auwrm 4 149 2688");
-  EXPECT_EQ(f->ValueListEditor9->Values("Cfe_L0"), "2688");
+  EXPECT_EQ(frame->ValueListEditor9->Values("Cfe_L0"), "2688");
   Form3->close();
-  EXPECT_FALSE(f->WizardBusy);
+  EXPECT_FALSE(frame->WizardBusy);
   frame::FreeToolWindows();
 }
 

@@ -3,45 +3,23 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "../../handset/EmulatedHandset.h"
-#include "common/gui/DialogBroker.h"
-#include "frame/ModuleScope.h"
-#include "frame/TFrame1.h"
+#include "FrameBench.h"
 #include "frame/ToolWindows.h"
-#include "tests/support/QtApp.h"
 
 using namespace vt;
-using vt::frame::TFrame1;
 
 namespace {
 
-class ParamListTabs : public vt::testing::EmulatedHandset {
- protected:
-  void SetUp() override {
-    vt::testing::App();
-    Start(3);
-    SetChipType(3);
-    frame = std::make_unique<TFrame1>();
-    broker.OnDialog = [this](const QString& caption, const QString& text, const QString&) {
-      dialogs << caption + ": " + text;
-    };
-  }
-  void TearDown() override {
-    frame.reset();
-    EmulatedHandset::TearDown();
-  }
-  frame::ScopedFrameModule module;
-  ui::DialogBroker broker;
-  QStringList dialogs;
-  std::unique_ptr<TFrame1> frame;
+struct ParamListTabs : vt::testing::FrameBench {
+  void SetUp() override { Open(3); }
 };
 
 TEST_F(ParamListTabs, ABadRowIsReportedAndNothingIsSent) {
   frame->ValueListEditor2->SetValue(20, "0x7G");
   broker.Queue("OK");
   frame->CheckBox10->setChecked(true);  // "UL FIR coeff"
-  ASSERT_EQ(dialogs.size(), 1);
-  EXPECT_EQ(dialogs[0], "Error: Row 20 (a19): '0x7G' is not a 16-bit value: nothing was sent.");
+  EXPECT_EQ(dialogs,
+            QStringList{"Error: Row 20 (a19): '0x7G' is not a 16-bit value: nothing was sent."});
   EXPECT_TRUE(Wire().empty());
 }
 
