@@ -9,7 +9,6 @@
 #include "editors/CodecMisc.h"
 #include "editors/CodecOutput.h"
 #include "editors/CodecSteps.h"
-#include "editors/Delays.h"
 #include "editors/PcmPort.h"
 #include "editors/Test.h"
 #include "editors/Tone.h"
@@ -130,7 +129,6 @@ TEST_F(CodecTabs, SectionsWriteTheirWordsAndOnlyWhileChecked) {
       // 0xA0 + Enable 0x0100 + CTM only 0x8000.
       {TtySections()[1], 1, {"CheckBox54", "CheckBox55"}, {}, 5, 1, {{4, 0x81A0}}},
       {TtySections()[0], 3, {"CheckBox51", "CheckBox52"}, {}, 5, 1, {{3, 0xFFA0}}},
-      {DelaysSections()[0], 1, {}, {{"ScrollBar23", 159}}, 4, ParamBase(6), {{0, 5088}}},  // x 32
       // The AGC release: its constant and the bar, two parameters.
       {UlDynSections()[0], 1, {}, {{"ScrollBar20", 57}}, 4, 0,
        {{ParamBase(11), 4090}, {ParamBase(12), 57}}},

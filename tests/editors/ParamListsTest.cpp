@@ -10,6 +10,7 @@ using namespace vt::editors;
 using vt::testing::Lines_;
 using vt::testing::operator+;
 using vt::testing::kCommit;
+using vt::testing::ApplyDspLines;
 
 namespace {
 
@@ -70,7 +71,6 @@ TEST_F(ParamListTest, EveryListSentWholeOnEachChipType) {
     int base;
   } cases[] = {
       {EsList(), 1, false, "bbl auwrm 4 ", 148},    {EsList(), 3, false, "bbl auwrm 4 ", 173},
-      {UlFirList(), 1, false, "bbl auwrm 4 ", 0},   {DlIirList(), 3, false, "bbl auwrm 4 ", 86},
       {DlNsList(), 3, true, "bbl auwrm 8 ", 32},    {DlNsList(), 3, false, "bbl poke ", 6338},
   };
   for (const Case& c : cases) {
@@ -123,13 +123,9 @@ TEST_F(ParamListTest, DownlinkFirRewritesItsLengthAndDownlinkNsRestartsItem9) {
   for (int k = 0; k < 33; ++k)
     writes.push_back("bbl auwrm 4 " + std::to_string(33 + k) + " " +
                      (k == 15 ? "32767" : k == 32 ? "4096" : "0"));
-  const Lines_ commit = {"bbl auwrm 1 0 2",   "bbl auwrm 5 0 128", "bbl aurdm 2 14",
-                         "bbl auwrm 2 14 17", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
-                         "bbl auwrm 2 14 16"};
+  const Lines_ commit = Lines_{"bbl auwrm 1 0 2"} + ApplyDspLines(128, 16);
   // (0x05A0 & 0x1F00) + 0xA000 + 0xA0 = 0xA5A0; then item 3 (mask 256) re-initialised.
-  const Lines_ length = {"bbl aurdm 5 4",   "bbl auwrm 5 4 42400", "bbl auwrm 5 0 256",
-                         "bbl aurdm 2 14",  "bbl auwrm 2 14 17",   "bbl auwrm 1 0 4",
-                         "bbl auwrm 5 0 0", "bbl auwrm 2 14 16"};
+  const Lines_ length = Lines_{"bbl aurdm 5 4", "bbl auwrm 5 4 42400"} + ApplyDspLines(256, 16);
   EXPECT_EQ(Lines(), writes + commit + length);
 
   controls.SetList("ValueListEditor10", {"Alpha=0", "Ln=1", "K=2", "TauR=3", "TauD=4",
@@ -146,14 +142,12 @@ TEST_F(ParamListTest, DownlinkFirRewritesItsLengthAndDownlinkNsRestartsItem9) {
     nsWrites.push_back("bbl auwrm 8 " + std::to_string(32 + k) + " " + std::to_string(k));
   // Item 9 read (built-in), bit 1 set and written; the enable copies the
   // built-in word in and sets 0x0200; re-initialised (mask 128); released.
-  const Lines_ restart = {"bbl aurdm 2 14",    "bbl aurdb 5 9",     "bbl auwrm 5 9 66",
-                          "bbl aurdm 2 14",    "bbl aurdb 5 9",     "bbl auwrm 5 9 64",
-                          "bbl auwrm 2 14 512", "bbl auwrm 5 0 128", "bbl aurdm 2 14",
-                          "bbl auwrm 2 14 513", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
-                          "bbl auwrm 2 14 512", "bbl aurdm 2 14",    "bbl auwrm 2 14 0"};
+  const Lines_ restart = Lines_{"bbl aurdm 2 14", "bbl aurdb 5 9", "bbl auwrm 5 9 66",
+                                "bbl aurdm 2 14", "bbl aurdb 5 9", "bbl auwrm 5 9 64",
+                                "bbl auwrm 2 14 512"} +
+                         ApplyDspLines(128, 512) + Lines_{"bbl aurdm 2 14", "bbl auwrm 2 14 0"};
   // A release re-initialises the item too.
-  const Lines_ reinit = {"bbl auwrm 5 0 128", "bbl aurdm 2 14",  "bbl auwrm 2 14 1",
-                         "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0", "bbl auwrm 2 14 0"};
+  const Lines_ reinit = ApplyDspLines(128, 0);
   EXPECT_EQ(Lines(), nsWrites + kCommit + restart + reinit);
 }
 
@@ -188,37 +182,26 @@ TEST_F(ListMemoTest, DownlinkFirCarriesItsLength) {
   EXPECT_TRUE(other.Checked("RadioButton20"));
 }
 
-// Each list's section out to the memo and back into a list of other
-// values, the texts kept as typed; DL_NS only while its group is on screen.
-TEST_F(ListMemoTest, EveryListSectionRoundTrips) {
-  const struct {
-    const ListMemo& section;
-    int rows;
-  } cases[] = {{EsMemo(), 6}, {NsMemo(), 7}, {DlNsMemo(), 7}, {UlFirMemo(), 33},
-               {DlFirMemo(), 33}, {UlIirMemo(), 20}, {DlIirMemo(), 10}};
-  controls.SetShown("GroupBox43", true);
-  for (const auto& c : cases) {
-    std::vector<std::string> rows, zeros;
-    for (int k = 1; k <= c.rows; ++k) {
-      const std::string key = "R" + std::to_string(k) + "=";
-      rows.push_back(key + (k == 2 ? "0x01F4" : k == 3 ? "-7" : std::to_string(k)));
-      zeros.push_back(key + "0");
-    }
-    controls.SetList(c.section.list, rows);
-    lines.Assign({});
-    SendListToMemo(c.section, controls, FrameState{3}, memo);
-    const auto& text = lines.Data();
-    ASSERT_GE(text.size(), size_t(c.rows) + 2) << c.section.name;
-    EXPECT_EQ(text.front(), "Begin " + c.section.name);
-    EXPECT_EQ(text[2], "    R2=0x01F4") << c.section.name;
-    EXPECT_EQ(text[3], "    R3=-7") << c.section.name;
-    EXPECT_EQ(text.back(), "End " + c.section.name);
-    ControlMap other;
-    other.SetList(c.section.list, zeros);
-    other.SetShown("GroupBox43", true);
-    GetListFromMemo(c.section, memo, other, FrameState{3});
-    EXPECT_EQ(other.ListRows(c.section.list), controls.ListRows(c.section.list)) << c.section.name;
+// A list's section out to the memo and back into a list of other values,
+// the texts kept as typed; DL_NS only while its group is on screen.
+TEST_F(ListMemoTest, ListSectionsRoundTripWhileShown) {
+  std::vector<std::string> rows, zeros;
+  for (int k = 1; k <= 7; ++k) {
+    const std::string key = "R" + std::to_string(k) + "=";
+    rows.push_back(key + (k == 2 ? "0x01F4" : k == 3 ? "-7" : std::to_string(k)));
+    zeros.push_back(key + "0");
   }
+  controls.SetList(DlNsMemo().list, rows);
+  controls.SetShown("GroupBox43", true);
+  SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);
+  EXPECT_EQ(lines.Data(), (std::vector<std::string>{"Begin DL_NS", "    R1=1", "    R2=0x01F4",
+                                                    "    R3=-7", "    R4=4", "    R5=5", "    R6=6",
+                                                    "    R7=7", "End DL_NS"}));
+  ControlMap other;
+  other.SetList(DlNsMemo().list, zeros);
+  other.SetShown("GroupBox43", true);
+  GetListFromMemo(DlNsMemo(), memo, other, FrameState{3});
+  EXPECT_EQ(other.ListRows(DlNsMemo().list), controls.ListRows(DlNsMemo().list));
   lines.Assign({});
   controls.SetShown("GroupBox43", false);
   SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);

@@ -78,12 +78,9 @@ TEST_F(DspSections, EachBlockRebuildsItsWordByChipType) {
       {1, "CheckBox4", {"CheckBox5", "RadioButton18"}, 4, 0x1FFF, 0x17A0},
       // DL FIR, chip 3, "48 sym": (r & 0x1F00 & ~0x0400) + 0x2000 + 0x0400 + 0xA0.
       {3, "CheckBox4", {"CheckBox5", "RadioButton20"}, 4, 0xFFFF, 0x3FA0},
-      {3, "CheckBox4", {"RadioButton31"}, 4, 0x0000, 0xC0A0},  // "63 sym", not enabled
       {1, "CheckBox11", {"CheckBox12"}, 5, 0x0000, 0x10A0},    // UL FIR
       // Echo canceller: (r & 0xFFA6) + 0x40 enabled + 0x08 clipping + 1.
       {1, "CheckBox7", {"CheckBox8", "CheckBox78"}, 6, 0xFFFF, 0xFFEF},
-      {1, "CheckBox21", {"CheckBox22"}, 6, 0x0000, 0x0003},    // Echo Supp UL: bit 0 always set
-      {1, "CheckBox25", {"CheckBox26"}, 6, 0x0000, 0x0100},    // UL Noise Supp: bit 0 untouched
       {3, "CheckBox109", {}, 9, 0xFFFF, 0xFFBD},               // DL Noise Supp off: 0x0042
       {1, "CheckBox81", {"CheckBox80"}, 3, 0x0001, 0x0101},    // DSP sidetone, item 2
   };
