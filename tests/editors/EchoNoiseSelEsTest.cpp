@@ -2,7 +2,6 @@
 // changed-rows send), the noise suppressors' perceptual bars and the
 // selective echo suppressor (gain table, parameter blocks, memo keys).
 #include "HandsetLines.h"
-#include "config/MemoConfig.h"
 #include "editors/EchoCanceller.h"
 #include "editors/NoiseSuppressor.h"
 #include "editors/SelEsCurve.h"
@@ -13,15 +12,10 @@ using namespace vt::editors;
 using vt::testing::Lines_;
 using vt::testing::operator+;
 using vt::testing::kCommit;
+using vt::testing::MemoBench;
+using vt::testing::Numbered;
 
 namespace {
-
-// Rows "R1=1" ... "Rn=n".
-std::vector<std::string> Numbered(int n) {
-  std::vector<std::string> rows;
-  for (int k = 1; k <= n; ++k) rows.push_back("R" + std::to_string(k) + "=" + std::to_string(k));
-  return rows;
-}
 
 class EditorsTest : public vt::testing::EmulatedHandset {
  protected:
@@ -146,28 +140,27 @@ TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocksAndPollsItsLevel) {
 }
 
 TEST(ListMemos, EchoCancellerAndSelectiveEsExtraKeysRoundTrip) {
-  VectorLineStore lines;
-  MemoConfig memo;
-  memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
+  MemoBench b;
+  auto& lines = b.lines;
   ControlMap controls;
   controls.SetList("ValueListEditor9", Numbered(41));
   controls.SetPosition("TrackBar14", 12000);
   controls.SetPosition("TrackBar16", 40);
   controls.SetPosition("TrackBar17", 30);
   FrameState state{3, true, true};
-  SendListToMemo(EcMemo(), controls, state, memo);
+  SendListToMemo(EcMemo(), controls, state, b.memo);
   ASSERT_EQ(lines.Data().size(), 2 + 41 + 3u);
   EXPECT_EQ(lines.Data()[41], "    R41=41");
   EXPECT_EQ(lines.Data()[42], "    EcIccSpeed=12000");
   EXPECT_EQ(lines.Data()[44], "    EcIccThr=30");
   ControlMap other;
-  GetListFromMemo(EcMemo(), memo, other, state);
+  GetListFromMemo(EcMemo(), b.memo, other, state);
   EXPECT_EQ(other.Position("TrackBar16"), 40);
 
   lines.Assign({});
   controls.SetList("ValueListEditor8", Numbered(8));
   controls.SetChecked("CheckBox98", true);
-  SendListToMemo(SelEsMemo(), controls, FrameState{1}, memo);
+  SendListToMemo(SelEsMemo(), controls, FrameState{1}, b.memo);
   EXPECT_EQ(std::vector<std::string>(lines.Data().begin() + 9, lines.Data().end()),
             (std::vector<std::string>{"    SelESEN=Yes", "    DynSelEsG1=0", "    DynSelEsG2=0",
                                       "    DynSelEsOffset=8192", "    DynSelEsTauR=0",

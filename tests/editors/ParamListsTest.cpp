@@ -2,7 +2,6 @@
 // click, a resend and an uncheck; a bad row stops the send before the first
 // line; the filter and noise-suppressor extras; the memo round trip.
 #include "HandsetLines.h"
-#include "config/MemoConfig.h"
 #include "editors/ParamLists.h"
 
 using namespace vt;
@@ -78,9 +77,7 @@ TEST_F(ParamListTest, EveryListSentWholeOnEachChipType) {
     SetChipType(c.chip);
     SetApiFlag(1, c.api);
     SetApiFlag(2, c.api);
-    std::vector<std::string> rows;
-    for (int k = 1; k <= c.list.words; ++k) rows.push_back("R" + std::to_string(k) + "=" + std::to_string(k));
-    controls.SetList(c.list.list, rows);
+    controls.SetList(c.list.list, vt::testing::Numbered(c.list.words));
     controls.SetChecked(c.list.checkBox, true);
     Mark();
     const std::string what = c.list.list + " on chip type " + std::to_string(c.chip);
@@ -159,11 +156,8 @@ TEST_F(ParamListTest, PastedRowsFillTheirKeys) {
   EXPECT_EQ(rows[0].second, "-5");
 }
 
-class ListMemoTest : public ::testing::Test {
+class ListMemoTest : public ::testing::Test, public vt::testing::MemoBench {
  protected:
-  void SetUp() override { memo.Attach(&lines, nullptr, nullptr, [] { return 0; }); }
-  VectorLineStore lines;
-  MemoConfig memo;
   ControlMap controls;
 };
 

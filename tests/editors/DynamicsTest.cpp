@@ -1,27 +1,28 @@
-// The "DL Dyn treatment" editors, headless: words against values worked out
-// by hand, the noise gate's exact lines on both chip types, the threshold
-// ordering of the voice compressor, its graph, and the status read-outs.
-#include "../handset/EmulatedHandset.h"
+// The dynamics and music editors, headless: words against values worked out
+// by hand, the noise gates' exact words on both chip types, the threshold
+// ordering of the voice compressor and its graph, the status read-outs, and
+// the music effects' words while checked, nothing while unchecked. The
+// pages' controls start as the form starts them.
+#include "HandsetLines.h"
 #include "editors/DlDyn.h"
+#include "editors/Music.h"
 #include "editors/NoiseGate.h"
+#include "editors/UlDyn.h"
 #include "editors/VoiceCompressor.h"
 
 using namespace vt;
 using namespace vt::editors;
+using vt::testing::At;
 using vt::testing::Lines_;
 
 namespace {
 
-// The page as the form starts it.
-ControlMap StartPositions() {
-  ControlMap c;
-  for (auto [bar, p] : std::initializer_list<std::pair<const char*, int>>{
-           {"ScrollBar30", 5120}, {"ScrollBar31", 159}, {"ScrollBar32", 809}, {"ScrollBar33", 19},
-           {"ScrollBar34", 800}, {"ScrollBar35", 8}, {"ScrollBar36", 32}, {"ScrollBar37", 30},
-           {"ScrollBar38", 128}, {"ScrollBar39", 20}, {"ScrollBar40", 80}, {"ScrollBar41", 4},
-           {"ScrollBar42", 110}, {"ScrollBar43", 0}, {"ScrollBar65", 256}})
-    c.SetPosition(bar, p);
-  return c;
+ControlMap DlStart() {
+  return At({
+      {"ScrollBar30", 5120}, {"ScrollBar31", 159}, {"ScrollBar32", 809}, {"ScrollBar33", 19},
+      {"ScrollBar34", 800}, {"ScrollBar35", 8}, {"ScrollBar36", 32}, {"ScrollBar37", 30},
+      {"ScrollBar38", 128}, {"ScrollBar39", 20}, {"ScrollBar40", 80}, {"ScrollBar41", 4},
+      {"ScrollBar42", 110}, {"ScrollBar43", 0}, {"ScrollBar65", 256}});
 }
 
 TEST(DlDynWords, GateAndCompressorWordsByHand) {
@@ -31,7 +32,7 @@ TEST(DlDynWords, GateAndCompressorWordsByHand) {
   EXPECT_EQ(GateAttenuationWord(-39), 367);     // 10^(-1.95) x 32767 = 367.65
   EXPECT_EQ(GateClosingWord(-1, 1), 58408);     // 10^(-0.05) x 65535 = 58408.1
   // Start: post gain 1.0 in Q8; limiter -5 dB, compressor -20 dB, gate -50 dB of 32767.
-  ControlMap c = StartPositions();
+  ControlMap c = DlStart();
   EXPECT_EQ(VoiceCompressorWords(c), (std::vector<int32_t>{256, 18426, 3276, 103, 4, 8000}));
   c.SetPosition("ScrollBar43", 80);  // +40 dB: 100 x 256
   c.SetPosition("ScrollBar39", -40);  // -80 dB: 3.2767
@@ -46,7 +47,7 @@ TEST(DlDynWords, GateAndCompressorWordsByHand) {
 // A bar pushed past its neighbour moves it, whose own handler then leaves
 // the first alone (gate 20 <= comp 80 <= limiter 110 at the start).
 TEST(DlDynWords, ThresholdsStayOrderedWithoutBouncing) {
-  ControlMap c = StartPositions();
+  ControlMap c = DlStart();
   c.SetPosition("ScrollBar39", 100);
   VoiceCompressorBarChanged(c, "ScrollBar39", {});
   VoiceCompressorBarChanged(c, "ScrollBar40", {});  // the pushed bar's own handler
@@ -63,9 +64,10 @@ TEST(DlDynWords, ThresholdsStayOrderedWithoutBouncing) {
   EXPECT_EQ(redraws, 1);
 }
 
-class DlDynHandset : public vt::testing::EmulatedHandset {
+// The downlink page's controls; the uplink and music tests start theirs.
+class DynHandset : public vt::testing::EmulatedHandset {
  protected:
-  ControlMap c = StartPositions();
+  ControlMap c = DlStart();
 };
 
 const Lines_ kGateStartPokes = {
@@ -73,7 +75,7 @@ const Lines_ kGateStartPokes = {
     "bbl poke 65517 36714", "bbl poke 65518 65025", "bbl poke 65519 63864",
     "bbl poke 65520 65170", "bbl poke 65521 32",    "bbl poke 65522 128"};
 
-TEST_F(DlDynHandset, GateSendsItsWordsInOrder) {
+TEST_F(DynHandset, GateSendsItsWordsInOrder) {
   Start(3);
   SetChipType(3);
   c.SetChecked("CheckBox94", true);
@@ -84,7 +86,7 @@ TEST_F(DlDynHandset, GateSendsItsWordsInOrder) {
   EXPECT_EQ(lines[9], "bbl auwrm 1 0 2");
 }
 
-TEST_F(DlDynHandset, GateOnChipType1SwitchesItsEnableBits) {
+TEST_F(DynHandset, GateOnChipType1SwitchesItsEnableBits) {
   Start(1);
   c.SetChecked("CheckBox94", true);
   Handset().SetMemory(32871, 0x00BB);
@@ -97,7 +99,7 @@ TEST_F(DlDynHandset, GateOnChipType1SwitchesItsEnableBits) {
   EXPECT_EQ(lines[9], "bbl poke 32871 127");  // 0xBB & 0xFF3B | 0x44 = 0x7F
 }
 
-TEST_F(DlDynHandset, StatusReadingsOfZeroCountAsOne) {
+TEST_F(DynHandset, StatusReadingsOfZeroCountAsOne) {
   Start(3);
   IdentifyChip();
   for (const char* on : {"CheckBox108", "CheckBox104", "CheckBox102"}) c.SetChecked(on, true);
@@ -139,6 +141,86 @@ TEST(CompressorGraph, StartPositionsAndARaisedScale) {
   EXPECT_EQ(g.curve[3], (GraphPoint{350, 50}));
   // L + P = -0.5: top 0.
   EXPECT_EQ(ComputeCompressorGraph(20, 80, 4, 119, 0).top, 0);
+}
+
+ControlMap UlStart() {
+  return At({
+      {"ScrollBar20", 10}, {"ScrollBar21", 13014}, {"ScrollBar22", 17156}, {"ScrollBar19", 8192},
+      {"ScrollBar55", 30}, {"ScrollBar56", 128}, {"ScrollBar13", 19}, {"ScrollBar52", 800},
+      {"ScrollBar53", 8}, {"ScrollBar54", 32}, {"ScrollBar57", 39}, {"ScrollBar58", 800},
+      {"ScrollBar59", 80}, {"ScrollBar60", 100}, {"ScrollBar64", 256}});
+}
+
+// The value written by each line ("bbl poke a v", "bbl auwrm a i v").
+std::vector<long> Values(const Lines_& lines) {
+  std::vector<long> out;
+  for (const std::string& l : lines) out.push_back(std::stol(l.substr(l.rfind(' ') + 1)));
+  return out;
+}
+
+TEST_F(DynHandset, UplinkGateWritesBothRegimesAndComfortNoiseInOrder) {
+  c = UlStart();
+  Start(3);
+  IdentifyChip();
+  Mark();
+  c.SetChecked("CheckBox118", true);
+  c.SetChecked("CheckBox119", false);  // no comfort noise: 0 to parameter id 139
+  UlNoiseGateSend(c);
+  const Lines_ lines = Lines();
+  ASSERT_EQ(lines.size(), 15u + 1u + 6u + 6u);  // words, commit, DSP item 9 twice
+  // 128, 127, 126, 129 .. 134 as on the downlink; during echo -21 dB, 800,
+  // 80 (10^(1.05/80) x 32768 = 33773.5), 100; comfort noise level and switch.
+  EXPECT_EQ(Values(Lines_(lines.begin(), lines.begin() + 15)),
+            (std::vector<long>{2920, 65337, 44330, 36714, 65025, 63864, 65170, 32, 128, 2920, 65337,
+                               33773, 100, 24576, 0}));
+  EXPECT_EQ(lines[15], "bbl auwrm 1 0 2");
+
+  // Unchecked, or hidden by the gating: nothing at all.
+  Mark();
+  c.SetShown("CheckBox118", false);
+  UlNoiseGateSend(c);
+  EXPECT_TRUE(Lines().empty());
+}
+
+ControlMap MusicStart() {
+  return At({
+      {"ScrollBar44", 0}, {"ScrollBar45", 10}, {"ScrollBar66", 256}, {"ScrollBar47", 20},
+      {"ScrollBar48", 20}, {"ScrollBar46", 128}, {"ScrollBar50", 0}, {"ScrollBar51", -6}});
+}
+
+TEST(MusicWords, BoostPresenceAndMixerByHand) {
+  // 0 dB: 32767, q = 32767^2 = 0x3FFF0001 (20 dB is the handset test's).
+  const ClearLiftBoost zero = ClearLiftBoostWords(0);
+  EXPECT_EQ((std::vector<int32_t>{zero.threshold, zero.amountHigh, zero.amountLow}),
+            (std::vector<int32_t>{32767, 16383, 1}));
+  EXPECT_EQ(EnhancerMix(128), std::make_pair(128, 89));
+  EXPECT_EQ(EnhancerMix(256), std::make_pair(128, 0));
+  EXPECT_EQ(EnhancerMix(0), std::make_pair(0, 89));
+  EXPECT_EQ(MixerWord(9, -30), 346);                     // a = 90, b = 1
+}
+
+TEST_F(DynHandset, MusicEffectsWriteOnlyWhileChecked) {
+  c = MusicStart();
+  Start(3);
+  IdentifyChip();
+  Mark();
+  c.SetPosition("ScrollBar44", 20);
+  ClearLiftBoostChanged(c);
+  EnhancerChanged(c);
+  MixerChanged(c);
+  EXPECT_TRUE(Lines().empty());
+
+  // 20 dB: 3276, q = 107367628 = 0x6664CCC; ids 101 to 104, then the commit.
+  c.SetChecked("CheckBox111", true);
+  ClearLiftBoostChanged(c);
+  const Lines_ lines = Lines();
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(Values(Lines_(lines.begin(), lines.begin() + 4)),
+            (std::vector<long>{3276, 1638, 19660, 32767}));
+  EXPECT_EQ(lines[4], "bbl auwrm 1 0 2");
+  // ClearLift ticks the downlink harmonizer with it.
+  ClearLiftClicked(c);
+  EXPECT_TRUE(c.Checked("CheckBox41"));
 }
 
 }  // namespace
