@@ -167,16 +167,15 @@ TEST(ListMemos, EchoCancellerAndSelectiveEsExtraKeysRoundTrip) {
                                       "    DynSelEsTauD=0", "End SEL_ES"}));
 }
 
-// The curve editor: 609 x 297 pixels, 50 Hz to 4 kHz, 0 to -80 dB.
-TEST(SelEsCurve, StartCurveSendsFlatAndDisabled) {
-  CurveModel m(609, 297);
-  m.Load({CurvePoint{63, 4096}});
-  EXPECT_FALSE(m.ToTarget().enable);
-  EXPECT_EQ(m.ToTarget().points[0].bin, 63);
-  EXPECT_EQ(m.ToTarget().points[0].gain, 4096);
-}
-
+// The curve editor: 609 x 297 pixels, 50 Hz to 4 kHz, 0 to -80 dB. The
+// start curve sends flat and disabled.
 TEST(SelEsCurve, DragsAddLimitAndDeletePoints) {
+  CurveModel start(609, 297);
+  start.Load({CurvePoint{63, 4096}});
+  const auto flat = start.ToTarget();
+  EXPECT_FALSE(flat.enable);
+  EXPECT_EQ(flat.points[0].bin, 63);
+  EXPECT_EQ(flat.points[0].gain, 4096);
   CurveModel m(609, 297);
   // x = 360 is 666.6 Hz: bin 10, snapped to 656.25 Hz at x = 357; y = 75 is -20.2 dB.
   m.MouseDown(360, 75);

@@ -106,22 +106,6 @@ TEST(MemoKeyForms, ReadIntoTheirControls) {
   EXPECT_EQ(c.Position("ScrollBar23"), 72);
 }
 
-TEST(Labels, PcmPortDividersGiveTheClockAndSyncFrequencies) {
-  ControlMap c;
-  c.SetPosition("ScrollBar29", 124);
-  RefreshLabels(PcmPortLabels(), c);
-  EXPECT_EQ(c.Text("Label48"), "1000000Hz");
-  EXPECT_EQ(c.Text("Label49"), "8000Hz");
-  c.SetPosition("ScrollBar28", 63);
-  c.SetPosition("ScrollBar29", 255);
-  c.SetText("Label48", "untouched");
-  RefreshLabels(PcmPortLabels(), c, "ScrollBar29");  // the sync divider sets Label49 only
-  EXPECT_EQ(c.Text("Label48"), "untouched");
-  EXPECT_EQ(c.Text("Label49"), "61Hz");
-  RefreshLabels(PcmPortLabels(), c, "ScrollBar28");
-  EXPECT_EQ(c.Text("Label48"), "15625Hz");
-}
-
 TEST(Labels, ShowThePhysicalValueAtTheEndsAndInside) {
   struct Case {
     const char* bar;
@@ -142,20 +126,25 @@ TEST(Labels, ShowThePhysicalValueAtTheEndsAndInside) {
       // 50 x 6.020600 = 301.03 -> 30102.99; 50 x 0.00053.
       {"ScrollBar21", 8192, "Label37", "301.02 dB/s"}, {"ScrollBar21", 16383, "Label37", "0.02 dB/s"},
       {"ScrollBar19", 32767, "Label197", "18.06 dB"}, {"ScrollBar57", 59, "Label160", "-1dB"},
-      {"ScrollBar45", 50, "Label111", "1.25 ms"},
+      {"ScrollBar45", 50, "Label111", "1.25 ms"},     {"ScrollBar29", 124, "Label49", "8000Hz"},
+      {"ScrollBar28", 63, "Label48", "15625Hz"},
   };
   for (const Case& c : cases) {
     ControlMap m;
     m.SetPosition(c.bar, c.position);
     for (const auto* rules : {&GlobalPathLabels(), &DelaysLabels(), &CodecInputLabels(),
-                         &DlDynLabels(), &UlDynLabels(), &MusicLabels()})
+                              &DlDynLabels(), &UlDynLabels(), &MusicLabels(), &PcmPortLabels()})
       RefreshLabels(*rules, m, c.bar);
     EXPECT_EQ(m.Text(c.label), c.text) << c.bar << " at " << c.position;
   }
-  ControlMap m;  // stage 1 at 0, PGA at 10
-  m.SetPosition("ScrollBar11", 10);
-  RefreshLabels(CodecInputLabels(), m);
+  // Labels of two bars; a change refreshes only the labels of its bar.
+  ControlMap m = At({{"ScrollBar11", 10}, {"ScrollBar28", 63}, {"ScrollBar29", 255}});
+  RefreshLabels(CodecInputLabels(), m);  // stage 1 at 0, PGA at 10
   EXPECT_EQ(m.Text("Label26"), "Total: 14dB");
+  m.SetText("Label48", "untouched");
+  RefreshLabels(PcmPortLabels(), m, "ScrollBar29");
+  EXPECT_EQ(m.Text("Label48"), "untouched");
+  EXPECT_EQ(m.Text("Label49"), "61Hz");
 }
 
 TEST(SectionMemos, DesignedKeysExactValuesAndComputedKeysRoundTrip) {
