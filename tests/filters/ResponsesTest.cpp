@@ -143,36 +143,34 @@ TEST(IirSection, TwelveDbAtF0IsTheBackwardDifferenceImage) {
   EXPECT_NEAR(s.Response(0), 0, 1e-3);  // 0 Hz keeps gainLf
 }
 
+// Parameters read back from a designed section's words, and from words
+// without a prototype: D1 = 0 (b1 = b2 = 0), or a negative value under a
+// root (gainHf < 0), which fall back to a flat section. The words stay as read.
 TEST(IirSection, ParametersComeBackFromTheWords) {
-  IirSection s;
+  IirSection s, fallback;
   s.gainLf = powl(10, -6 / 20.0L);
   s.gainF0 = powl(10, 4 / 20.0L);
   s.gainHf = powl(10, 3 / 20.0L);
   s.f0 = 700;
   s.m = 0.8L;
+  fallback.m = 0.5L;
   ASSERT_TRUE(s.Design());
+  ASSERT_TRUE(fallback.Design());
   IirSection back;
   back.SetWords(s.Words());
   back.ParametersFromCoefficients();
   EXPECT_NEAR(back.gainF0, s.gainF0, 2e-2);
   EXPECT_NEAR(back.f0, 700, 3);
   EXPECT_NEAR(back.m, 0.8, 0.01);
-  EXPECT_EQ(back.Words(), s.Words());  // kept as read
-}
-
-TEST(IirSection, WordsWithoutAPrototypeFallBackToAFlatSection) {
-  IirSection fallback;
-  fallback.m = 0.5L;
-  ASSERT_TRUE(fallback.Design());
-  // D1 = 0 (b1 = b2 = 0), and a negative value under a root (gainHf < 0).
+  EXPECT_EQ(back.Words(), s.Words());
   for (auto words : {std::array<long long, 5>{16384, 0, 0, 0, 0},
                      std::array<long long, 5>{16384, -18353, -5140, -18353, 5140}}) {
-    IirSection s;
-    s.SetWords(words);
-    s.ParametersFromCoefficients();
-    EXPECT_EQ(std::vector<long double>({s.gainLf, s.gainF0, s.gainHf, s.f0, s.m}),
+    IirSection t;
+    t.SetWords(words);
+    t.ParametersFromCoefficients();
+    EXPECT_EQ(std::vector<long double>({t.gainLf, t.gainF0, t.gainHf, t.f0, t.m}),
               std::vector<long double>({1, 1, 1, 1000, 0.5L}));
-    EXPECT_EQ(s.Words(), fallback.Words());
+    EXPECT_EQ(t.Words(), fallback.Words());
   }
 }
 
