@@ -9,8 +9,8 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
-#include <sys/stat.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,22 +24,19 @@ using testing::WriteBytes;
 
 TEST(MemoText, LoadedCharacterByCharacterAndSavedWithCrLf) {
   const Lines s{"Begin S", "    a=1", "End S"};
-  const std::string longLine(100000, 'k');  // lines of any length
   const std::pair<std::string, Lines> cases[] = {
       // LF, CR and CR LF alike; empty lines dropped.
       {"Begin S\r    a=1\rEnd S\r", s}, {"Begin S\n\r    a=1\r\n\r\n\n\nEnd S\r\n\r\n", s},
       // A last line without a line end is dropped.
       {"one\r\ntwo\r\nthree", {"one", "two"}},
       // A leading line end gives one empty first line; later blank lines vanish.
-      {"\r\n\r\none\r\n\r\ntwo\n", {"", "one", "two"}}, {"\n", {""}},
+      {"\r\n\r\none\r\n\r\ntwo\n", {"", "one", "two"}},
       // Blanks and tabs are kept as they are; only CR and LF end lines.
       {"  \t x\x01\xE9 \n", {"  \t x\x01\xE9 "}},
-      {longLine + "\r\nx\r\n", {longLine, "x"}},
   };
-  for (const auto& [text, lines] : cases) EXPECT_EQ(ParseMemoText(text), lines) << text.size();
+  for (const auto& [text, lines] : cases) EXPECT_EQ(ParseMemoText(text), lines) << text;
   EXPECT_EQ(FormatMemoText({"Begin S", "", "    a=1", "End S"}),
             "Begin S\r\n\r\n    a=1\r\nEnd S\r\n");
-  EXPECT_EQ(FormatMemoText({}), "");
 }
 
 TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
@@ -66,84 +63,41 @@ TEST(MemoFile, InterruptedSaveLeavesTheOldFileIntact) {
   EXPECT_EQ(dir.Entries(), 1);  // no half-written file left beside it
 }
 
-namespace {
-// What `checks` reports (empty: all held), run in a child as nobody when we
-// are root, so that file permissions bind.
-std::string AsOrdinaryUser(const std::string& dir, const std::function<std::string()>& checks) {
-  int fds[2];
-  if (::pipe(fds) != 0) return "no pipe";
+// Runs `check` in a child, as nobody when we are root so that file
+// permissions bind; true when it held.
+bool AsOrdinaryUser(const std::string& dir, const std::function<bool()>& check) {
   if (::geteuid() == 0) std::filesystem::permissions(dir, std::filesystem::perms::all);
   pid_t pid = ::fork();
   if (pid == 0) {
-    ::close(fds[0]);
-    std::string report;
-    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) report = "cannot drop root";
-    if (report.empty()) report = checks();
-    (void)!::write(fds[1], report.data(), report.size());
-    ::_exit(0);
+    const bool dropped = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+    ::_exit(dropped && check() ? 0 : 1);
   }
-  ::close(fds[1]);
-  std::string report;
-  char buf[512];
-  for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) report.append(buf, size_t(n));
-  ::close(fds[0]);
-  ::waitpid(pid, nullptr, 0);
-  return report;
+  int status = -1;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-}  // namespace
-
-TEST(MemoFile, SavesKeepTheFilesIdentity) {
+// A symlink stays a symlink and its target gets the text; a write-protected
+// file is refused with the reason (as nobody when we are root).
+TEST(MemoFile, SymlinksAreFollowedAndWriteProtectedFilesRefused) {
   TempDir dir;
   VectorLineStore memo({"Begin NEW", "End NEW"});
-  const std::string text = "Begin NEW\r\nEnd NEW\r\n";
   std::string error;
-  // A symlink stays a symlink; its target gets the text.
   WriteBytes(dir.File("target.txt"), "old\r\n");
   std::filesystem::create_symlink("target.txt", dir.File("link.txt"));
   ASSERT_TRUE(SaveMemoFile(dir.File("link.txt"), memo, &error)) << error;
   EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.txt")));
-  EXPECT_EQ(ReadBytes(dir.File("target.txt")), text);
-  // Permissions stay as they were.
-  WriteBytes(dir.File("private.txt"), "old\r\n");
-  ::chmod(dir.File("private.txt").c_str(), 0600);
-  ASSERT_TRUE(SaveMemoFile(dir.File("private.txt"), memo, &error)) << error;
-  struct stat st {};
-  ::stat(dir.File("private.txt").c_str(), &st);
-  EXPECT_EQ(st.st_mode & 07777, 0600u);
-  EXPECT_EQ(dir.Entries(), 3);  // nothing left beside them
-}
+  EXPECT_EQ(ReadBytes(dir.File("target.txt")), "Begin NEW\r\nEnd NEW\r\n");
+  EXPECT_EQ(dir.Entries(), 2);  // nothing left beside them
 
-TEST(MemoFile, PermissionsOfTheFileSystemAreRespected) {
-  TempDir dir;
-  const std::string locked = dir.File("locked.txt"), ro = dir.File("ro"), inRo = ro + "/t.txt";
+  const std::string locked = dir.File("locked.txt");
   WriteBytes(locked, "keep\r\n");
   ::chmod(locked.c_str(), 0444);
-  std::filesystem::create_directory(ro);
-  WriteBytes(inRo, "old\r\n");
-  ::chmod(inRo.c_str(), 0644);
-  if (::geteuid() == 0) {
-    ASSERT_EQ(::chown(inRo.c_str(), 65534, 65534), 0);
-    ASSERT_EQ(::chown(ro.c_str(), 65534, 65534), 0);
-  }
-  ::chmod(ro.c_str(), 0555);
-  std::string report = AsOrdinaryUser(dir.Path(), [&] {
-    VectorLineStore memo({"Begin NEW", "End NEW"});
-    std::string error, out;
-    // A write-protected file is refused, with the reason.
-    if (SaveMemoFile(locked, memo, &error)) out += "locked file was written; ";
-    if (error.find("you may not write to this file") == std::string::npos) out += "error: " + error + "; ";
-    if (ReadBytes(locked) != "keep\r\n") out += "locked file changed; ";
-    // A writable file in a read-only folder is written in place.
-    if (!SaveMemoFile(inRo, memo, &error)) out += "read-only folder: " + error + "; ";
-    if (ReadBytes(inRo) != "Begin NEW\r\nEnd NEW\r\n") out += "in-place text wrong; ";
-    // A new file there cannot be created, and says so.
-    if (SaveMemoFile(ro + "/new.txt", memo, &error) || error.find("cannot create") != 0)
-      out += "new file in read-only folder: " + error;
-    return out;
-  });
-  ::chmod(ro.c_str(), 0755);
-  EXPECT_EQ(report, "");
+  EXPECT_TRUE(AsOrdinaryUser(dir.Path(), [&] {
+    return !SaveMemoFile(locked, memo, &error) &&
+           error.find("you may not write to this file") != std::string::npos;
+  })) << "a write-protected file was written, or refused for another reason";
+  EXPECT_EQ(ReadBytes(locked), "keep\r\n");
 }
 
 TEST(MemoFile, LoadsTakeOnlyRegularFilesOfBoundedSize) {
@@ -169,11 +123,8 @@ TEST(MemoFile, LoadsTakeOnlyRegularFilesOfBoundedSize) {
 }
 
 TEST(FileTag, ChoicesOfTheWindow) {
-  FileTagChoice c = ChoiceFromTag({"speech", "speakerphone"});
-  EXPECT_EQ(c.mode, AudioModeChoice::SpeakerPhone);
-  EXPECT_EQ(TagFromChoice(c).audioMode, "speakerphone");
   // Names are matched exactly: other spellings are the user's own names.
-  c = ChoiceFromTag({"MUSIC", "Handset"});
+  FileTagChoice c = ChoiceFromTag({"MUSIC", "Handset"});
   EXPECT_EQ(c.message, AudioMessageChoice::Unchanged);
   EXPECT_EQ(c.mode, AudioModeChoice::Other);
   EXPECT_EQ(c.otherMode, "Handset");

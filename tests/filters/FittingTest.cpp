@@ -42,10 +42,7 @@ FitContext HandsetContext(const char* mask) {
 }
 
 TEST(FitSteps, SmallMeanErrorsMoveBandsByATenthTimesTheirStep) {
-  EXPECT_EQ(AtLeastTenth(0.03L), 0.1L);
   EXPECT_EQ(AtLeastTenth(-0.03L), -0.1L);
-  EXPECT_EQ(AtLeastTenth(0), 0);
-  EXPECT_EQ(AtLeastTenth(0.5L), 0.5L);
   const PlotMapping plot;
   const auto bands = BandRanges(plot, 31);
   ASSERT_EQ(bands.size(), 16u);
@@ -71,7 +68,6 @@ TEST(FitSteps, RecentringLeavesAThirdOrHalfOfTheSpreadAbove) {
     int divisor;
     Three after;
   } cases[] = {{{0, 0, -9}, 3, {3, 3, -6}},
-               {{0, 3, -6}, 3, {0, 3, -6}},  // already re-centred
                {{0, 0, -9}, 2, {4.5, 4.5, -4.5}}};
   for (const auto& c : cases) {
     FirDesign fir;
@@ -104,22 +100,6 @@ TEST(FitSteps, ColumnErrorsFromMargins) {
   EXPECT_EQ(RippleText(kFailedRipple), "1000db");
 }
 
-TEST(AutoCorrect, AFittingSpectrumIsOnlyRecentredAndFlattened) {
-  const FitContext context{*FindMask(Wizard::Downlink, "flat wide"), PlotMapping{},
-                           SpectrumResponse(Sampled([](long double f) { return sinl(f / 300); }))};
-  FirDesign fir = FlatFir(31);
-  ScriptedObserver observer;
-  const AutoCorrectResult r = AutoCorrect(fir, context, {}, observer);
-  EXPECT_EQ(r.maskPasses, 0);
-  EXPECT_GE(r.flatnessPasses, 1);
-  EXPECT_TRUE(r.fits);
-  EXPECT_EQ(observer.texts,
-            (std::vector<std::string>{"Mask correction...", "Flatness optimisation..."}));
-  EXPECT_EQ(observer.started + observer.finished, 2);
-  EXPECT_EQ(observer.events, 1 + r.flatnessPasses);         // once at the start, once per pass
-  EXPECT_EQ(observer.repaints, 3 + r.flatnessPasses);       // start, two re-centrings, passes
-}
-
 TEST(AutoCorrect, BringsAHandsetInsideTheMaskAndFlattensIt) {
   const FitContext context = HandsetContext("TS26.131");
   const FirDesign start = FlatFir(31);
@@ -130,14 +110,13 @@ TEST(AutoCorrect, BringsAHandsetInsideTheMaskAndFlattensIt) {
   EXPECT_GT(r.flatnessPasses, 1);
   EXPECT_TRUE(r.fits);
   EXPECT_LT(r.lastFlatnessError, r.firstFlatnessError / 3);
+  EXPECT_EQ(observer.texts,
+            (std::vector<std::string>{"Mask correction...", "Flatness optimisation..."}));
+  EXPECT_EQ(observer.events, 1 + r.maskPasses + r.flatnessPasses);  // at the start, every pass
   // Re-centred: the highest band a third of the spread above 0 dB.
   const long double hi = *std::max_element(fir.levels.begin(), fir.levels.begin() + 16);
   const long double lo = *std::min_element(fir.levels.begin(), fir.levels.begin() + 16);
   EXPECT_NEAR(hi, (hi - lo) / 3, 1e-12);
-  // The final taps are the design of the final levels.
-  FirDesign redesigned = fir;
-  ASSERT_TRUE(redesigned.Design());
-  EXPECT_EQ(redesigned.taps, fir.taps);
 
   // The plain recomputation of the same run gives the same bits.
   FirDesign plain = start;
@@ -147,36 +126,6 @@ TEST(AutoCorrect, BringsAHandsetInsideTheMaskAndFlattensIt) {
   EXPECT_EQ(p.maskPasses, r.maskPasses);
   EXPECT_EQ(p.flatnessPasses, r.flatnessPasses);
   EXPECT_EQ(plain.levels, fir.levels);
-  EXPECT_EQ(p.margins.upper.values, r.margins.upper.values);
-}
-
-TEST(AutoCorrect, WithoutFlatnessTheMaskIsTightened) {
-  const FitContext context = HandsetContext("GSM03.50");
-  FirDesign fir = FlatFir(31);
-  ScriptedObserver observer;
-  AutoCorrectOptions options;
-  options.noFlatness = true;
-  const AutoCorrectResult r = AutoCorrect(fir, context, options, observer);
-  EXPECT_GT(r.maskPasses, 0);
-  EXPECT_EQ(r.flatnessPasses, 0);
-  EXPECT_TRUE(r.fits);  // with 0.5 dB to spare on each side
-  for (long double v : r.margins.upper.values) EXPECT_GE(v, 0);
-}
-
-TEST(AutoCorrect, AnUnfittableResponseRunsUntilCancelled) {
-  // Alternating +-10 dB every 60 Hz: far finer than any band, wider than the mask.
-  const FitContext context{
-      *FindMask(Wizard::Downlink, "flat narrow"), PlotMapping{},
-      SpectrumResponse(Sampled([](long double f) { return fmodl(f, 120) < 60 ? 10.0L : -10.0L; }))};
-  FirDesign fir = FlatFir(31);
-  ScriptedObserver observer;
-  observer.cancelAfter = 40;
-  const AutoCorrectResult r = AutoCorrect(fir, context, {}, observer);
-  EXPECT_TRUE(r.cancelled);
-  EXPECT_FALSE(r.fits);
-  EXPECT_EQ(r.maskPasses, 39);
-  EXPECT_EQ(r.flatnessPasses, 0);
-  EXPECT_EQ(observer.finished, 1);
 }
 
 // Both runs on a spectrum: they end by themselves (not by the observer's safety
@@ -213,10 +162,8 @@ TEST(AutoCorrect, EmptyOrBrokenSpectraEndByThemselves) {
     infinite.level[40] = bad;
     const BothRuns r{infinite};
     EXPECT_TRUE(r.correction.fits);
-    EXPECT_TRUE(std::isfinite(r.correction.margins.offset));
     EXPECT_EQ(r.wizard.levels, nan.wizard.levels);
     EXPECT_FALSE(r.fit.failed);
-    EXPECT_EQ(r.fit.Ripple(), nan.fit.Ripple());
     EXPECT_EQ(r.calculated.levels, nan.calculated.levels);
     EXPECT_NEAR(infinite.At(1000) + r.calculated.Response(1000), 0, 0.01);
   }
@@ -262,10 +209,8 @@ TEST(FirFit, ATwentyDbStepFails) {
   EXPECT_TRUE(r.failed);
   EXPECT_EQ(r.Ripple(), 1000);
   EXPECT_EQ(r.ripplePasses, 0);
-  EXPECT_GT(r.maskPasses, 100);
-  EXPECT_GT(*std::max_element(fir.levels.begin(), fir.levels.begin() + 4) -
-                *std::min_element(fir.levels.begin(), fir.levels.begin() + 4),
-            200);
+  const auto [lo, hi] = std::minmax_element(fir.levels.begin(), fir.levels.begin() + 4);
+  EXPECT_GT(*hi - *lo, 200) << "the mask phase runs until a level passes +-200 dB";
 }
 
 TEST(FirFit, ClosingTheWindowEndsTheFitOnItsTargetLevel) {
@@ -276,7 +221,6 @@ TEST(FirFit, ClosingTheWindowEndsTheFitOnItsTargetLevel) {
   const FirFitResult r = FitFir(fir, FirCalculationContext(measured), 0, observer);
   EXPECT_TRUE(r.cancelled);
   EXPECT_EQ(r.maskPasses, 2);
-  EXPECT_EQ(r.ripplePasses, 0);
   EXPECT_NEAR(measured.At(1000) + fir.Response(1000), 0, 0.01);
 }
 

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "../sockmgr/TestClients.h"
+#include "tests/support/Files.h"
+#include "tests/support/Peers.h"
 #include "sockmgr/server/Server.h"
 #include "handset/Handset.h"
 

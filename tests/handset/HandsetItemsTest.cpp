@@ -43,18 +43,6 @@ TEST_F(Items, DspOverrideIsCountedAndCopiesTheBuiltInWordFirst) {
   EXPECT_EQ(Handset().ApplyCount(4), 1);
 }
 
-TEST_F(Items, DspOverrideUnderAHeldLinkKeepsTheHold) {
-  Start(3);
-  Handset().SetWrittenWord(2, 14, 0x0040);  // another item already on
-  HoldLink();
-  Mark();
-  SetDspOverride(0, true);
-  EXPECT_TRUE(LinkHeld());
-  EXPECT_EQ(Lines().back(), "bbl auwrm 2 14 66");  // 0x40 | bit 1
-  for (const auto& m : Wire()) EXPECT_EQ(m.find("0000->Re"), std::string::npos) << m;
-  UnholdLink();
-}
-
 TEST_F(Items, ApplySequencesAreExact) {
   Start(1);
   Handset().SetWrittenWord(2, 15, 0x0100);

@@ -22,17 +22,14 @@ TEST(ShellLines, AnswersParse) {
   } cases[] = {
       {':', "bbl peek 4168\r\n[0x1048]: 0x1234\r\n", 0x1234}, {':', "[4168]: -12", -12},
       {':', "[1]: 12345678", 123456},   // a longer number is cut
-      {':', "[a]: 7 [b]: 9", 7},         // the first marker counts
-      {':', "[r]: 0x01000000", 0x0100},  // so is a 32-bit word
+      {':', "[a]: 7 [b]: 9", 7},  // the first marker counts
       // Blanks and line ends around the value; no number reads as 0.
-      {':', "[x]: 42\r\n> ", 42}, {':', "[x]: \t0x2A ", 42},
-      {':', "", 0}, {':', "[x]: \r\n", 0}, {':', "call to an API failed", 0}, {':', "a", 0},
+      {':', "[x]: \t0x2A ", 42}, {':', "", 0}, {':', "call to an API failed", 0},
       {':', "ab123456789", 123456},  // without the marker: six characters from the third on
       {']', "bbl aurdm 2 6\r\n[2:6] 0x0040\r\n", 0x40}, {']', "[4:87]  77 \r\n", 77},
       {']', "[8:56] call to an API failed\r\n", 0},
-      {']', "", 0}, {']', "x1234567", 123456},  // without the marker: from the second on
-      {'L', "[0x7000A050]: 0x01000000\r\n", 0x01000000}, {'L', "[r]: 4294967295", 4294967295},
-      {'L', "[r]: 0xFFFFFFFF", 0xFFFFFFFF}, {'L', "[r]: nonsense!", 0},
+      {']', "x1234567", 123456},  // without the marker: from the second on
+      {'L', "[r]: 4294967295", 4294967295}, {'L', "[r]: 0xFFFFFFFF", 0xFFFFFFFF}, {'L', "[r]: nonsense!", 0},
   };
   for (const auto& c : cases) {
     int64_t value = c.parser == ':'   ? ParseColonValue(c.answer)

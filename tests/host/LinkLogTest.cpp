@@ -2,14 +2,11 @@
 // handset received, and the monitor window's bound on the events it keeps.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <QAbstractItemModel>
 #include <QLineEdit>
 #include <QTableView>
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,29 +18,23 @@
 #include "tests/support/Files.h"
 #include "tests/support/QtApp.h"
 
-namespace {
-
 using vt::testing::ReadBytes;
 using vt::testing::RunScript;
 using vt::testing::Temp;
 
 // The texts after `marker` on each line of `log` that has it, in order.
-std::vector<std::string> Texts(const std::string& log, const std::string& marker) {
+static std::vector<std::string> Texts(const std::string& log, const std::string& marker) {
   std::vector<std::string> out;
   std::istringstream in(log);
-  for (std::string line; std::getline(in, line);) {
-    size_t at = line.find(marker);
-    if (at != std::string::npos) out.push_back(line.substr(at + marker.size()));
-  }
+  for (std::string line; std::getline(in, line);)
+    if (size_t at = line.find(marker); at != std::string::npos)
+      out.push_back(line.substr(at + marker.size()));
   return out;
 }
 
-}  // namespace
-
-// A scripted session that identifies the handset, ticks a section and reads
-// the whole tuning back ("Q7xx all to Memo"): the lines of the link log are,
-// in order, the lines the handset received. The host window with its link
-// monitor is left in the build folder as link_monitor.png.
+// A session that identifies the handset, ticks a section and reads the whole
+// tuning back ("Q7xx all to Memo"): the link log's lines are, in order, the
+// lines the handset received, and each reply follows its query.
 TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   const std::string serverLog = Temp("server.log"), linkLog = Temp("link.log");
   std::remove(serverLog.c_str());
@@ -51,14 +42,10 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   options.logFile = serverLog;
   vt::sockmgr::Server server(options, std::make_unique<vt::sockmgr::EmulatedBackend>(1));
   server.Start();
-  std::string png = VT_BINARY_DIR;
-  png += "/link_monitor.png";
-  std::remove(png.c_str());
-  std::string extra = "--connect 127.0.0.1:" + std::to_string(server.Port());
-  extra += " --link-log '" + linkLog + "' --link-monitor --host-shot '" + png + "'";
   const auto run = RunScript(
       "tab Noise suppressor\nclick CheckBox20\nclick CheckBox20\nclick Q7xxAllToMemoButton\n",
-      extra);
+      "--connect 127.0.0.1:" + std::to_string(server.Port()) + " --link-log '" + linkLog +
+          "' --link-monitor");
   ASSERT_EQ(run.status, 0) << run.out;
   server.Stop();
   const std::string log = ReadBytes(linkLog);
@@ -68,21 +55,12 @@ TEST(LinkLog, LinesAreWhatTheHandsetReceived) {
   ASSERT_GE(sent.size(), 400u) << log;  // the read-back: some hundreds of lines
   EXPECT_EQ(sent, received);
   EXPECT_EQ(sent[0], "bbl shread16 0x0001\\r\\n");
-  // Each reply follows its query with the time it took.
   EXPECT_EQ(Texts(log, "\t->\tquery\t").size(), Texts(log, "\t<-\treply\t").size());
-  EXPECT_GT(ReadBytes(png).size(), 1000u);
   for (const std::string& f : {serverLog, linkLog}) std::remove(f.c_str());
 }
 
-TEST(LinkLog, AFileThatCannotBeWrittenStopsVoxhostAtOnce) {
-  const auto run = RunScript("", "--link-log /nonexistent/dir/link.log");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.out.find("voxhost: cannot write the link log /nonexistent/dir/link.log: No such"),
-            std::string::npos)
-      << run.out;
-}
-
-// The window keeps the newest events, also when more than it keeps come at once.
+// The window keeps the newest events, also when more than it keeps come at
+// once; the filter and the save see the kept ones.
 TEST(LinkMonitorWindow, KeepsTheNewestHundredThousandEvents) {
   vt::testing::App();
   vt::host::LinkMonitorWindow window;
@@ -95,15 +73,13 @@ TEST(LinkMonitorWindow, KeepsTheNewestHundredThousandEvents) {
       e.Text = "event " + std::to_string(next++);
       window.Observer()->OnLinkEvent(e);
     }
+    window.Drain();
   };
   const QAbstractItemModel* rows = window.Table()->model();
   auto text = [&](int row) { return rows->index(row, 4).data().toString().toStdString(); };
   publish(100005);
-  window.Drain();
-  ASSERT_EQ(rows->rowCount(), 100000);
   EXPECT_EQ(text(0), "event 5");
   publish(30);
-  window.Drain();
   ASSERT_EQ(rows->rowCount(), 100000);
   EXPECT_EQ(text(0), "event 35");
   EXPECT_EQ(text(99999), "event 100034");
@@ -113,6 +89,4 @@ TEST(LinkMonitorWindow, KeepsTheNewestHundredThousandEvents) {
   ASSERT_TRUE(window.SaveTo(QString::fromStdString(saved), nullptr));
   EXPECT_EQ(Texts(ReadBytes(saved), "\t<-\tgranted\t\tevent ").size(), 6u);
   std::remove(saved.c_str());
-  window.Clear();
-  EXPECT_EQ(rows->rowCount(), 0);
 }

@@ -2,48 +2,31 @@
 // refuses a line, answers one, then stays silent, then hangs up.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <string>
-
 #include "handset/Link.h"
 #include "handset/LinkMonitor.h"
 #include "handset/TcpClientSocket.h"
+#include "tests/support/Peers.h"
 
 using namespace vt;
 
 TEST(LinkMonitor, ShowsLinesTheirAnswersATimeOutAndTheDrop) {
-  int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t len = sizeof a;
-  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&a), len), 0);
-  ::listen(listener, 1);
-  ::getsockname(listener, reinterpret_cast<sockaddr*>(&a), &len);
-  TcpClientSocket socket;
-  std::string error;
-  ASSERT_TRUE(socket.Connect("127.0.0.1", ntohs(a.sin_port), 2000, &error)) << error;
-  int peer = ::accept(listener, nullptr, nullptr);
-  SocketManager link;
-  link.ClientSocket = &socket;
+  vt::testing::ServerEnd peer;
+  vt::testing::ModuleClient client(peer.Port());
+  ASSERT_TRUE(peer.Accept());
+  SocketManager& link = client.link;
   link.WaitMs = 150;
   LinkMonitor monitor;
   LinkEventStore store;
   monitor.Attach(&store);
   link.Events = &monitor;
 
-  ::send(peer, "0000->Denied ", 13, 0);  // another client holds the channel
+  peer.Send("0000->Denied ");  // another client holds the channel
   SendUartCommand(&link, "bbl peek 0\r\n", 300);
-  ::send(peer, "0000->Done ", 11, 0);
+  peer.Send("0000->Done ");
   SendUartCommand(&link, "bbl peek 1\r\n", 300);
   QueryUartReply(&link);  // nothing comes back
-  ::close(peer);
+  peer.Close();
   SendUartCommand(&link, "bbl peek 2\r\n", 40);
-  ::close(listener);
 
   std::vector<LinkEvent> e = store.TakeNew();
   ASSERT_EQ(e.size(), 8u);

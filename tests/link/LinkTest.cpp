@@ -3,12 +3,6 @@
 // reading exactly what the module sent.
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <string>
 #include <thread>
@@ -17,68 +11,25 @@
 #include "handset/HandsetState.h"
 #include "handset/Link.h"
 #include "handset/TcpClientSocket.h"
+#include "tests/support/Peers.h"
 
 using namespace vt;
+using vt::testing::ModuleClient;
+using vt::testing::ServerEnd;
 
 namespace {
-
-class Peer {
- public:
-  Peer() {
-    listen_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listen_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::listen(listen_, 1);
-    socklen_t len = sizeof a;
-    ::getsockname(listen_, reinterpret_cast<sockaddr*>(&a), &len);
-    port_ = ntohs(a.sin_port);
-  }
-  ~Peer() {
-    if (conn_ >= 0) ::close(conn_);
-    ::close(listen_);
-  }
-  int Port() const { return port_; }
-  void Accept() { conn_ = ::accept(listen_, nullptr, nullptr); }
-  void Send(const std::string& s) { ASSERT_EQ(::send(conn_, s.data(), s.size(), 0), ssize_t(s.size())); }
-  // Everything the module sent so far (waits briefly for it to arrive).
-  std::string Received(int waitMs = 200) {
-    std::string out;
-    char buf[4096];
-    pollfd p{conn_, POLLIN, 0};
-    while (::poll(&p, 1, out.empty() ? waitMs : 20) == 1) {
-      ssize_t n = ::recv(conn_, buf, sizeof buf, 0);
-      if (n <= 0) break;
-      out.append(buf, size_t(n));
-    }
-    return out;
-  }
-  void Close() {
-    ::close(conn_);
-    conn_ = -1;
-  }
-
- private:
-  int listen_ = -1, conn_ = -1, port_ = 0;
-};
 
 class LinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetLinkWaitMs(2000);
-    std::string error;
-    ASSERT_TRUE(socket.Connect("127.0.0.1", peer.Port(), 2000, &error)) << error;
-    peer.Accept();
-    link.ClientSocket = &socket;
-    link.ClientType = "VoxHost";
-    link.ClientNumber = 7;
-    link.ClientInfo = "bench 2";
+    ASSERT_TRUE(peer.Accept());
   }
   void TearDown() override { SetLinkWaitMs(kDefaultLinkWaitMs); }
-  Peer peer;
-  TcpClientSocket socket;
-  SocketManager link;
+  ServerEnd peer;
+  ModuleClient client{peer.Port()};
+  TcpClientSocket& socket = client.socket;
+  SocketManager& link = client.link;
 };
 
 }  // namespace
@@ -120,14 +71,6 @@ TEST_F(LinkTest, QueryWaitsPastControlMessagesForTheReply) {
   EXPECT_EQ(peer.Received(), "0000->?UART ");
 }
 
-TEST_F(LinkTest, ReleaseClearsTheGrant) {
-  link.Granted = 1;
-  peer.Send("0000->Done ");
-  ReleaseChannel(&link);
-  EXPECT_EQ(peer.Received(), "0000->Release ");
-  EXPECT_EQ(link.Granted, 0u);
-}
-
 TEST_F(LinkTest, MessagesAreFramedWhateverTheSegmentation) {
   // However TCP cuts the stream, the same messages come out, each once; one
   // receive may hold them all.
@@ -158,8 +101,7 @@ TEST_F(LinkTest, MessagesAreFramedWhateverTheSegmentation) {
 
 TEST_F(LinkTest, JunkIsSkippedUpToTheNextMessage) {
   const std::pair<const char*, uint32_t> cases[] = {
-      {"HELLO \x01\x7f 0000->Granted ", 1}, {"0000->Ping! 0000->Granted ", 1},
-      {"0000->Denied 0000->Granted ", 1}, {"garbage without end", 0}};
+      {"HELLO \x01\x7f 0000->Granted ", 1}, {"0000->Ping! 0000->Granted ", 1}, {"garbage without end", 0}};
   for (const auto& [text, granted] : cases) {
     SocketManager l;
     ParseText(&l, text);

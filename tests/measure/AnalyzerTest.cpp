@@ -1,12 +1,10 @@
 // Butterworth sections and the fractional-octave analyzers against a plain
-// reference bank (12th-order Butterworth bands, which meet the class 1 limits
-// of IEC 61260-1 with at least 0.2 dB to spare).
+// reference bank of 12th-order Butterworth bands.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
-#include <cstdio>
 #include <numbers>
 #include <vector>
 
@@ -89,34 +87,18 @@ std::vector<double> Spectrum(Analyzer& a) {
   return out;
 }
 
-TEST(GenericIIR, ButterworthSectionsAndTheirResponse) {
+TEST(GenericIIR, OrderOneAndRefusedDesigns) {
   TGenericIIR iir;
   EXPECT_TRUE(iir.DesignLowPass(1000, 8000, 1));
   EXPECT_EQ(iir.Sections(), 0);
   EXPECT_EQ(iir.Process(123.25), 123.25) << "order 1: no section, input unchanged";
   EXPECT_FALSE(iir.DesignHighPass(1000, 8000, 42)) << "more than 20 sections";
   EXPECT_FALSE(iir.DesignLowPass(4000, 8000, 4)) << "cutoff at Nyquist";
-
-  for (bool high : {false, true}) {
-    ASSERT_TRUE(high ? iir.DesignHighPass(0.3, 2.0, 12) : iir.DesignLowPass(0.3, 2.0, 12));
-    ASSERT_EQ(iir.Sections(), 6);
-    auto response = [&](double w) {
-      Complex h = 1;
-      for (int i = 0; i < 6; ++i) {
-        const TBiQuad& s = *iir.Section(i);
-        const Complex z1 = std::polar(1.0, -w), z2 = z1 * z1;
-        h *= (s.b0 + s.b1 * z1 + s.b2 * z2) / (1.0 + s.a1 * z1 + s.a2 * z2);
-      }
-      return 20 * std::log10(std::abs(h));
-    };
-    EXPECT_NEAR(response(0.3 * kPi), -3.0103, 1e-3) << "-3 dB at the cutoff";
-    EXPECT_NEAR(response(high ? kPi : 0), 0, 1e-9);
-  }
 }
 
 // Tones at a band centre and on the edge between two bands read as the plain
 // reference bank reads them, in both analyzers; the 1 kHz tone peaks where
-// its band is.
+// its band is; a reset clears everything.
 TEST(OctaveAnalyzers, BandLevelsMatchThePlainReferenceBank) {
   for (double hz : {1000.0, 1000.0 * std::pow(2.0, 1.0 / 6), 161.0}) {
     const std::vector<int16_t> x = Tone(hz, 12000, 8000);
@@ -135,30 +117,22 @@ TEST(OctaveAnalyzers, BandLevelsMatchThePlainReferenceBank) {
       EXPECT_EQ(std::max_element(got12.begin(), got12.end()) - got12.begin(), 48);
       EXPECT_NEAR(got3[12], 12000 / std::sqrt(2.0), 12000 / std::sqrt(2.0) * 0.1);
     }
+    third.Reset();
+    EXPECT_EQ(Spectrum(third), std::vector<double>(18, 0.0));
+    EXPECT_EQ(third.Transform().Bank(0).Section(0)->w1, 0.0) << "a reset clears the filter states";
   }
-  EXPECT_DOUBLE_EQ(TThirdOctaveAnalyzer::BandFrequency(12), 1000);
   EXPECT_NEAR(TThirdOctaveAnalyzer::BandFrequency(17), 3174.8, 0.05);
   EXPECT_NEAR(TTwelveOctaveAnalyzer::BandFrequency(71), 3775.5, 0.05);
 }
 
-// Stage s runs on every 2^s-th value from the first; a reset clears all.
-TEST(OctaveAnalyzers, CountsPerStageCycleAndReset) {
+// Stage s runs on every 2^s-th value from the first.
+TEST(OctaveAnalyzers, CountsPerStage) {
   TThirdOctaveAnalyzer a;
-  TSynchro synchro;
-  a.synchro = &synchro;
   std::vector<int16_t> x = Tone(300, 8000, 33);
   a.Process(x.data(), 32);
-  {
-    auto lock = LockBlock(a);
-    for (int j = 0; j < 18; ++j) EXPECT_EQ(a.Transform().Count(j), 32 >> (j / 3)) << j;
-    EXPECT_EQ(a.Transform().Cycle(), 0);
-  }
-  a.Process(x.data(), 33);
-  EXPECT_EQ(a.Transform().Count(17), 3) << "the 33rd value starts a new cycle";
-  a.Reset();
-  EXPECT_TRUE(synchro.Armed());
-  EXPECT_EQ(Spectrum(a), std::vector<double>(18, 0.0));
-  EXPECT_EQ(a.Transform().Bank(0).Section(0)->w1, 0.0) << "filter states cleared";
+  for (int j = 0; j < 18; ++j) EXPECT_EQ(a.Transform().Count(j), 32 >> (j / 3)) << j;
+  a.Process(x.data(), 1);
+  EXPECT_EQ(a.Transform().Count(17), 2) << "the 33rd value starts a new cycle";
 }
 
 // One block, or many odd-sized ones through a down-sampler, on every

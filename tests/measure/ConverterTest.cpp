@@ -10,7 +10,6 @@
 
 #include "TestBlocks.h"
 #include "measure/ConversionFilter.h"
-#include "measure/Generators.h"
 #include "measure/RateConverters.h"
 
 namespace vt::measure {
@@ -27,20 +26,13 @@ double ResponseDb(const std::array<double, kConversionTaps>& h, double hz, doubl
 
 TEST(ConversionFilter, SymmetricUnitGainAndTheStatedResponse) {
   const auto& h = ConversionFilter();
-  for (int n = 0; n < kConversionTaps; ++n)
-    EXPECT_EQ(h[static_cast<size_t>(n)], h[static_cast<size_t>(kConversionTaps - 1 - n)]);
+  EXPECT_TRUE(std::equal(h.begin(), h.end(), h.rbegin()));
   EXPECT_NEAR(std::accumulate(h.begin(), h.end(), 0.0), 1.0, 1e-9);
-
-  for (double hz : {0.0, 500.0, 1000.0, 2000.0}) EXPECT_NEAR(ResponseDb(h, hz, 48000), 0, 0.01) << hz;
-  EXPECT_NEAR(ResponseDb(h, 3000, 48000), -0.25, 0.02);
-  EXPECT_NEAR(ResponseDb(h, 3400, 48000), -2.8, 0.05);
-  EXPECT_NEAR(ResponseDb(h, 3600, 48000), -6.0, 0.05);
-  EXPECT_NEAR(ResponseDb(h, 4000, 48000), -19.0, 0.2);
-  EXPECT_LE(ResponseDb(h, 4500, 48000), -60);
+  const double points[][3] = {{0, 0, 0.01},       {2000, 0, 0.01},    {3000, -0.25, 0.02},
+                              {3400, -2.8, 0.05}, {3600, -6.0, 0.05}, {4000, -19.0, 0.2}};
+  for (const auto& p : points) EXPECT_NEAR(ResponseDb(h, p[0], 48000), p[1], p[2]) << p[0];
   // The stop band's first side lobe (4.5 .. 4.75 kHz) reaches -56 dB; beyond it -60 dB holds.
-  for (double hz = 4500; hz <= 24000; hz += 25) {
-    EXPECT_LE(ResponseDb(h, hz, 48000), hz < 4750 ? -55.9 : -60) << hz;
-  }
+  for (double hz = 4500; hz <= 24000; hz += 25) EXPECT_LE(ResponseDb(h, hz, 48000), hz < 4750 ? -55.9 : -60) << hz;
 }
 
 // Reference interpolator: the input stream zero-stuffed by 6 (each input
@@ -61,13 +53,15 @@ std::vector<int16_t> ReferenceUp(const std::vector<int16_t>& x, size_t outputs) 
   return y;
 }
 
-// Writes -15000, -14003, -13006, ... (wrapping within +-15000) to its channel
-// and keeps what it wrote.
+// Writes -32000, -31003, -30006, ... (wrapping within +-32000) to its channel
+// and keeps what it wrote. The jump at each wrap overshoots full scale through
+// the filter: the output must be held there, not wrapped round to the other
+// sign (a click on the artificial mouth).
 struct TSteps : TMeasureTool {
   TSteps() : TMeasureTool("Steps") {}
   Event* Process(int16_t* s, int32_t n) override {
     for (int32_t i = 0; i < n; i += Stride()) {
-      s[i] = static_cast<int16_t>(static_cast<int>(k++ * 997 % 30000) - 15000);
+      s[i] = static_cast<int16_t>(static_cast<int>(k++ * 997 % 64000) - 32000);
       fed.push_back(s[i]);
     }
     return nullptr;
@@ -82,7 +76,7 @@ struct Shape {
   bool stereo;
   int32_t count;
 };
-constexpr Shape kShapes[] = {{true, 4800}, {true, 4410}, {false, 4801}, {false, 1000}, {true, 7}};
+constexpr Shape kShapes[] = {{true, 4410}, {false, 4801}, {true, 7}};
 
 // Five buffers in a row form one seamless stream: every value of the channel
 // is written (none left from the buffer's earlier content), nothing past
@@ -109,27 +103,8 @@ TEST(UpSamplerBy6, IsAPlainPolyphaseInterpolatorForAnyBufferLength) {
     EXPECT_LT(steps.fed.size() * 6, channel.size() + 6) << "pulls only the inputs it needs";
     for (size_t m = 0; m < channel.size(); ++m)
       ASSERT_EQ(channel[m], expect[m]) << "stereo " << shape.stereo << " count " << count << " at " << m;
+    EXPECT_TRUE(count < 100 || std::count(channel.begin(), channel.end(), int16_t{32767}) > 0) << "full scale held";
   }
-}
-
-// A full-scale tone overshoots through the filter: held at full scale, never
-// wrapped round to the other sign (a click on the artificial mouth).
-TEST(UpSamplerBy6, SaturatesInsteadOfWrapping) {
-  TSineGenerator sine;
-  TUpSamplerBy6 up(&sine);
-  up.SetFormat(48000, false);
-  sine.SetFrequency(2500);
-  sine.SetAmplitude(32767);
-  std::vector<int16_t> out(48000);
-  up.Process(out.data(), 48000);
-  int held = 0, jump = 0;
-  for (size_t n = 1; n < out.size(); ++n) {
-    held += std::abs(out[n]) == 32767;
-    jump = std::max(jump, std::abs(out[n] - out[n - 1]));
-  }
-  EXPECT_GE(held, 500) << "the overshoot is held at full scale";
-  EXPECT_LT(jump, 12000) << "a step of " << jump << " is a wrap-around";
-  EXPECT_GE(*std::min_element(out.begin(), out.end()), -32767);
 }
 
 // The analyzer gets exactly the values the filter produced, one stream across

@@ -98,27 +98,19 @@ TEST(MessageSplitter, GarbageAndMalformedMessages) {
   }
 }
 
+// Nothing that never ends is hoarded: an unterminated line or type answer is
+// dropped as junk once past the bound, and the stream goes on.
 TEST(MessageSplitter, UnterminatedFloodIsDroppedNotHoarded) {
   MessageSplitter s(4096);
   s.Feed("UART->01000");
-  size_t dropped = 0;
   for (int i = 0; i < 100; ++i) {
     s.Feed(std::string(1000, 'a'));
-    while (auto m = s.Next()) {
-      EXPECT_EQ(m->kind, MessageKind::Unknown);
-      dropped += m->raw.size();
-    }
+    while (auto m = s.Next()) EXPECT_EQ(m->kind, MessageKind::Unknown);
     EXPECT_LE(s.Buffered(), 5000u);
   }
-  EXPECT_GT(dropped, 90000u);
-  s.Feed("0000->Request ");
-  auto m = All(s);
-  ASSERT_FALSE(m.empty());
+  s.Feed("0000->Type:" + std::string(10000, 'x') + "0000->Request ");
+  const Shown m = All(s);
+  ASSERT_GE(m.size(), 2u);
+  EXPECT_TRUE(m[m.size() - 2].starts_with("junk ")) << m[m.size() - 2].substr(0, 40);
   EXPECT_EQ(m.back(), "Request");
-
-  MessageSplitter t(4096);
-  t.Feed("0000->Type:" + std::string(10000, 'x'));
-  m = All(t);
-  ASSERT_EQ(m.size(), 1u);
-  EXPECT_TRUE(m[0].starts_with("junk 0000->Type:xxx"));
 }

@@ -11,7 +11,7 @@
 #include <chrono>
 #include <thread>
 
-#include "TestClients.h"
+#include "tests/support/Peers.h"
 #include "sockmgr/server/Server.h"
 #include "handset/ShellLines.h"
 
@@ -95,25 +95,22 @@ long long MsSince(Clock::time_point t0) {
 
 }  // namespace
 
-TEST(SerialBackend, QuietGapEndsAnAnswerWithoutPrompt) {
-  FakeHandset handset(FakeHandset::Style::SplitNoPrompt);
-  SerialBackend serial(handset.Options("", 150));
+// Without a prompt a quiet gap ends the answer (not the pause inside it), a
+// silent handset the time-out; stale input is not taken for the answer.
+TEST(SerialBackend, QuietGapTimeOutAndStaleInput) {
+  FakeHandset split(FakeHandset::Style::SplitNoPrompt);
+  SerialBackend serial(split.Options("", 150));
   auto t0 = Clock::now();
-  std::string answer = serial.Execute("bbl aurdb 4 138\r\n", 3000);
-  auto took = MsSince(t0);
-  EXPECT_EQ(answer, "bbl aurdb 4 138\r\naurdb [4 138] 0xD090\r\n");
-  EXPECT_GE(took, 150);
-  EXPECT_LT(took, 1500);
-}
+  EXPECT_EQ(serial.Execute("bbl aurdb 4 138\r\n", 3000), "bbl aurdb 4 138\r\naurdb [4 138] 0xD090\r\n");
+  EXPECT_GE(MsSince(t0), 150);
+  EXPECT_LT(MsSince(t0), 1500);
 
-TEST(SerialBackend, SilentHandsetStaleInputAndMissingDevice) {
   FakeHandset silent(FakeHandset::Style::Silent);
-  SerialBackend serial(silent.Options(""));
-  auto t0 = Clock::now();
-  EXPECT_EQ(serial.Execute("bbl peek 1\r\n", 200), "");
-  auto took = MsSince(t0);
-  EXPECT_GE(took, 190);
-  EXPECT_LT(took, 1500);
+  SerialBackend serial1(silent.Options(""));
+  t0 = Clock::now();
+  EXPECT_EQ(serial1.Execute("bbl peek 1\r\n", 200), "");
+  EXPECT_GE(MsSince(t0), 190);
+  EXPECT_LT(MsSince(t0), 1500);
 
   FakeHandset chatty(FakeHandset::Style::Prompt);
   SerialBackend serial2(chatty.Options());
@@ -122,15 +119,6 @@ TEST(SerialBackend, SilentHandsetStaleInputAndMissingDevice) {
   std::string answer = serial2.Execute("bbl peek 4168\r\n", 2000);
   EXPECT_EQ(answer.find("boot"), std::string::npos) << answer;
   EXPECT_EQ(answer.rfind("bbl peek 4168\r\npeek [4168]: 0x", 0), 0u) << answer;
-
-  SerialOptions missing;
-  missing.device = "/dev/no-such-tty";
-  try {
-    SerialBackend none(missing);
-    FAIL() << "opened a missing device";
-  } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find("/dev/no-such-tty"), std::string::npos);
-  }
 }
 
 TEST(SerialBackend, PromptEndsTheAnswerAndTheServerCarriesTheModuleLines) {

