@@ -1,6 +1,8 @@
 #include "measure/ConversionFilter.h"
 
+#include <cmath>
 #include <cstddef>
+#include <numbers>
 
 namespace vt::measure {
 
@@ -40,6 +42,17 @@ std::array<double, kConversionTaps> Build() {
 const std::array<double, kConversionTaps>& ConversionFilter() {
   static const std::array<double, kConversionTaps> h = Build();
   return h;
+}
+
+double ConversionFilterGainDb(double hz) {
+  const auto& h = ConversionFilter();
+  double re = 0, im = 0;
+  for (int n = 0; n < kConversionTaps; ++n) {
+    const double w = 2 * std::numbers::pi * hz / 48000 * n;
+    re += h[static_cast<size_t>(n)] * std::cos(w);
+    im -= h[static_cast<size_t>(n)] * std::sin(w);
+  }
+  return 10 * std::log10(re * re + im * im);
 }
 
 }  // namespace vt::measure

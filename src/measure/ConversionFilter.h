@@ -10,5 +10,7 @@ inline constexpr int kConversionTaps = 127;
 
 // h[0] .. h[126], symmetric, summing to 1.
 const std::array<double, kConversionTaps>& ConversionFilter();
+// Its gain in dB at `hz` for 48000 Hz (what one converter does to a tone).
+double ConversionFilterGainDb(double hz);
 
 }  // namespace vt::measure

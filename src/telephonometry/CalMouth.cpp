@@ -8,6 +8,7 @@
 #include "common/Numbers.h"
 #include "filters/FirFit.h"
 #include "measure/AudioPort.h"
+#include "measure/ConversionFilter.h"
 #include "measure/FirFilter.h"
 #include "measure/Generators.h"
 #include "measure/RateConverters.h"
@@ -154,7 +155,11 @@ CalResult CalMouth(const CalFile& file, const MeasurementInterfaces&, BenchUi& u
         meter.ResetAndWait();
         meter.SetThreshold(static_cast<int>(std::clamp<long long>(Trunc(10000 / hz), 7, 15)));
         meter.ResetAndWait();
-        const double measured = dbPa();
+        // The reference microphone's own chain (the card's input converter)
+        // is no part of the mouth: its known roll-off is taken out, so the
+        // correction flattens the sound at the mouth reference point and
+        // does not boost the top of the band into clipping.
+        const double measured = dbPa() - measure::ConversionFilterGainDb(hz);
         minLevel = std::min(minLevel, measured);
         maxLevel = std::max(maxLevel, measured);
         points.Add(hz, measured - (corrected ? static_cast<double>(inUse.Response(hz)) : 0.0));

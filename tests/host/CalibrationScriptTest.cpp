@@ -1,6 +1,7 @@
 // The bench calibrations from a scripted session on the virtual bench, as a
 // user runs them from the "Calibration" tab: the stored gains are those the
-// bench knows to be right.
+// bench knows to be right. Leaves the mouth's FIR calculation window as
+// fir_calculation.png in the build folder.
 
 #include <gmock/gmock.h>
 
@@ -27,9 +28,11 @@ TEST(CalibrationScript, EveryProcedureStoresTheBenchsTruth) {
       "answer OK\nanswer OK\nclick CalEarButton\n"
       "answer OK\nanswer OK\nanswer OK\nanswer OK\nanswer OK\nclick CalCmu200Button\n"
       "answer OK\nanswer OK\nclick CalDlElectricalButton\n"
-      "answer OK\nanswer OK\nclick CalMouthButton\n";
+      "answer OK\nanswer OK\nclick CalMouthButton\n"
+      "shot Form6.PaintBox1 " VT_BINARY_DIR "/fir_calculation.png\n";
   const ScriptRun r = RunScript(script, "--audio virtual:fast --bench '" + benchFile + "'", 240);
   ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_THAT(r.out, ::testing::HasSubstr("dialog: [Information] Calibration success -> OK"));
 
   bench::BenchTruth truth;
   std::string error;

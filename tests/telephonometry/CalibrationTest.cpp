@@ -258,20 +258,16 @@ TEST_F(Calibration, KilledWhileWritingLeavesAWholeFile) {
   }
 }
 
-// The corrected mouth sits on -4.7 dBPa. Its ripple stays near 0.55 dB on this
-// bench, above the 0.4 dB asked: the FIR must also undo the two by-6
-// converters' roll-off above 3 kHz (up to +20 dB at 3.8 kHz), which the FIR
-// calculation does not flatten better with up to 125 coefficients.
+// The mouth flattened at the mouth reference point to -4.7 dBPa +-0.2 dB with
+// at most 0.4 dB of ripple (the realistic bench's mouth is far from flat).
 TEST_F(Calibration, MouthReachesMinusFourPointSevenDbPa) {
   ASSERT_TRUE(Run(CalRefMike, "Cal Ref mike").Ok());
   const CalResult r = Run(CalMouth, "Cal mouth");
   ASSERT_TRUE(r.Ok()) << r.message;
   EXPECT_NEAR((r.maxLevel + r.minLevel) / 2, -4.7, 0.2);
-  EXPECT_LE(r.maxLevel - r.minLevel, 0.65);
-  EXPECT_EQ(r.withinLimits, r.message == "Calibration success");
-  if (!r.withinLimits) {
-    EXPECT_EQ(r.message.rfind("Can't get -4.7dBPa +/-0.2dB\r\nRipple is 0.", 0), 0u) << r.message;
-  }
+  EXPECT_LE(r.maxLevel - r.minLevel, 0.4);
+  EXPECT_TRUE(r.withinLimits);
+  EXPECT_EQ(r.message, "Calibration success");
   const CalData d = Data(2);
   EXPECT_NEAR(20 * std::log10(d.mouthRefLevel / bench.Truth().MouthRefLevel(d.mouthCardGain)), 0, 0.05);
   ASSERT_EQ(d.mouthFir.size(), r.fir.size());

@@ -107,15 +107,17 @@ void TForm6::Replot() {
   const int columns = plot_.LastColumn() - plot_.FirstColumn() + 1;
   firDb_.assign(static_cast<size_t>(columns), 0);
   correctedDb_.assign(measured_.empty() ? 0 : static_cast<size_t>(columns), 0);
+  measuredDb_.assign(correctedDb_.size(), 0);
   long double firMax = -200, firMin = 200, corMax = -200, corMin = 200;
   for (int i = 0; i < columns; ++i) {
     const long double f = plot_.FreqOfX(plot_.FirstColumn() + i), db = fir_.Response(f);
     firDb_[static_cast<size_t>(i)] = db;
     firMax = std::max(firMax, db), firMin = std::min(firMin, db);
     if (measured_.empty()) continue;
-    const long double c = measured_.At(f) + db;
+    const long double meas = measured_.At(f), c = meas + db;
+    measuredDb_[static_cast<size_t>(i)] = meas;
     correctedDb_[static_cast<size_t>(i)] = c;
-    corMax = std::max(corMax, c), corMin = std::min(corMin, c);
+    corMax = std::max({corMax, c, meas}), corMin = std::min({corMin, c, meas});
   }
   plot_.filterAxis = filters::LevelAxis::Fit(firMax, firMin, filters::kFilterAxisExtra);
   if (!measured_.empty())
@@ -145,17 +147,24 @@ void TForm6::Paint(QPainter& p) const {
     p.drawPolyline(line);
   };
   if (!correctedDb_.empty()) {
+    // dB marks of the measured and corrected curves every 5 dB, at the left.
+    const long double top = m.pastedAxis.top, bottom = m.pastedAxis.bottom;
+    for (long double v = std::ceil(bottom / 5) * 5; v <= top; v += 5) {
+      const int y = m.YOfLevel(v, m.pastedAxis);
+      p.setPen(QColor(225, 225, 225));
+      p.drawLine(0, y, w, y);
+      p.setPen(Qt::darkGray);
+      p.drawText(3, y - 2, QString("%1 dB").arg(double(v)));
+    }
     curve(m.pastedAxis, [](size_t) { return kMask; }, Qt::darkGray, 1, Qt::DashLine);
     curve(m.pastedAxis, [](size_t) { return -kMask; }, Qt::darkGray, 1, Qt::DashLine);
+    curve(m.pastedAxis, [this](size_t i) { return measuredDb_[i]; }, Qt::darkGray, 2, Qt::SolidLine);
     curve(m.pastedAxis, [this](size_t i) { return correctedDb_[i]; }, Qt::blue, 3, Qt::SolidLine);
   }
   if (!firDb_.empty()) curve(m.filterAxis, [this](size_t i) { return firDb_[i]; }, Qt::red, 3, Qt::SolidLine);
   p.setPen(Qt::black);
-  p.drawText(4, 12, QString("FIR (red): %1..%2 dB").arg(double(m.filterAxis.bottom)).arg(double(m.filterAxis.top)));
-  if (!correctedDb_.empty())
-    p.drawText(w - 190, 12, QString("corrected (blue): %1..%2 dB")
-                                .arg(double(m.pastedAxis.bottom))
-                                .arg(double(m.pastedAxis.top)));
+  p.drawText(w - 300, 12, QString("FIR (red) %1..%2 dB").arg(double(m.filterAxis.bottom)).arg(double(m.filterAxis.top)));
+  if (!correctedDb_.empty()) p.drawText(w - 160, 12, "measured (grey), corrected (blue)");
   p.setBrush(Qt::NoBrush);
   p.drawRect(0, 0, w - 1, h - 1);
 }

@@ -1,6 +1,7 @@
 // "FIR calculation": shows a correction FIR being fitted to a measured
 // response (the calibrations' mouth and ear corrections): the FIR's response
-// in red, the corrected response in blue inside its +-10 dB mask, the FIR
+// in red, the measured response in grey and the corrected one in blue inside
+// its +-10 dB mask (dB marks at the left, Hz along the bottom), the FIR
 // order and the ripple reached. It is the fit's observer: closing the window
 // stops the fit at its next pass. The plot is saved as PNG and the curves as
 // CSV from its context menu.
@@ -40,7 +41,7 @@ class TForm6 : public TToolWindow, public filters::FitObserver {
   filters::Spectrum measured_;
   filters::FirDesign fir_;
   filters::PlotMapping plot_;
-  std::vector<long double> firDb_, correctedDb_;  // per pixel column
+  std::vector<long double> firDb_, measuredDb_, correctedDb_;  // per pixel column
   bool busy_ = false;
   QElapsedTimer sincePlot_;
 };
