@@ -29,10 +29,14 @@ TEST(CalibrationScript, EveryProcedureStoresTheBenchsTruth) {
       "answer OK\nanswer OK\nanswer OK\nanswer OK\nanswer OK\nclick CalCmu200Button\n"
       "answer OK\nanswer OK\nclick CalDlElectricalButton\n"
       "answer OK\nanswer OK\nclick CalMouthButton\n"
-      "shot Form6.PaintBox1 " VT_BINARY_DIR "/fir_calculation.png\n";
+      "shot Form6.PaintBox1 " VT_BINARY_DIR "/fir_calculation.png\n"
+      // A cancelled "Define cal file" forgets the file.
+      "answer Cancel\nclick DefineCalFileButton\nanswer OK\nclick CalEarButton\n";
   const ScriptRun r = RunScript(script, "--audio virtual:fast --bench '" + benchFile + "'", 240);
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_THAT(r.out, ::testing::HasSubstr("dialog: [Information] Calibration success -> OK"));
+  EXPECT_THAT(r.out, ::testing::HasSubstr("dialog: [Error] Define a cal file first! -> OK"));
+  EXPECT_EQ(IniFile(Temp("host.ini")).ReadString("VoxTuner", "CalFile", "unset"), "");
 
   bench::BenchTruth truth;
   std::string error;
