@@ -12,8 +12,7 @@
 
 using namespace vt;
 using namespace vt::editors;
-using vt::testing::At;
-using vt::testing::Lines_;
+using namespace vt::testing;
 
 namespace {
 

@@ -8,9 +8,7 @@
 
 using namespace vt;
 using namespace vt::editors;
-using vt::testing::Lines_;
-using vt::testing::operator+;
-using vt::testing::kCommit;
+using namespace vt::testing;
 
 namespace {
 

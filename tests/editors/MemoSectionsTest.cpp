@@ -18,10 +18,7 @@
 
 using namespace vt;
 using namespace vt::editors;
-using vt::testing::At;
-using vt::testing::Lines_;
-using vt::testing::MemoBench;
-using vt::testing::Value;
+using namespace vt::testing;
 
 namespace {
 
