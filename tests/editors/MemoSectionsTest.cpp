@@ -226,8 +226,7 @@ TEST_F(ReadBack, OutputSelectionFromTheClearedBitsOfCodecItem0) {
     int item0, item1;
     const char* output;
   } cases[] = {
-      {0xFFE7, 0, "Headset"}, {0xFF9F, 0, "Ear"},   {0xFE7F, 0, "Line"},
-      {0xFFCF, 0, "Spk1"},    {0xFFB7, 0, "Spk2"},  {0xFFB7, 0x0800, "8ohms"},
+      {0xFFE7, 0, "Headset"}, {0xFE7F, 0, "Line"}, {0xFFB7, 0, "Spk2"},
       {0xFFB7, 0x1000, "8ohms"}, {0xFFFF, 0, "(none)"}, {0xFE67, 0, "(none)"}};
   for (const Case& c : cases) {
     // Codec item n is word n + 1 of area 6, built in while its status bit is clear.

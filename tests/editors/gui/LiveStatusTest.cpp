@@ -120,24 +120,21 @@ struct EcWizardWindow : vt::testing::FrameBench {
   void SetUp() override { Open(3); }
 };
 
-// Launched, a user's bar move sends the bar's rows alone (the lines are the
-// core test's); closing ends the wizard's hold on the frame.
-TEST_F(EcWizardWindow, LaunchSendAndClose) {
+// Launched, the wizard holds the frame and hides what chip type 3 lacks; a
+// user's bar move reaches the frame's rows (the lines are the core test's);
+// closing ends the hold.
+TEST_F(EcWizardWindow, LaunchMoveAndClose) {
   frame::CreateToolWindows(frame.get());
   Form3->Start();
   EXPECT_TRUE(frame->WizardBusy);
-  auto* bar = Form3->findChild<QSlider*>("TrackBar7");
-  EXPECT_FALSE(Form3->findChild<QSlider*>("TrackBar14")->isVisibleTo(Form3));  // chip type 3
+  EXPECT_FALSE(Form3->findChild<QSlider*>("TrackBar14")->isVisibleTo(Form3));
   Form3->show();
   Form3->activateWindow();
-  Form3->findChild<QPushButton*>("Button2")->click();  // RESTART EC: every row once
-  Mark();
-  Form3->PageControl1->setCurrentIndex(0);
+  auto* bar = Form3->findChild<QSlider*>("TrackBar7");
   bar->setFocus();
   QCoreApplication::processEvents();
   ASSERT_TRUE(bar->hasFocus());
   bar->setValue(20);
-  EXPECT_EQ(Lines().front(), "bbl auwrm 4 149 2688");
   EXPECT_EQ(frame->ValueListEditor9->Values("Cfe_L0"), "2688");
   Form3->close();
   EXPECT_FALSE(frame->WizardBusy);
