@@ -74,7 +74,9 @@ const Lines_ kGateStartPokes = {
     "bbl poke 65517 36714", "bbl poke 65518 65025", "bbl poke 65519 63864",
     "bbl poke 65520 65170", "bbl poke 65521 32",    "bbl poke 65522 128"};
 
-TEST_F(DynHandset, GateSendsItsWordsInOrder) {
+// Chip type 3 pokes the words in order and commits; chip type 1 also
+// switches the gate's enable bits in its control word.
+TEST_F(DynHandset, GateSendsItsWordsInOrderByChipType) {
   Start(3);
   SetChipType(3);
   c.SetChecked("CheckBox94", true);
@@ -83,16 +85,14 @@ TEST_F(DynHandset, GateSendsItsWordsInOrder) {
   ASSERT_GE(lines.size(), 10u);
   EXPECT_EQ(Lines_(lines.begin(), lines.begin() + 9), kGateStartPokes);
   EXPECT_EQ(lines[9], "bbl auwrm 1 0 2");
-}
 
-TEST_F(DynHandset, GateOnChipType1SwitchesItsEnableBits) {
+  Disconnect();
   Start(1);
-  c.SetChecked("CheckBox94", true);
   Handset().SetMemory(32871, 0x00BB);
   c.SetChecked("CheckBox95", true);
   c.SetShown("ScrollBar38", false);  // soft opening not written
   DlNoiseGateSend(c);
-  const Lines_ lines = Lines();
+  lines = Lines();
   ASSERT_EQ(lines.size(), 11u + 6u);  // 8 words, peek, poke, commit with DSP item 9
   EXPECT_EQ(lines[8], "bbl peek 32871");
   EXPECT_EQ(lines[9], "bbl poke 32871 127");  // 0xBB & 0xFF3B | 0x44 = 0x7F

@@ -208,7 +208,7 @@ class ReadBack : public vt::testing::EmulatedHandset, public MemoBench {
   ControlMap controls;
 };
 
-TEST_F(ReadBack, EchoSuppressorRowsAreSignedWordsUnderOneGrant) {
+TEST_F(ReadBack, SignedListRowsUnderOneGrantAndTheCodecOutputField) {
   Begin(1);
   Handset().SetBuiltInWord(4, ParamBase(17) + 2, 0xFFFF);  // row 3, status bit clear
   Mark();
@@ -218,10 +218,8 @@ TEST_F(ReadBack, EchoSuppressorRowsAreSignedWordsUnderOneGrant) {
   EXPECT_EQ(lines.Data()[3], "    UL_TauD=-1");
   const Lines_ wire = Wire();
   EXPECT_EQ(std::count(wire.begin(), wire.end(), "0000->Request "), 1);
-}
 
-TEST_F(ReadBack, OutputSelectionFromTheClearedBitsOfCodecItem0) {
-  Begin(1);
+  // The output selection from the cleared bits of codec item 0.
   struct Case {
     int item0, item1;
     const char* output;

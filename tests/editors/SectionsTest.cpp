@@ -112,7 +112,7 @@ TEST_F(DspSections, EachBlockRebuildsItsWordByChipType) {
   }
 }
 
-TEST_F(DspSections, EchoBlocksCommitTheParametersOnAMemberChangeOnly) {
+TEST_F(DspSections, EchoBlocksCommitOnAMemberChangeAndBlocksOfOneItemShareItsOverride) {
   Start(1);
   Handset().SetWrittenWord(2, 14, 0x0040);  // item 5's status bit set
   Lines_ click = Click("CheckBox7", {"CheckBox8"});
@@ -126,17 +126,16 @@ TEST_F(DspSections, EchoBlocksCommitTheParametersOnAMemberChangeOnly) {
   ASSERT_NE(commit, lines.end());
   EXPECT_EQ(*(commit - 1), "bbl auwrm 2 14 64");
   EXPECT_EQ(*(commit + 1), "bbl auwrm 5 0 128");
-}
 
-TEST_F(DspSections, BlocksOfOneItemShareItsOverride) {
-  Start(1);
+  // Blocks of one item share its override: released with the last.
   Click("CheckBox76", {"CheckBox77"});  // DL IIR and DL DC removal: both DSP item 3
   Click("CheckBox29", {"CheckBox30"});
   EXPECT_EQ(ModuleUseCounts().dsp[3], 2);
   controls.SetChecked("CheckBox76", false);
   Mark();
   SectionClicked(Find("CheckBox76"), controls);
-  EXPECT_EQ(Lines(), (Lines_{"bbl aurdm 2 14", "bbl auwrm 2 14 16"}));  // still on, not re-applied
+  // Item 3's bit still on (item 5's too), not re-applied.
+  EXPECT_EQ(Lines(), (Lines_{"bbl aurdm 2 14", "bbl auwrm 2 14 80"}));
   EXPECT_TRUE(Handset().StatusBit(5, 4));
   controls.SetChecked("CheckBox29", false);
   SectionClicked(Find("CheckBox29"), controls);
