@@ -1,7 +1,8 @@
 // The status polls in the real frame: against a socket manager that stops
 // answering the event loop keeps turning during the one wait and later ticks
-// skip instead of waiting again; closing the page or window stops the timer. Also the wizard window's changed-rows send and the graph window
-// that closes with its page.
+// skip instead of waiting again; closing the page or window stops the timer.
+// Also the wizard window's send on a user's move and the graph window that
+// closes with its page.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -14,7 +15,6 @@
 
 using namespace vt;
 using vt::frame::Form3;
-using vt::frame::TFrame1;
 
 namespace {
 
@@ -40,17 +40,16 @@ struct LiveHost : LinkObserver {
   void Status(const std::string&) override {}
 };
 
-// A frame and its tool windows on chip type 3, no link yet.
-struct LiveStatus : ::testing::Test {
+// The frame and its tool windows on chip type 3's emulated handset.
+struct LiveStatus : vt::testing::FrameBench {
   void SetUp() override {
-    vt::testing::App();
-    SetChipType(3);
-    frame = std::make_unique<TFrame1>();
+    Open(3);
     frame::CreateToolWindows(frame.get());
   }
   void TearDown() override {
     SetLink(nullptr);
     frame::FreeToolWindows();
+    FrameBench::TearDown();
   }
   // The link to a socket manager that greets and then stays silent.
   void GoSilent(int waitMs) {
@@ -61,8 +60,6 @@ struct LiveStatus : ::testing::Test {
     client.Greet();
     SetLink(&client.link);
   }
-  frame::ScopedFrameModule module;
-  std::unique_ptr<TFrame1> frame;
   vt::testing::ServerEnd server;
   vt::testing::ModuleClient client{server.Port()};
   LiveHost host;
@@ -82,9 +79,22 @@ TEST_F(LiveStatus, DownlinkPollStartsAndStopsOnATabChange) {
   EXPECT_EQ(frame->Button93->text(), "Start getting status");
 }
 
-TEST_F(LiveStatus, WizardPollSaysTheHandsetIsSilentAndClosingStopsIt) {
+// Launched, the wizard holds the frame and hides what chip type 3 lacks; a
+// user's bar move reaches the frame's rows (the lines are the core test's);
+// its poll says when the handset is silent; closing stops it and the hold.
+TEST_F(LiveStatus, TheWizardSendsAMovePollsASilentHandsetAndStopsOnClose) {
   Form3->Start();
+  EXPECT_TRUE(frame->WizardBusy);
+  EXPECT_FALSE(Form3->findChild<QSlider*>("TrackBar14")->isVisibleTo(Form3));
   Form3->show();
+  Form3->activateWindow();
+  auto* bar = Form3->findChild<QSlider*>("TrackBar7");
+  bar->setFocus();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(bar->hasFocus());
+  bar->setValue(20);
+  EXPECT_EQ(frame->ValueListEditor9->Values("Cfe_L0"), "2688");
+
   Form3->PageControl1->setCurrentIndex(3);
   GoSilent(400);
   auto* status = Form3->findChild<QPushButton*>("Button1");
@@ -109,31 +119,6 @@ TEST_F(LiveStatus, TheTuningGraphClosesWithItsPage) {
   ASSERT_TRUE(frame::Form11->isVisible());
   frame->PageControl1->setCurrentIndex(0);
   EXPECT_FALSE(frame::Form11->isVisible());
-}
-
-struct EcWizardWindow : vt::testing::FrameBench {
-  void SetUp() override { Open(3); }
-};
-
-// Launched, the wizard holds the frame and hides what chip type 3 lacks; a
-// user's bar move reaches the frame's rows (the lines are the core test's);
-// closing ends the hold.
-TEST_F(EcWizardWindow, LaunchMoveAndClose) {
-  frame::CreateToolWindows(frame.get());
-  Form3->Start();
-  EXPECT_TRUE(frame->WizardBusy);
-  EXPECT_FALSE(Form3->findChild<QSlider*>("TrackBar14")->isVisibleTo(Form3));
-  Form3->show();
-  Form3->activateWindow();
-  auto* bar = Form3->findChild<QSlider*>("TrackBar7");
-  bar->setFocus();
-  QCoreApplication::processEvents();
-  ASSERT_TRUE(bar->hasFocus());
-  bar->setValue(20);
-  EXPECT_EQ(frame->ValueListEditor9->Values("Cfe_L0"), "2688");
-  Form3->close();
-  EXPECT_FALSE(frame->WizardBusy);
-  frame::FreeToolWindows();
 }
 
 }  // namespace
