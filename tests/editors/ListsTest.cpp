@@ -154,38 +154,17 @@ class ListMemoTest : public ::testing::Test, public vt::testing::MemoBench {
   ControlMap controls;
 };
 
-// DL_FIR's "Length" key after its rows, and back into the radio buttons (the
-// rows' round trip is the next test's).
-TEST_F(ListMemoTest, DownlinkFirCarriesItsLength) {
-  controls.SetList("ValueListEditor1", FirRows());
-  controls.RadioGroup({"RadioButton18", "RadioButton19", "RadioButton20"});
-  controls.SetChecked("RadioButton20", true);
-  SendListToMemo(DlFirMemo(), controls, FrameState{1}, memo);
-  ASSERT_EQ(lines.Data().size(), 36u);
-  EXPECT_EQ(lines.Data()[34], "    Length=48");
-  ControlMap other;
-  other.RadioGroup({"RadioButton18", "RadioButton19", "RadioButton20"});
-  GetListFromMemo(DlFirMemo(), memo, other, FrameState{1});
-  EXPECT_TRUE(other.Checked("RadioButton20"));
-}
-
 // A list's section out to the memo and back into a list of other values,
 // the texts kept as typed; DL_NS only while its group is on screen.
-TEST_F(ListMemoTest, ListSectionsRoundTripWhileShown) {
-  std::vector<std::string> rows, zeros;
-  for (int k = 1; k <= 7; ++k) {
-    const std::string key = "R" + std::to_string(k) + "=";
-    rows.push_back(key + (k == 2 ? "0x01F4" : k == 3 ? "-7" : std::to_string(k)));
-    zeros.push_back(key + "0");
-  }
-  controls.SetList(DlNsMemo().list, rows);
+TEST_F(ListMemoTest, ListSectionsRoundTripWhileShownAndDlFirCarriesItsLength) {
+  controls.SetList(DlNsMemo().list, {"R1=1", "R2=0x01F4", "R3=-7", "R4=4", "R5=5", "R6=6", "R7=7"});
   controls.SetShown("GroupBox43", true);
   SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);
   EXPECT_EQ(lines.Data(), (std::vector<std::string>{"Begin DL_NS", "    R1=1", "    R2=0x01F4",
                                                     "    R3=-7", "    R4=4", "    R5=5", "    R6=6",
                                                     "    R7=7", "End DL_NS"}));
   ControlMap other;
-  other.SetList(DlNsMemo().list, zeros);
+  other.SetList(DlNsMemo().list, Numbered(7));
   other.SetShown("GroupBox43", true);
   GetListFromMemo(DlNsMemo(), memo, other, FrameState{3});
   EXPECT_EQ(other.ListRows(DlNsMemo().list), controls.ListRows(DlNsMemo().list));
@@ -193,6 +172,18 @@ TEST_F(ListMemoTest, ListSectionsRoundTripWhileShown) {
   controls.SetShown("GroupBox43", false);
   SendListToMemo(DlNsMemo(), controls, FrameState{3}, memo);
   EXPECT_TRUE(lines.Data().empty());
+
+  // DL_FIR's "Length" key after its rows, and back into the radio buttons.
+  controls.SetList("ValueListEditor1", FirRows());
+  controls.RadioGroup({"RadioButton18", "RadioButton19", "RadioButton20"});
+  controls.SetChecked("RadioButton20", true);
+  SendListToMemo(DlFirMemo(), controls, FrameState{1}, memo);
+  ASSERT_EQ(lines.Data().size(), 36u);
+  EXPECT_EQ(lines.Data()[34], "    Length=48");
+  other = ControlMap{};
+  other.RadioGroup({"RadioButton18", "RadioButton19", "RadioButton20"});
+  GetListFromMemo(DlFirMemo(), memo, other, FrameState{1});
+  EXPECT_TRUE(other.Checked("RadioButton20"));
 }
 
 class EditorsTest : public vt::testing::EmulatedHandset {
