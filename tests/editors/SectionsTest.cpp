@@ -286,7 +286,7 @@ TEST_F(CodecTabs, GainsPokeTheGainFlagOnTheClickOnly) {
 // "Normal" writes DSP items 0 and 1 and the DAI clock; "DAI" sets the
 // interface up by the audio register; a clock that is not a number stops
 // every handler before anything is sent.
-TEST_F(CodecTabs, TestModesWriteDspItems0And1AndSetUpTheDai) {
+TEST_F(CodecTabs, TestModesWriteDspItems0And1SetUpTheDaiAndInitDas) {
   Handset().SetWrittenWord(2, 14, 0x0006);  // DSP items 0 and 1 in force: no built-in copies
   controls.SetText("Edit1", "0x0404");
   controls.SetText("ComboBox1", "Normal");
@@ -311,16 +311,15 @@ TEST_F(CodecTabs, TestModesWriteDspItems0And1AndSetUpTheDai) {
   EXPECT_EQ(TestControlClicked(controls), "'0x04G4' is not a valid integer value");
   EXPECT_TRUE(DaiClockUpdate(controls) && TestConfigChanged(controls));
   EXPECT_TRUE(Wire().empty());
-}
 
-TEST_F(CodecTabs, InitDasSendsTheCodecDefaultsAndTheChipsParameterImage) {
+  // "Init DAS": the codec defaults and the chip's parameter image.
   InitDas(3);
-  const Lines_ l = Lines();
-  ASSERT_EQ(l.size(), 16u + 5 + 190 + 13 + 3);  // the image: 190 words
-  EXPECT_EQ(Lines_(l.begin() + 16, l.begin() + 21),
+  const Lines_ das = Lines();
+  ASSERT_EQ(das.size(), 16u + 5 + 190 + 13 + 3);  // the image: 190 words
+  EXPECT_EQ(Lines_(das.begin() + 16, das.begin() + 21),
             (Lines_{"bbl auwrm 2 15 65535", "bbl auwrm 1 0 8", "dbg wait 40", "bbl auwrm 6 0 0",
                     "bbl auwrm 1 0 0"}));
-  EXPECT_EQ(Lines_(l.end() - 4, l.end()), (Lines_{"bbl auwrm 2 13 65535", "bbl auwrm 1 0 2",
+  EXPECT_EQ(Lines_(das.end() - 4, das.end()), (Lines_{"bbl auwrm 2 13 65535", "bbl auwrm 1 0 2",
                                                   "dbg wait 40", "bbl auwrm 1 0 0"}));
   EXPECT_EQ(Grants(), 1);
 }
