@@ -74,11 +74,9 @@ TEST_F(DspConfMemoTest, GetRestoresWhatSendWroteAndLeavesMissingKeysAlone) {
   EXPECT_FALSE(controls.Checked("CheckBox5"));   // "1" is not "Yes"
   EXPECT_TRUE(controls.Checked("CheckBox30"));   // DL_DC_RM missing
   EXPECT_FALSE(controls.Checked("CheckBox12"));  // after the section's end
-}
 
-// The key forms read from a memo (their writing is every section's round
-// trip): choices, one-of with a value it does not know, scaled integers.
-TEST(MemoKeyForms, ReadIntoTheirControls) {
+  // The other key forms: choices, one-of with a value it does not know,
+  // scaled integers.
   const MemoSection section{
       "T",
       {ChoiceKey("Mike_bias", "RadioButton10", "2.4V", "2.2V", "RadioButton9"),
@@ -91,10 +89,9 @@ TEST(MemoKeyForms, ReadIntoTheirControls) {
   c.SetChecked("RadioButton9", true);
   c.SetChecked("CheckBox14", true);
   c.SetChecked("RadioButton13", true);
-  vt::testing::MemoBench b;
-  b.lines.Assign({"Begin T", "    Mike_bias=2.4V", "    VCM_driver=Off", "    Output_sel=Headset",
-                  "    PCM_in_delay=2304", "End T"});
-  GetSectionFromMemo(section, b.memo, c);
+  lines.Assign({"Begin T", "    Mike_bias=2.4V", "    VCM_driver=Off", "    Output_sel=Headset",
+                "    PCM_in_delay=2304", "End T"});
+  GetSectionFromMemo(section, memo, c);
   EXPECT_TRUE(c.Checked("RadioButton10") && !c.Checked("RadioButton9"));
   EXPECT_FALSE(c.Checked("CheckBox14"));
   EXPECT_TRUE(c.Checked("RadioButton13"));  // an unknown choice checks none
