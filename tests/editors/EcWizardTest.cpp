@@ -79,8 +79,7 @@ TEST_F(EcWizardTest, OneMovedBarSendsOnlyItsRows) {
   Start(3);
   SetChipType(3);
   SetApiFlag(1, true);
-  std::vector<std::string> rows;
-  for (int k = 1; k <= 39; ++k) rows.push_back("R" + std::to_string(k) + "=0");
+  std::vector<std::string> rows = Numbered(39);
   rows[15] = "L_FarEnd=0x0140";
   rows[28] = "Cfe_L0=0x0200";
   frame.SetList("ValueListEditor9", rows);
