@@ -12,8 +12,7 @@
 
 using namespace vt;
 using namespace vt::editors;
-using vt::testing::At;
-using vt::testing::Lines_;
+using namespace vt::testing;
 
 namespace {
 
@@ -25,7 +24,7 @@ ControlMap DlStart() {
       {"ScrollBar42", 110}, {"ScrollBar43", 0}, {"ScrollBar65", 256}});
 }
 
-TEST(DlDynWords, GateAndCompressorWordsByHand) {
+TEST(DynamicsWords, GateCompressorAndMusicWordsByHand) {
   // Attenuation -21 dB, opening bar 1: 10^(1.05) x 32768 = 367663, held at 65535.
   EXPECT_EQ(GateOpeningWord(-21, 1), 65535);
   EXPECT_EQ(GateOpeningWord(-21, 160), 33266);  // 10^(1.05/160) x 32768 = 33266.9
@@ -42,6 +41,15 @@ TEST(DlDynWords, GateAndCompressorWordsByHand) {
   c.SetChecked("CheckBox92", true);
   PeakLimiterChanged(c);            // 10^(0.05 x 10.1) x 256 = 818.9
   EXPECT_EQ(c.Position("ScrollBar32"), 818);
+  // Music: ClearLift at 0 dB, the enhancer at its ends and middle, the mixer.
+  // 0 dB: 32767, q = 32767^2 = 0x3FFF0001 (20 dB is the handset test's).
+  const ClearLiftBoost zero = ClearLiftBoostWords(0);
+  EXPECT_EQ((std::vector<int32_t>{zero.threshold, zero.amountHigh, zero.amountLow}),
+            (std::vector<int32_t>{32767, 16383, 1}));
+  EXPECT_EQ(EnhancerMix(128), std::make_pair(128, 89));
+  EXPECT_EQ(EnhancerMix(256), std::make_pair(128, 0));
+  EXPECT_EQ(EnhancerMix(0), std::make_pair(0, 89));
+  EXPECT_EQ(MixerWord(9, -30), 346);                     // a = 90, b = 1
 }
 
 // A bar pushed past its neighbour moves it, whose own handler then leaves
@@ -75,7 +83,9 @@ const Lines_ kGateStartPokes = {
     "bbl poke 65517 36714", "bbl poke 65518 65025", "bbl poke 65519 63864",
     "bbl poke 65520 65170", "bbl poke 65521 32",    "bbl poke 65522 128"};
 
-TEST_F(DynHandset, GateSendsItsWordsInOrder) {
+// Chip type 3 pokes the words in order and commits; chip type 1 also
+// switches the gate's enable bits in its control word.
+TEST_F(DynHandset, GateSendsItsWordsInOrderByChipType) {
   Start(3);
   SetChipType(3);
   c.SetChecked("CheckBox94", true);
@@ -84,16 +94,14 @@ TEST_F(DynHandset, GateSendsItsWordsInOrder) {
   ASSERT_GE(lines.size(), 10u);
   EXPECT_EQ(Lines_(lines.begin(), lines.begin() + 9), kGateStartPokes);
   EXPECT_EQ(lines[9], "bbl auwrm 1 0 2");
-}
 
-TEST_F(DynHandset, GateOnChipType1SwitchesItsEnableBits) {
+  Disconnect();
   Start(1);
-  c.SetChecked("CheckBox94", true);
   Handset().SetMemory(32871, 0x00BB);
   c.SetChecked("CheckBox95", true);
   c.SetShown("ScrollBar38", false);  // soft opening not written
   DlNoiseGateSend(c);
-  const Lines_ lines = Lines();
+  lines = Lines();
   ASSERT_EQ(lines.size(), 11u + 6u);  // 8 words, peek, poke, commit with DSP item 9
   EXPECT_EQ(lines[8], "bbl peek 32871");
   EXPECT_EQ(lines[9], "bbl poke 32871 127");  // 0xBB & 0xFF3B | 0x44 = 0x7F
@@ -128,8 +136,6 @@ TEST(CompressorGraph, StartPositionsAndARaisedScale) {
   EXPECT_EQ(g.top, 0);
   EXPECT_EQ(g.outputScale.front(), "0dB");
   EXPECT_EQ(g.outputScale.back(), "-60dB");
-  EXPECT_EQ(g.unity[0], (GraphPoint{0, 300}));
-  EXPECT_EQ(g.unity[1], (GraphPoint{300, 0}));
   EXPECT_EQ(g.curve, (std::array<GraphPoint, 5>{GraphPoint{50, 300}, GraphPoint{50, 250},
                                                 GraphPoint{200, 100}, GraphPoint{350, 25},
                                                 GraphPoint{300, 25}}));
@@ -186,17 +192,6 @@ ControlMap MusicStart() {
   return At({
       {"ScrollBar44", 0}, {"ScrollBar45", 10}, {"ScrollBar66", 256}, {"ScrollBar47", 20},
       {"ScrollBar48", 20}, {"ScrollBar46", 128}, {"ScrollBar50", 0}, {"ScrollBar51", -6}});
-}
-
-TEST(MusicWords, BoostPresenceAndMixerByHand) {
-  // 0 dB: 32767, q = 32767^2 = 0x3FFF0001 (20 dB is the handset test's).
-  const ClearLiftBoost zero = ClearLiftBoostWords(0);
-  EXPECT_EQ((std::vector<int32_t>{zero.threshold, zero.amountHigh, zero.amountLow}),
-            (std::vector<int32_t>{32767, 16383, 1}));
-  EXPECT_EQ(EnhancerMix(128), std::make_pair(128, 89));
-  EXPECT_EQ(EnhancerMix(256), std::make_pair(128, 0));
-  EXPECT_EQ(EnhancerMix(0), std::make_pair(0, 89));
-  EXPECT_EQ(MixerWord(9, -30), 346);                     // a = 90, b = 1
 }
 
 TEST_F(DynHandset, MusicEffectsWriteOnlyWhileChecked) {

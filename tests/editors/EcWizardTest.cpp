@@ -8,9 +8,7 @@
 
 using namespace vt;
 using namespace vt::editors;
-using vt::testing::Lines_;
-using vt::testing::operator+;
-using vt::testing::kCommit;
+using namespace vt::testing;
 
 namespace {
 
@@ -33,7 +31,7 @@ class EcWizardTest : public vt::testing::EmulatedHandset {
   KeptRows kept;
 };
 
-TEST(EcWizard, RowsAtBothEndsAndAtTheStart) {
+TEST(EcWizard, RowsAtBothEndsAndAtTheStartAndSpeedBarsStayOrdered) {
   struct Case {
     std::vector<std::pair<const char*, int>> set;  // bar positions; the first bar is mapped
     Rows rows;
@@ -63,6 +61,16 @@ TEST(EcWizard, RowsAtBothEndsAndAtTheStart) {
     for (const auto& [bar, p] : k.set) w.SetPosition(bar, p);
     EXPECT_EQ(RowsOf(k.set[0].first, w), k.rows) << k.set[0].first << " at " << k.set[0].second;
   }
+  // Slow moved above the others pushes all three up; the rows follow once.
+  ControlMap frame, wizard = AtStart();
+  frame.SetList("ValueListEditor4", {"Mu=0", "Mu1=0", "Mu2=0", "Mu3=0"});
+  WizardContext c{wizard, frame, FrameState{}, nullptr};
+  wizard.SetPosition("TrackBar46", 95);
+  ASSERT_EQ(WizardChanged(c, "TrackBar46", true), "");
+  for (const char* bar : {"TrackBar43", "TrackBar44", "TrackBar45"})
+    EXPECT_EQ(wizard.Position(bar), 95) << bar;
+  EXPECT_EQ(frame.ListRows("ValueListEditor4"),
+            RowList({{"Mu", "30400"}, {"Mu1", "32767"}, {"Mu2", "32767"}, {"Mu3", "32767"}}));
 }
 
 // The wizard's first send writes every row; moving "Far-end det. threshold"
@@ -71,8 +79,7 @@ TEST_F(EcWizardTest, OneMovedBarSendsOnlyItsRows) {
   Start(3);
   SetChipType(3);
   SetApiFlag(1, true);
-  std::vector<std::string> rows;
-  for (int k = 1; k <= 39; ++k) rows.push_back("R" + std::to_string(k) + "=0");
+  std::vector<std::string> rows = Numbered(39);
   rows[15] = "L_FarEnd=0x0140";
   rows[28] = "Cfe_L0=0x0200";
   frame.SetList("ValueListEditor9", rows);
@@ -96,18 +103,6 @@ TEST_F(EcWizardTest, OneMovedBarSendsOnlyItsRows) {
   ASSERT_EQ(WizardChanged(c, "TrackBar49", true), "");
   EXPECT_EQ(frame.ListRows("ValueListEditor5")[0].second, "327");
   EXPECT_TRUE(frame.Checked("CheckBox22"));
-}
-
-// Slow moved above the others pushes all three up; the rows follow once.
-TEST_F(EcWizardTest, SpeedBarsStayOrdered) {
-  frame.SetList("ValueListEditor4", {"Mu=0", "Mu1=0", "Mu2=0", "Mu3=0"});
-  WizardContext c{wizard, frame, FrameState{}, nullptr};
-  wizard.SetPosition("TrackBar46", 95);
-  ASSERT_EQ(WizardChanged(c, "TrackBar46", true), "");
-  for (const char* bar : {"TrackBar43", "TrackBar44", "TrackBar45"})
-    EXPECT_EQ(wizard.Position(bar), 95) << bar;
-  EXPECT_EQ(frame.ListRows("ValueListEditor4"),
-            RowList({{"Mu", "30400"}, {"Mu1", "32767"}, {"Mu2", "32767"}, {"Mu3", "32767"}}));
 }
 
 // "Get from GUI": the frame's rows, made by the mappings from bars moved
