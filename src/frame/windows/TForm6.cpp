@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -11,6 +10,7 @@
 
 #include "common/SafeFile.h"
 #include "common/gui/Dialogs.h"
+#include "frame/Controls.h"
 #include "frame/ToolWindows.h"
 
 namespace vt::frame {
@@ -19,43 +19,31 @@ namespace {
 constexpr long double kMask = 10;  // the correction's mask, +-dB around 0
 }
 
-// The plot: paints from the window's state, offers PNG and CSV.
-class FirPlot : public QWidget {
- public:
-  explicit FirPlot(TForm6* form) : QWidget(form), form_(form) {}
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    form_->Paint(p);
-  }
-  void contextMenuEvent(QContextMenuEvent* e) override {
-    QMenu menu(this);
-    QAction* png = menu.addAction("Save plot as PNG...");
-    QAction* csv = menu.addAction("Save curves as CSV...");
-    QAction* chosen = menu.exec(e->globalPos());
-    auto& d = ui::Dialogs::Instance();
-    if (chosen == png) {
-      const QString path = d.SaveFile("Save plot", "PNG images (*.png)");
-      if (!path.isEmpty() && !form_->SavePng(path)) d.Error("Cannot write " + path);
-    } else if (chosen == csv) {
-      const QString path = d.SaveFile("Save curves", "CSV files (*.csv)");
-      if (!path.isEmpty() && !form_->SaveCsv(path)) d.Error("Cannot write " + path);
-    }
-  }
-
- private:
-  TForm6* form_;
-};
-
 TForm6::TForm6(QWidget* owner) : TToolWindow(owner, "Form6", "FIR calculation") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setFixedSize(638, 345);
   QFont tahoma("Tahoma", 8);
   setFont(tahoma);
-  PaintBox1 = new FirPlot(this);
+  auto* plot = new TPaintBox(this);
+  plot->OnPaint = [this](QPainter& p) { Paint(p); };
+  PaintBox1 = plot;
   PaintBox1->setObjectName("PaintBox1");
   PaintBox1->setGeometry(16, 16, 609, 297);
+  PaintBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(PaintBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QMenu menu(this);
+    QAction* png = menu.addAction("Save plot as PNG...");
+    QAction* csv = menu.addAction("Save curves as CSV...");
+    QAction* chosen = menu.exec(PaintBox1->mapToGlobal(at));
+    auto& d = ui::Dialogs::Instance();
+    if (chosen == png) {
+      const QString path = d.SaveFile("Save plot", "PNG images (*.png)");
+      if (!path.isEmpty() && !SavePng(path)) d.Error("Cannot write " + path);
+    } else if (chosen == csv) {
+      const QString path = d.SaveFile("Save curves", "CSV files (*.csv)");
+      if (!path.isEmpty() && !SaveCsv(path)) d.Error("Cannot write " + path);
+    }
+  });
   auto label = [this](const char* name, const QString& text, int x) {
     auto* l = new QLabel(text, this);
     l->setObjectName(name);

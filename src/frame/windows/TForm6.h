@@ -35,7 +35,6 @@ class TForm6 : public TToolWindow, public filters::FitObserver {
   QLabel* Label4 = nullptr;  // the ripple
 
  private:
-  friend class FirPlot;
   void Replot();
   void Paint(QPainter& p) const;
   filters::Spectrum measured_;
