@@ -7,22 +7,22 @@ namespace vt::measure {
 
 void TLevelAnalyzer::Reset() {
   auto lock = LockBlock(*this);
-  peak_ = 0;
-  sum_ = 0;
-  buffers_ = 0;
+  live_ = {};
+  eventSeen_ = false;
   Rearm();
 }
 
 void TLevelAnalyzer::GetLevel(int16_t* peak, double* rms) const {
   auto lock = LockBlock(*this);
-  if (peak) *peak = peak_;
-  if (rms) *rms = buffers_ > 0 ? std::sqrt(sum_ / buffers_) : 0.0;
+  const Level& l = eventSeen_ ? atEvent_ : live_;
+  if (peak) *peak = l.peak;
+  if (rms) *rms = l.buffers > 0 ? std::sqrt(l.sum / l.buffers) : 0.0;
 }
 
 Event* TLevelAnalyzer::Process(int16_t* samples, int32_t count) {
   if (count > 0) {
     const int stride = Stride();
-    int32_t peak = peak_;
+    int32_t peak = live_.peak;
     double s = 0;
     for (int32_t i = 0; i < count; i += stride) {
       const int32_t x = samples[i];
@@ -30,11 +30,16 @@ Event* TLevelAnalyzer::Process(int16_t* samples, int32_t count) {
       if (mag > peak) peak = mag;
       s += static_cast<double>(x) * x;
     }
-    peak_ = static_cast<int16_t>(peak > 32767 ? 32767 : peak);
-    sum_ += stride * s / count;
-    ++buffers_;
+    live_.peak = static_cast<int16_t>(peak > 32767 ? 32767 : peak);
+    live_.sum += stride * s / count;
+    ++live_.buffers;
   }
-  return SynchroProcess();
+  Event* event = SynchroProcess();
+  if (event) {
+    atEvent_ = live_;
+    eventSeen_ = true;
+  }
+  return event;
 }
 
 }  // namespace vt::measure
