@@ -118,18 +118,12 @@ TEST(Bench, TruthRatings) {
   EXPECT_NEAR(t.RlrP79(), 10.1256 - 8, 1e-3);
   EXPECT_NEAR(t.SlrP79(), -5.5490 + 13.5, 1e-3);
   EXPECT_NEAR(t.TclwPhysical(), 62 - 8 + 13.5, 1e-9);
-  EXPECT_NEAR(t.Tclw(), t.TclwPhysical() - 3.0103, 1e-4) << "the encoder read by its tone's peak";
-  // The method: 13 bands, 2.2184875 dB less per band, 0.3 dB more in the sum,
-  // the 3.01 dB of the peak references.
   const double rlr = t.Rlr();
   t.params.dlGainDb += 6;
-  EXPECT_NEAR(t.Rlr(), rlr - 6, 1e-9);
-  t.tuning.dlFir = {0.5};
-  EXPECT_NEAR(t.Rlr(), rlr - 6 + 6.0206, 1e-3) << "the handset's tuning counts";
+  EXPECT_NEAR(t.Rlr(), rlr - 6, 1e-9) << "6 dB more downlink gain, 6 dB less RLR";
 }
 
 TEST(Bench, FilesAndCommandsSayWhatIsWrong) {
-  for (const char* f : {"ideal.bench", "realistic.bench", "strong-echo.bench"}) Load(f);
   Bench bench(false);
   std::string out;
   const std::pair<const char*, const char*> bad[] = {
