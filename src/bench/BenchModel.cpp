@@ -48,7 +48,7 @@ double HandsetTuning::GainDb(bool downlink, double hz) const {
     h += fir[k] * std::polar(1.0, -2 * std::numbers::pi * hz / 8000 * static_cast<double>(k));
   if (fir.empty()) h = 1;
   double db = 20 * std::log10(std::abs(h));
-  for (const Biquad& b : downlink ? dlIir : ulIir) db += 20 * std::log10(std::abs(b.At(hz, 8000)));
+  for (const Biquad& b : downlink ? dlIir : ulIir) db += 20 * std::log10(std::abs(ResponseAt(b, hz, 8000)));
   return db;
 }
 

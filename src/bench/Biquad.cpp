@@ -6,38 +6,17 @@
 
 namespace vt::bench {
 
-std::complex<double> Biquad::At(double hz, double rate) const {
+std::complex<double> ResponseAt(const Biquad& s, double hz, double rate) {
   const std::complex<double> z1 = std::polar(1.0, -2 * std::numbers::pi * hz / rate);
   const std::complex<double> z2 = z1 * z1;
-  return (b0 + b1 * z1 + b2 * z2) / (1.0 + a1 * z1 + a2 * z2);
+  return (s.b0 + s.b1 * z1 + s.b2 * z2) / (1.0 + s.a1 * z1 + s.a2 * z2);
 }
-
-Cascade::Cascade(std::vector<Biquad> sections)
-    : sections_(std::move(sections)), state_(2 * sections_.size(), 0.0) {}
 
 double Cascade::GainDb(double hz, double rate) const {
   double db = 0;
-  for (const Biquad& s : sections_) db += 20 * std::log10(std::abs(s.At(hz, rate)));
+  for (const Biquad& s : sections_) db += 20 * std::log10(std::abs(ResponseAt(s, hz, rate)));
   return db;
 }
-
-void Cascade::Run(double* x, int n) {
-  for (size_t k = 0; k < sections_.size(); ++k) {
-    const Biquad& s = sections_[k];
-    double z1 = state_[2 * k], z2 = state_[2 * k + 1];
-    for (int i = 0; i < n; ++i) {
-      const double in = x[i];
-      const double out = s.b0 * in + z1;
-      z1 = s.b1 * in - s.a1 * out + z2;
-      z2 = s.b2 * in - s.a2 * out;
-      x[i] = out;
-    }
-    state_[2 * k] = z1;
-    state_[2 * k + 1] = z2;
-  }
-}
-
-void Cascade::Clear() { state_.assign(state_.size(), 0.0); }
 
 Biquad Design(const FilterSpec& spec, double rate) {
   const double w = 2 * std::numbers::pi * spec.hz / rate;
@@ -68,7 +47,9 @@ Biquad Design(const FilterSpec& spec, double rate) {
       break;
     }
   }
-  return {b0 / a0, b1 / a0, b2 / a0, a1 / a0, a2 / a0};
+  Biquad s;
+  s.b0 = b0 / a0, s.b1 = b1 / a0, s.b2 = b2 / a0, s.a1 = a1 / a0, s.a2 = a2 / a0;
+  return s;
 }
 
 namespace {

@@ -6,30 +6,30 @@
 #include <string>
 #include <vector>
 
+#include "measure/IirFilters.h"
+
 namespace vt::bench {
 
-struct Biquad {
-  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;  // a0 = 1
+// One section, H(z) = (b0 + b1/z + b2/z^2) / (1 + a1/z + a2/z^2), with its state.
+using Biquad = measure::TBiQuad;
 
-  // The response at `hz` for a sample rate `rate`.
-  std::complex<double> At(double hz, double rate) const;
-};
+// A section's response at `hz` for a sample rate `rate`.
+std::complex<double> ResponseAt(const Biquad& s, double hz, double rate);
 
-// A cascade of sections with its running state (one signal).
+// Sections run in order on one signal.
 class Cascade {
  public:
   Cascade() = default;
-  explicit Cascade(std::vector<Biquad> sections);
-  const std::vector<Biquad>& Sections() const { return sections_; }
+  explicit Cascade(std::vector<Biquad> sections) : sections_(std::move(sections)) {}
   // Gain in dB at `hz`.
   double GainDb(double hz, double rate) const;
-  // Filters `n` values in place.
-  void Run(double* x, int n);
-  void Clear();
+  double Process(double x) {
+    for (Biquad& s : sections_) x = s.Process(x);
+    return x;
+  }
 
  private:
   std::vector<Biquad> sections_;
-  std::vector<double> state_;  // two per section (transposed direct form II)
 };
 
 // A filter as a bench file writes it: kind, corner or centre frequency in Hz,

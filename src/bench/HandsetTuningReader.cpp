@@ -27,7 +27,10 @@ std::vector<Biquad> ReadIir(uint8_t id, int biquads) {
   for (int b = 0; b < biquads; ++b) {
     double w[5];
     for (int k = 0; k < 5; ++k) w[k] = Signed(ReadParam(id, 5 * b + k)) / 16384.0;
-    out.push_back({w[0], w[1], w[2], w[3], w[4]});  // (a0 + a1/z + a2/z^2) / (1 + b1/z + b2/z^2)
+    // The handset's (a0 + a1/z + a2/z^2) / (1 + b1/z + b2/z^2).
+    Biquad s;
+    s.b0 = w[0], s.b1 = w[1], s.b2 = w[2], s.a1 = w[3], s.a2 = w[4];
+    out.push_back(s);
   }
   return out;
 }

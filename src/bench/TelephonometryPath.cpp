@@ -15,10 +15,6 @@ const double kCodecPeak = kSqrt2 * std::pow(10.0, 3.14 / 20);
 
 double Db(double db) { return std::pow(10.0, db / 20); }
 double Clip(double x) { return std::clamp(x, -kCodecPeak, kCodecPeak); }
-double Run1(Cascade& c, double x) {
-  c.Run(&x, 1);
-  return x;
-}
 double Pop(std::deque<double>& q) {
   if (q.empty()) return 0;
   const double v = q.front();
@@ -165,23 +161,21 @@ void TelephonometryPath::Run(const double* const out[2], double* const in[2], in
   const double calibratorStep = 2 * std::numbers::pi * p.calibratorHz / rate_;
 
   for (int i = 0; i < frames; ++i) {
-    double mouth = out[0][i] * mouthScale;  // Pa at the mouth reference point
-    mouth_.Run(&mouth, 1);
+    const double mouth = mouth_.Process(out[0][i] * mouthScale);  // Pa at the mouth reference point
 
     // The tester's codec, one step per 8 kHz sample.
     double enc8 = out[1][i] * encScale;
     if (!convert || encDown_.Push(enc8, enc8)) {
       enc8 = Clip(enc8);
       if (tester_ == TesterMode::Call)
-        Push8(dlQueue_, dlUp_, Clip(dlFir_.Run(Run1(dlTuning_, enc8))), convert);
+        Push8(dlQueue_, dlUp_, Clip(dlFir_.Run(dlTuning_.Process(enc8))), convert);
       else
         Push8(decQueue_, decUp_, CallSample(enc8), convert);
     }
 
     // The handset's downlink (dBm0 units at its converter) and earpiece.
     const double dl = Pop(dlQueue_);
-    double earPa = dl * dlGain;
-    dl_.Run(&earPa, 1);
+    const double earPa = dl_.Process(dl * dlGain);
     double echo = earPa;
     if (!echo_.empty()) {
       echo = echo_[echoPos_];
@@ -189,11 +183,10 @@ void TelephonometryPath::Run(const double* const out[2], double* const in[2], in
       echoPos_ = (echoPos_ + 1) % echo_.size();
     }
     if (tester_ == TesterMode::Call) {
-      double mic = ((scene_ == Scene::HandsetOnEar ? mouth : 0) + echo * echoGain) * ulGain;
-      ul_.Run(&mic, 1);
+      const double mic = ul_.Process(((scene_ == Scene::HandsetOnEar ? mouth : 0) + echo * echoGain) * ulGain);
       double ul8 = mic;
       if (!convert || ulDown_.Push(mic, ul8))
-        Push8(decQueue_, decUp_, Clip(ulFir_.Run(Run1(ulTuning_, ul8))), convert);
+        Push8(decQueue_, decUp_, Clip(ulFir_.Run(ulTuning_.Process(ul8))), convert);
     }
 
     double left = 0;

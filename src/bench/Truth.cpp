@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <numbers>
 
+#include "bench/Resampler.h"
+
 namespace vt::bench {
 
 // ITU-T P.79, Table 1: receive and send weights, dB, for 200 .. 4000 Hz.
@@ -53,7 +55,8 @@ double BenchTruth::EncoderGain(int v) const {
   return -params.encoderDbm0 - params.encoderCalLoopDb - 20 * std::log10(MixerGain(v));
 }
 double BenchTruth::DlElectricalGain(int v) const {
-  return params.dlElectricalDbfs + tuning.GainDb(true, 1000) - EncoderReadingOffset() +
+  return params.dlElectricalDbfs + tuning.GainDb(true, 1000) + 2 * ConversionGainDb(1000) -
+         EncoderReadingOffset() +
          20 * std::log10(MixerGain(v));
 }
 double BenchTruth::MouthRefLevel(int v) const {
@@ -65,11 +68,11 @@ double BenchTruth::MouthResponseDb(double hz) const {
 
 double BenchTruth::ReceiveDb(double hz) const {
   return params.dlGainDb + MakeCascade(params.dlResponse, kCardRate, 1000).GainDb(hz, kCardRate) +
-         tuning.GainDb(true, hz);
+         tuning.GainDb(true, hz) + 2 * ConversionGainDb(hz);
 }
 double BenchTruth::SendDb(double hz) const {
   return params.ulGainDb + MakeCascade(params.ulResponse, kCardRate, 1000).GainDb(hz, kCardRate) +
-         tuning.GainDb(false, hz);
+         tuning.GainDb(false, hz) + 2 * ConversionGainDb(hz);
 }
 double BenchTruth::EchoDb(double hz) const { return ReceiveDb(hz) - params.echoLossDb + SendDb(hz); }
 

@@ -1,5 +1,7 @@
 // What a perfect calibration and measurement must find on a bench, worked
 // out from the model's own parameters (not by running the measurement code).
+// The call's sensitivities include its 8000 Hz codec band (two conversions
+// each way, see Resampler.h).
 //
 // Loudness ratings come twice: by ITU-T P.79 (14 third-octave bands, 200 to
 // 4000 Hz, m = 0.175, 0 dBm0 taken as the 0 dB point of the digital

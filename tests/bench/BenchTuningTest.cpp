@@ -23,7 +23,7 @@ TEST_F(BenchTuning, ACallTakesTheHandsetsFiltersAsWritten) {
   EXPECT_EQ(out, "");
   const double untuned = bench.Truth().Rlr();
   const double earBefore = InputsDbfs(bench.Path(), {}, {1000, 3000}).first;
-  EXPECT_NEAR(bench.Truth().ReceiveDb(1000), BenchParams{}.dlGainDb, 1e-9) << "filters off";
+  EXPECT_NEAR(bench.Truth().ReceiveDb(1000), BenchParams{}.dlGainDb, 0.01) << "filters off";
 
   // The downlink FIR on, a delay line of 15 taps at half gain; the uplink IIR
   // on with its flat sections.
