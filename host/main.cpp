@@ -107,11 +107,9 @@ int main(int argc, char** argv) {
   if (!script.empty()) broker = std::make_unique<vt::host::DialogBroker>();
   if (broker && bench) {
     // The bench operator follows the calibrations' prompts a script answers.
-    broker->OnDialog = [&bench, &window](const QString& caption, const QString& text,
-                                         const QString& answer) {
-      const QString line = vt::host::DialogBroker::ReportLine(caption, text, answer);
-      std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
-      std::fflush(stdout);
+    broker->OnDialog = [print = broker->OnDialog, &bench, &window](
+                           const QString& caption, const QString& text, const QString& answer) {
+      print(caption, text, answer);
       if (caption == "Action" && answer == "OK" && bench->Operate(text.toStdString()))
         window.BenchWindow()->Refresh();
     };
