@@ -7,7 +7,7 @@
 #include "common/gui/Dialogs.h"
 #include "frame/Module.h"
 #include "frame/TFrame1.h"
-#include "frame/tabs/CalibrationUi.h"
+#include "frame/CalibrationUi.h"
 #include "telephonometry/Calibration.h"
 
 namespace vt::frame {

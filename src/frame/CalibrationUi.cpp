@@ -1,4 +1,4 @@
-#include "frame/tabs/CalibrationUi.h"
+#include "frame/CalibrationUi.h"
 
 #include <QApplication>
 
