@@ -1,12 +1,11 @@
 #include "bench/BenchFile.h"
 
-#define SI_NO_CONVERSION  // bytes as they are: no UTF-8 checks
-#include <SimpleIni.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+
+#include "common/IniFile.h"
 
 namespace vt::bench {
 
@@ -115,33 +114,18 @@ std::string BenchParamText(const BenchParams& params, const std::string& name) {
   return s.str();
 }
 
-std::vector<std::string> BenchParamNames() {
-  std::vector<std::string> names;
-  for (const Param& p : Params()) names.emplace_back(p.name);
-  return names;
-}
-
 bool LoadBenchFile(const std::string& path, BenchParams& out, std::string& error) {
-  CSimpleIniA ini(/*isUtf8=*/false, /*multiKey=*/false, /*multiLine=*/false);
-  if (ini.LoadFile(path.c_str()) < 0) {
-    error = "cannot read the bench file " + path;
+  const IniFile ini(path);
+  if (!ini.Loaded()) {
+    error = "cannot read the bench file " + path + (ini.LastError().empty() ? "" : ": " + ini.LastError());
     return false;
   }
   BenchParams params;
-  CSimpleIniA::TNamesDepend sections;
-  ini.GetAllSections(sections);
-  sections.sort(CSimpleIniA::Entry::LoadOrder());
-  for (const auto& section : sections) {
-    CSimpleIniA::TNamesDepend keys;
-    ini.GetAllKeys(section.pItem, keys);
-    keys.sort(CSimpleIniA::Entry::LoadOrder());
-    for (const auto& key : keys) {
-      const std::string name = std::string(section.pItem) + "." + key.pItem;
-      std::string why;
-      if (!SetBenchParam(params, name, ini.GetValue(section.pItem, key.pItem, ""), why)) {
-        error = path + ": " + why;
-        return false;
-      }
+  for (const IniFile::Entry& e : ini.Entries()) {
+    std::string why;
+    if (!SetBenchParam(params, e.section + "." + e.key, e.value, why)) {
+      error = path + ": " + why;
+      return false;
     }
   }
   out = std::move(params);

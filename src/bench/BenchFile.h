@@ -19,7 +19,5 @@ bool LoadBenchFile(const std::string& path, BenchParams& out, std::string& error
 bool SetBenchParam(BenchParams& params, const std::string& name, const std::string& value,
                    std::string& error);
 std::string BenchParamText(const BenchParams& params, const std::string& name);
-// Every "section.key" name, in file order.
-std::vector<std::string> BenchParamNames();
 
 }  // namespace vt::bench

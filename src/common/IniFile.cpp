@@ -36,6 +36,21 @@ IniFile::IniFile(std::string path) : path_(std::move(path)), impl_(std::make_uni
 
 IniFile::~IniFile() = default;
 
+std::vector<IniFile::Entry> IniFile::Entries() const {
+  std::vector<Entry> entries;
+  CSimpleIniA::TNamesDepend sections;
+  impl_->ini.GetAllSections(sections);
+  sections.sort(CSimpleIniA::Entry::LoadOrder());
+  for (const auto& section : sections) {
+    CSimpleIniA::TNamesDepend keys;
+    impl_->ini.GetAllKeys(section.pItem, keys);
+    keys.sort(CSimpleIniA::Entry::LoadOrder());
+    for (const auto& key : keys)
+      entries.push_back({section.pItem, key.pItem, impl_->ini.GetValue(section.pItem, key.pItem, "")});
+  }
+  return entries;
+}
+
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& def) const {
   const char* v = impl_->ini.GetValue(section.c_str(), key.c_str(), nullptr);

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vt {
 
@@ -24,6 +25,11 @@ class IniFile {
   long long ReadInteger(const std::string& section, const std::string& key, long long def) const;
   long double ReadFloat(const std::string& section, const std::string& key, long double def) const;
   bool ValueExists(const std::string& section, const std::string& key) const;
+  // Every value, section by section and key by key in file order.
+  struct Entry {
+    std::string section, key, value;
+  };
+  std::vector<Entry> Entries() const;
 
   // Writes go to the file at once, as the framework's INI class did, and keep
   // the file's identity (see SaveFile). A key that is not there yet is added
