@@ -74,7 +74,7 @@ struct BenchParams {
   std::vector<FilterSpec> dlResponse;  // shape of the downlink, 0 dB at 1 kHz
   double ulGainDb = -13.5;       // dBm0 for 0 dBPa at the mouth reference point, 1 kHz
   std::vector<FilterSpec> ulResponse;
-  double echoLossDb = 62;        // earpiece sound to microphone sound, dB of loss
+  double echoLossDb = 40;        // earpiece sound to microphone sound, dB of loss
   double echoDelayMs = 2;
   double dlElectricalDbfs = 0;   // dBfs for 0 dBm0 at the electrical downlink output
   EarType handsetEar = EarType::Type32LowLeak;  // the ear the handset is held to

@@ -42,6 +42,11 @@ void TSynchro::Stop() {
   armed_ = false;
 }
 
+int32_t TSynchro::Counted() const {
+  std::lock_guard lock(mutex_);
+  return counter_;
+}
+
 bool TSynchro::Armed() const {
   std::lock_guard lock(mutex_);
   return armed_;

@@ -30,6 +30,9 @@ class TSynchro {
   // GUI thread (any thread). Set directly by the owner; 1 to 100 in practice.
   void SetThreshold(int32_t threshold);
   int32_t Threshold() const;
+  // Any thread: calls counted towards the event since it was armed (0 ..
+  // threshold), for progress shown while waiting.
+  int32_t Counted() const;
   // GUI thread. Stay armed after firing when true.
   void SetRepeat(bool repeat);
 

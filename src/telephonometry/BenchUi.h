@@ -34,6 +34,13 @@ class BenchUi {
   // (the status window's "Cancel"): the procedure then stops at its next
   // measurement, closes the port and writes nothing.
   virtual bool KeepResponsive() = 0;
+  // Progress of a long wait under the status line ("Analysis 1 of 2"), done
+  // of total steps; total 0 hides it.
+  virtual void Progress(const std::string& label, int done, int total) {
+    (void)label;
+    (void)done;
+    (void)total;
+  }
 
   // The FIR calculation window, shown (not modal) with the measured response
   // before a fit and kept up to date by the observer during it; closing the
