@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -172,6 +173,10 @@ QString ScriptRunner::RunLine(const QString& line) {
     QStringList a = Words(rest, 1, &file);
     if (a.isEmpty() || file.trimmed().isEmpty()) return "shot needs a control and a file";
     return Shot(a[0], file.trimmed());
+  }
+  if (verb == "clipboard") {
+    if (Output) Output(QApplication::clipboard()->text());
+    return {};
   }
   if (verb == "linkstate") {
     if (Output) Output("link: " + (LinkState ? LinkState() : QString("no host")));

@@ -13,6 +13,7 @@
 //   shot NAME FILE        PNG of the frame, a window or a control
 //   wait MS               let the event loop run for MS milliseconds
 //   linkstate             print the host's link state ("link: ...")
+//   clipboard             print the clipboard's text
 //   # ...                 comment
 // A control is named by its object name on the frame, or FormN.NAME inside a
 // tool window. Lines run from the event loop, so a modal window opened by one

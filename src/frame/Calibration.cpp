@@ -12,21 +12,6 @@
 
 namespace vt::frame {
 
-namespace {
-using telephonometry::DlInterface;
-using telephonometry::UlInterface;
-
-telephonometry::MeasurementInterfaces Interfaces(const TFrame1& f) {
-  telephonometry::MeasurementInterfaces m;
-  m.dl = f.DlIfType1Radio->isChecked()          ? DlInterface::Type1
-         : f.DlIfType32HiLeakRadio->isChecked() ? DlInterface::Type32HighLeak
-         : f.DlIfType33Radio->isChecked()       ? DlInterface::Type33
-         : f.DlIfElectricalRadio->isChecked()   ? DlInterface::Electrical
-                                                : DlInterface::Type32LowLeak;
-  m.ul = f.UlIfElectricalRadio->isChecked() ? UlInterface::Electrical : UlInterface::ArtificialMouth;
-  return m;
-}
-}  // namespace
 
 void TFrame1::DefineCalFile() {
   const QString path = ui::Dialogs::Instance().OpenFile("Define cal file", "Calibration files (*.acal)");
@@ -64,7 +49,7 @@ void TFrame1::ConnectCalibrations() {
         ~Done() { flag = false; }
       } done{calibrating_};
       FrameBenchUi ui;
-      procedure(telephonometry::CalFile(CalFilePath), Interfaces(*this), ui);
+      procedure(telephonometry::CalFile(CalFilePath), MeasurementIfs(), ui);
     });
 }
 

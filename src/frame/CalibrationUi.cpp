@@ -45,6 +45,10 @@ bool FrameBenchUi::KeepResponsive() {
   return Form8 && Form8->CancelRequested();
 }
 
+void FrameBenchUi::Progress(const std::string& label, int done, int total) {
+  if (Form8) Form8->SetProgress(ui::Q(label), done, total);
+}
+
 filters::FitObserver& FrameBenchUi::FirWindow(const filters::Spectrum& measured) {
   Form6->Load(measured);
   return *Form6;

@@ -21,6 +21,7 @@ class FrameBenchUi : public telephonometry::BenchUi {
   void Status(const std::string& text) override;
   void ShowLevel(double rms) override;
   bool KeepResponsive() override;
+  void Progress(const std::string& label, int done, int total) override;
   filters::FitObserver& FirWindow(const filters::Spectrum& measured) override;
 };
 

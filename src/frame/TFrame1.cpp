@@ -32,6 +32,7 @@ TFrame1::TFrame1(QWidget* owner) : QWidget(owner) {
   Timer1->setInterval(10000);  // disabled; the status buttons set 100 ms and start it
   ConnectMemoStrip();
   ConnectCalibrations();
+  ConnectMeasurements();
   controls_ = std::make_unique<WidgetControls>(this);
   tabContext_.reset(new TabContext{this, *controls_, [this] {
                                      return editors::FrameState{ChipType(), hasExtendedEcParams,

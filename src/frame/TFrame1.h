@@ -15,6 +15,7 @@
 #include "frame/Controls.h"
 #include "frame/tabs/Tabs.h"
 #include "handset/SocketManager.h"
+#include "telephonometry/Measurement.h"
 
 namespace vt::ui {
 class MemoBinding;
@@ -52,6 +53,10 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
   // "Define cal file": the cal file chosen in a file dialog, remembered in
   // the host INI; a cancelled dialog clears it.
   void DefineCalFile();
+  // The "Configuration" tab's choice of DL and UL measurement interfaces.
+  telephonometry::MeasurementInterfaces MeasurementIfs() const;
+  // Measures RLR, SLR or TCLw and shows the result (the three buttons).
+  void RunMeasurement(telephonometry::MeasurementKind kind);
   // Applies the host INI keys of section "VoxTuner".
   void ApplyIniFile(const std::string& path);
   // The memo that is "Active" (0..2).
@@ -75,6 +80,9 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
   void LoadMemoFromFileClick();
   // The calibration buttons of the "Calibration" tab.
   void ConnectCalibrations();
+  // "RLR", "SLR" and "ERL/TCL (echo)" of the "Measurements" page.
+  void ConnectMeasurements();
+  // One calibration or measurement at a time.
   bool calibrating_ = false;
   // The three memos as the configuration text's line stores.
   std::unique_ptr<ui::MemoBinding> memos_;

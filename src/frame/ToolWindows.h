@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+#include <map>
+
 #include "filters/FirDesign.h"
 #include "filters/FitObserver.h"
 #include "filters/PlotMapping.h"
 #include "filters/ResponsePoints.h"
+#include "telephonometry/ResultGraph.h"
 
 class QLabel;
 class QPainter;
@@ -44,7 +47,7 @@ VT_PLACEHOLDER_WINDOW(TForm5, "Help")
 VT_PLACEHOLDER_WINDOW(TForm9, "Wave bench")
 #include "frame/windows/TForm10.h"
 #include "frame/windows/TForm11.h"
-VT_PLACEHOLDER_WINDOW(TForm21, "Result")
+#include "frame/windows/TForm21.h"
 #undef VT_PLACEHOLDER_WINDOW
 
 using TForm12 = vt::ui::TForm12;  // "File tag"

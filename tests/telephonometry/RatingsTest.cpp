@@ -5,7 +5,9 @@
 
 #include "bench/BenchFile.h"
 #include "bench/Truth.h"
+#include "telephonometry/Measurement.h"
 #include "telephonometry/Ratings.h"
+#include "telephonometry/ResultGraph.h"
 
 namespace vt::telephonometry {
 namespace {
@@ -37,6 +39,28 @@ TEST(Ratings, ReachTheBenchsTruth) {
   EXPECT_NEAR(static_cast<double>(LoudnessRating(receive, kReceiveWeights)), t.Rlr(), 1e-3);
   EXPECT_NEAR(static_cast<double>(LoudnessRating(send, kSendWeights)), t.Slr(), 1e-3);
   EXPECT_NEAR(static_cast<double>(WeightedTcl(echo)), t.Tclw(), 1e-9);
+}
+
+}  // namespace
+}  // namespace vt::telephonometry
+
+namespace vt::telephonometry {
+namespace {
+
+TEST(ResultGraph, RangeMaskAlignmentAndFigureText) {
+  const filters::PlotMapping plot = ResultPlot(609, 297);
+  // Span at least 5 dB, plus 12, made even around the truncated centre.
+  const Curve flat = {{62.5, 0}, {3775, 0}}, slope = {{62.5, -30}, {3775, 0}};
+  EXPECT_EQ(static_cast<double>(FitResultAxis(flat, plot).top), 8);
+  EXPECT_EQ(static_cast<double>(FitResultAxis(flat, plot).bottom), -8);
+  const filters::LevelAxis a = FitResultAxis(slope, plot);
+  EXPECT_EQ(static_cast<double>(a.top), 6);  // span 42 around -15
+  EXPECT_EQ(static_cast<double>(a.bottom), -36);
+  // A flat curve under the send mask: worst upper margin -12 dB (100 Hz), worst
+  // lower one 6 dB (1 to 3 kHz); both limits move up by 9 dB.
+  EXPECT_NEAR(static_cast<double>(MaskOffset(flat, ResultMask(ResultMaskSet::Send), plot)), -9, 0.05);
+  EXPECT_EQ(FigureText(MeasurementKind::Receive, -4.2879), "RLR = -4.28dB");
+  EXPECT_EQ(FigureText(MeasurementKind::Echo, 42.619), "TCL = 42.61dB");
 }
 
 }  // namespace
