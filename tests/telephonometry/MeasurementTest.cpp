@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 
@@ -61,6 +62,14 @@ class Measuring : public ::testing::Test {
     std::filesystem::current_path(home);
     std::filesystem::remove_all(dir);
   }
+  // Runs a measurement and prints how long it took.
+  Measurement Timed(Measurement (*measure)(const CalData&, BenchUi&, bool), const char* name) {
+    const auto start = std::chrono::steady_clock::now();
+    Measurement m = measure(cal, user, true);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("%s: %.1f s\n", name, took.count());
+    return m;
+  }
   void Do(const std::string& command) {
     std::string out;
     ASSERT_TRUE(bench.Command(command, out)) << out;
@@ -69,13 +78,13 @@ class Measuring : public ::testing::Test {
 
 TEST_F(Measuring, FiguresMatchTheBenchAndFollowTheHandset) {
   const bench::BenchTruth t = bench.Truth();
-  const Measurement rlr = MeasureReceive(cal, user, true);
+  const Measurement rlr = Timed(MeasureReceive, "RLR");
   ASSERT_TRUE(rlr.Ok()) << rlr.message;
   EXPECT_NEAR(rlr.figure, t.Rlr(), 0.3);
-  const Measurement slr = MeasureSend(cal, user, true);
+  const Measurement slr = Timed(MeasureSend, "SLR");
   ASSERT_TRUE(slr.Ok()) << slr.message;
   EXPECT_NEAR(slr.figure, t.Slr(), 0.3);
-  const Measurement tcl = MeasureEcho(cal, user, true);
+  const Measurement tcl = Timed(MeasureEcho, "TCL");
   ASSERT_TRUE(tcl.Ok()) << tcl.message;
   EXPECT_NEAR(tcl.figure, t.Tclw(), 0.3);
   EXPECT_EQ(user.said, (std::vector<std::string>{
