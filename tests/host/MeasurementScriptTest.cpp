@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 
@@ -38,6 +39,10 @@ TEST_P(MeasurementScript, FiguresMatchTheBenchsTruth) {
   std::remove(cal.c_str());
   std::remove(Temp("host.ini").c_str());  // no cal file remembered
   const std::string dump = Temp("dump");
+  // Each session writes its stimulus file to its own current folder.
+  const std::filesystem::path here = std::filesystem::current_path(), folder = Temp("cwd");
+  std::filesystem::create_directories(folder);
+  std::filesystem::current_path(folder);
   std::string script =
       "bench operator on\n"
       "tab TabSheet17\n"
@@ -57,6 +62,9 @@ TEST_P(MeasurementScript, FiguresMatchTheBenchsTruth) {
   script += "bench set handset.dl_gain_db " + std::to_string(truth.params.dlGainDb + 6) +
             "\nclick RlrButton\ndump " + dump + "Louder\nshot Form21 " VT_BINARY_DIR "/result_rlr.png\n";
   const ScriptRun r = RunScript(script, "--audio virtual:fast --bench '" + benchFile + "'", 300);
+  std::filesystem::current_path(here);
+  EXPECT_TRUE(std::filesystem::exists(folder / "temp.wav"));
+  std::filesystem::remove_all(folder);
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_THAT(r.out, ::testing::HasSubstr("dialog: [Error] Define a cal file first! -> OK"));
   EXPECT_THAT(r.out, ::testing::HasSubstr("dialog: [Error] Calibrate mouth first! -> OK"));
