@@ -40,17 +40,22 @@ void TFrame1::ConnectCalibrations() {
       {CalDlElectricalButton, &telephonometry::CalDlElectricalIf}};
   for (const auto& [button, procedure] : procedures)
     connect(button, &QPushButton::clicked, this, [this, procedure = procedure] {
-      // One procedure at a time: a click while one runs (it keeps the window
-      // responsive) is ignored.
-      if (calibrating_) return;
-      calibrating_ = true;
-      struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-      } done{calibrating_};
-      FrameBenchUi ui;
-      procedure(telephonometry::CalFile(CalFilePath), MeasurementIfs(), ui);
+      OneAtATime([&] {
+        FrameBenchUi ui;
+        procedure(telephonometry::CalFile(CalFilePath), MeasurementIfs(), ui);
+      });
     });
+}
+
+void TFrame1::OneAtATime(const std::function<void()>& body) {
+  // A click while a procedure runs (it keeps the window responsive) is ignored.
+  if (calibrating_) return;
+  calibrating_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{calibrating_};
+  body();
 }
 
 }  // namespace vt::frame

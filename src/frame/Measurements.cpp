@@ -43,13 +43,10 @@ QString Shown(long double v) { return ui::Q(FloatToStr(Trunc(v * 100) * 0.01L));
 }  // namespace
 
 void TFrame1::RunMeasurement(MeasurementKind kind) {
-  if (calibrating_) return;
-  calibrating_ = true;
-  struct Done {
-    bool& flag;
-    ~Done() { flag = false; }
-  } done{calibrating_};
+  OneAtATime([&] { Measure(kind); });
+}
 
+void TFrame1::Measure(MeasurementKind kind) {
   FrameBenchUi ui;
   const telephonometry::CalFile file(CalFilePath);
   const DlInterface dl = MeasurementIfs().dl;

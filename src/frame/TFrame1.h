@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -82,8 +83,10 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
   void ConnectCalibrations();
   // "RLR", "SLR" and "ERL/TCL (echo)" of the "Measurements" page.
   void ConnectMeasurements();
-  // One calibration or measurement at a time.
+  // Runs a calibration or measurement unless one already runs.
+  void OneAtATime(const std::function<void()>& body);
   bool calibrating_ = false;
+  void Measure(telephonometry::MeasurementKind kind);
   // The three memos as the configuration text's line stores.
   std::unique_ptr<ui::MemoBinding> memos_;
   std::unique_ptr<WidgetControls> controls_;

@@ -1,6 +1,9 @@
 #include "frame/ToolWindows.h"
 
+#include <QAction>
 #include <QWidget>
+
+#include "common/gui/Dialogs.h"
 
 namespace vt::frame {
 
@@ -23,6 +26,18 @@ TToolWindow::TToolWindow(QWidget* owner, const char* name, const char* caption)
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(QString::fromLatin1(caption));
   setVisible(false);
+}
+
+void AddSaveAction(QWidget* plot, const QString& item, const QString& caption, const QString& filter,
+                   std::function<bool(const QString&)> save) {
+  auto* action = new QAction(item, plot);
+  plot->addAction(action);
+  plot->setContextMenuPolicy(Qt::ActionsContextMenu);
+  QObject::connect(action, &QAction::triggered, plot, [caption, filter, save = std::move(save)] {
+    auto& d = ui::Dialogs::Instance();
+    const QString path = d.SaveFile(caption, filter);
+    if (!path.isEmpty() && !save(path)) d.Error("Cannot write " + path);
+  });
 }
 
 void CreateToolWindows(QWidget* owner) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+#include <functional>
 #include <map>
 
 #include "filters/FirDesign.h"
@@ -28,6 +29,11 @@ class TToolWindow : public QDialog {
  public:
   TToolWindow(QWidget* owner, const char* name, const char* caption);
 };
+
+// Adds an item to `plot`'s context menu that asks for a file and saves to it
+// with `save`, telling the user when the file cannot be written.
+void AddSaveAction(QWidget* plot, const QString& item, const QString& caption, const QString& filter,
+                   std::function<bool(const QString&)> save);
 
 // Windows whose contents come with their subsystems; until then they are
 // plain tool windows with their captions.

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "common/gui/Dialogs.h"
 #include "editors/VoiceCompressor.h"
 #include "frame/Controls.h"
 #include "frame/ToolWindows.h"
@@ -82,14 +81,8 @@ TForm11::TForm11(QWidget* owner)
                              Qt::AlignCenter);
   output->setWordWrap(true);
 
-  auto* save = new QAction("Save graph as PNG...", PaintBox1);
-  PaintBox1->addAction(save);
-  PaintBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(save, &QAction::triggered, this, [this] {
-    const QString path = ui::Dialogs::Instance().SaveFile("Save graph", "PNG images (*.png)");
-    if (!path.isEmpty() && !SavePng(path))
-      ui::Dialogs::Instance().Error("Cannot write " + path);
-  });
+  AddSaveAction(PaintBox1, "Save graph as PNG...", "Save graph", "PNG images (*.png)",
+                [this](const QString& path) { return SavePng(path); });
   Redraw();
 }
 

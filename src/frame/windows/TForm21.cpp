@@ -1,5 +1,4 @@
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
 
 #include <cmath>
@@ -20,21 +19,10 @@ TForm21::TForm21(QWidget* owner) : TToolWindow(owner, "Form21", "Result") {
   PaintBox1 = plot;
   PaintBox1->setObjectName("PaintBox1");
   PaintBox1->setGeometry(16, 16, 609, 297);
-  PaintBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(PaintBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    QMenu menu(this);
-    QAction* png = menu.addAction("Save plot as PNG...");
-    QAction* csv = menu.addAction("Save curve as CSV...");
-    QAction* chosen = menu.exec(PaintBox1->mapToGlobal(at));
-    auto& d = ui::Dialogs::Instance();
-    if (chosen == png) {
-      const QString path = d.SaveFile("Save plot", "PNG images (*.png)");
-      if (!path.isEmpty() && !SavePng(path)) d.Error("Cannot write " + path);
-    } else if (chosen == csv) {
-      const QString path = d.SaveFile("Save curve", "CSV files (*.csv)");
-      if (!path.isEmpty() && !SaveCsv(path)) d.Error("Cannot write " + path);
-    }
-  });
+  AddSaveAction(PaintBox1, "Save plot as PNG...", "Save plot", "PNG images (*.png)",
+                [this](const QString& path) { return SavePng(path); });
+  AddSaveAction(PaintBox1, "Save curve as CSV...", "Save curve", "CSV files (*.csv)",
+                [this](const QString& path) { return SaveCsv(path); });
   QFont bold("Arial", 12);
   bold.setBold(true);
   Label1 = new QLabel(this);

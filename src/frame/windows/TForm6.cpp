@@ -2,14 +2,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
 #include <QTextStream>
 
 #include <cmath>
 
 #include "common/SafeFile.h"
-#include "common/gui/Dialogs.h"
 #include "frame/Controls.h"
 #include "frame/ToolWindows.h"
 
@@ -29,21 +27,10 @@ TForm6::TForm6(QWidget* owner) : TToolWindow(owner, "Form6", "FIR calculation") 
   PaintBox1 = plot;
   PaintBox1->setObjectName("PaintBox1");
   PaintBox1->setGeometry(16, 16, 609, 297);
-  PaintBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(PaintBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    QMenu menu(this);
-    QAction* png = menu.addAction("Save plot as PNG...");
-    QAction* csv = menu.addAction("Save curves as CSV...");
-    QAction* chosen = menu.exec(PaintBox1->mapToGlobal(at));
-    auto& d = ui::Dialogs::Instance();
-    if (chosen == png) {
-      const QString path = d.SaveFile("Save plot", "PNG images (*.png)");
-      if (!path.isEmpty() && !SavePng(path)) d.Error("Cannot write " + path);
-    } else if (chosen == csv) {
-      const QString path = d.SaveFile("Save curves", "CSV files (*.csv)");
-      if (!path.isEmpty() && !SaveCsv(path)) d.Error("Cannot write " + path);
-    }
-  });
+  AddSaveAction(PaintBox1, "Save plot as PNG...", "Save plot", "PNG images (*.png)",
+                [this](const QString& path) { return SavePng(path); });
+  AddSaveAction(PaintBox1, "Save curves as CSV...", "Save curves", "CSV files (*.csv)",
+                [this](const QString& path) { return SaveCsv(path); });
   auto label = [this](const char* name, const QString& text, int x) {
     auto* l = new QLabel(text, this);
     l->setObjectName(name);
