@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "common/gui/Dialogs.h"
+#include "frame/Controls.h"
 
 namespace vt::frame {
 
@@ -26,6 +27,20 @@ TToolWindow::TToolWindow(QWidget* owner, const char* name, const char* caption)
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(QString::fromLatin1(caption));
   setVisible(false);
+}
+
+QWidget* TToolWindow::AddPlot(const QRect& where, std::function<void(QPainter&)> paint, const QString& curves,
+                              std::function<bool(const QString&)> saveCsv) {
+  auto* plot = new TPaintBox(this);
+  plot->OnPaint = std::move(paint);
+  plot->setObjectName("PaintBox1");
+  plot->setGeometry(where);
+  AddSaveAction(plot, "Save plot as PNG...", "Save plot", "PNG images (*.png)",
+                [plot](const QString& path) { return plot->grab().save(path, "PNG"); });
+  if (saveCsv) {
+    AddSaveAction(plot, "Save " + curves + " as CSV...", "Save " + curves, "CSV files (*.csv)", std::move(saveCsv));
+  }
+  return plot;
 }
 
 void AddSaveAction(QWidget* plot, const QString& item, const QString& caption, const QString& filter,

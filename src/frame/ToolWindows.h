@@ -28,6 +28,13 @@ class TToolWindow : public QDialog {
   Q_OBJECT
  public:
   TToolWindow(QWidget* owner, const char* name, const char* caption);
+
+ protected:
+  // The window's plot: a paint box "PaintBox1" at `where`, drawn by `paint`,
+  // whose context menu saves it as PNG and, given `saveCsv`, its curves as
+  // CSV ("Save <curves> as CSV...").
+  QWidget* AddPlot(const QRect& where, std::function<void(QPainter&)> paint, const QString& curves = {},
+                   std::function<bool(const QString&)> saveCsv = {});
 };
 
 // Adds an item to `plot`'s context menu that asks for a file and saves to it

@@ -14,15 +14,8 @@ using telephonometry::Curve;
 
 TForm21::TForm21(QWidget* owner) : TToolWindow(owner, "Form21", "Result") {
   setFixedSize(641, 369);
-  auto* plot = new TPaintBox(this);
-  plot->OnPaint = [this](QPainter& p) { Paint(p); };
-  PaintBox1 = plot;
-  PaintBox1->setObjectName("PaintBox1");
-  PaintBox1->setGeometry(16, 16, 609, 297);
-  AddSaveAction(PaintBox1, "Save plot as PNG...", "Save plot", "PNG images (*.png)",
-                [this](const QString& path) { return SavePng(path); });
-  AddSaveAction(PaintBox1, "Save curve as CSV...", "Save curve", "CSV files (*.csv)",
-                [this](const QString& path) { return SaveCsv(path); });
+  PaintBox1 = AddPlot({16, 16, 609, 297}, [this](QPainter& p) { Paint(p); }, "curve",
+                      [this](const QString& path) { return SaveCsv(path); });
   QFont bold("Arial", 12);
   bold.setBold(true);
   Label1 = new QLabel(this);
@@ -99,8 +92,6 @@ void TForm21::Paint(QPainter& p) const {
   p.setBrush(Qt::NoBrush);
   p.drawRect(0, 0, w - 1, h - 1);
 }
-
-bool TForm21::SavePng(const QString& path) { return PaintBox1->grab().save(path, "PNG"); }
 
 bool TForm21::SaveCsv(const QString& path) {
   std::string text = "Hz,dB\n";

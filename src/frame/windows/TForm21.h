@@ -17,7 +17,6 @@ class TForm21 : public TToolWindow {
   void ShowResult(int kind, const telephonometry::Curve& points, const filters::LimitMask* mask,
                   const QString& figure);
 
-  bool SavePng(const QString& path);
   // "Hz,dB" then one line per point.
   bool SaveCsv(const QString& path);
 

@@ -22,15 +22,8 @@ TForm6::TForm6(QWidget* owner) : TToolWindow(owner, "Form6", "FIR calculation") 
   setFixedSize(638, 345);
   QFont tahoma("Tahoma", 8);
   setFont(tahoma);
-  auto* plot = new TPaintBox(this);
-  plot->OnPaint = [this](QPainter& p) { Paint(p); };
-  PaintBox1 = plot;
-  PaintBox1->setObjectName("PaintBox1");
-  PaintBox1->setGeometry(16, 16, 609, 297);
-  AddSaveAction(PaintBox1, "Save plot as PNG...", "Save plot", "PNG images (*.png)",
-                [this](const QString& path) { return SavePng(path); });
-  AddSaveAction(PaintBox1, "Save curves as CSV...", "Save curves", "CSV files (*.csv)",
-                [this](const QString& path) { return SaveCsv(path); });
+  PaintBox1 = AddPlot({16, 16, 609, 297}, [this](QPainter& p) { Paint(p); }, "curves",
+                      [this](const QString& path) { return SaveCsv(path); });
   auto label = [this](const char* name, const QString& text, int x) {
     auto* l = new QLabel(text, this);
     l->setObjectName(name);
@@ -143,8 +136,6 @@ void TForm6::Paint(QPainter& p) const {
   p.setBrush(Qt::NoBrush);
   p.drawRect(0, 0, w - 1, h - 1);
 }
-
-bool TForm6::SavePng(const QString& path) { return PaintBox1->grab().save(path, "PNG"); }
 
 bool TForm6::SaveCsv(const QString& path) {
   QString text = "Hz,measured dB,FIR dB,corrected dB\n";

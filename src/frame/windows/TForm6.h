@@ -16,7 +16,6 @@ class TForm6 : public TToolWindow, public filters::FitObserver {
   // A measured response to correct; shows the window with a flat FIR.
   void Load(const filters::Spectrum& measured);
 
-  bool SavePng(const QString& path);
   // One line per measured point: Hz, measured dB, FIR dB, corrected dB.
   bool SaveCsv(const QString& path);
 
