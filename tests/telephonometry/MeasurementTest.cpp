@@ -103,7 +103,7 @@ TEST_F(Measuring, FiguresMatchTheBenchAndFollowTheHandset) {
 }
 
 TEST_F(Measuring, AStopClosesThePortAndGivesNoFigure) {
-  user.stopAtProgress = 3;
+  user.stopAtProgress = 1;
   const Measurement m = MeasureEcho(cal, user, true);
   EXPECT_EQ(m.outcome, CalOutcome::Cancelled);
   EXPECT_EQ(user.said.back(), "Error: Stopped by user");
