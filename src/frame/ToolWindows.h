@@ -5,15 +5,26 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+#include <memory>
+#include <string>
+
 #include "filters/FirDesign.h"
 #include "filters/FitObserver.h"
 #include "filters/PlotMapping.h"
 #include "filters/ResponsePoints.h"
 
+class QCheckBox;
 class QLabel;
 class QPainter;
 class QProgressBar;
 class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace vt::telephonometry {
+class WaveBench;
+enum class DlInterface;
+}  // namespace vt::telephonometry
 
 #include "config/gui/TForm12.h"
 
@@ -41,7 +52,7 @@ VT_PLACEHOLDER_WINDOW(TForm5, "Help")
 #include "frame/windows/TForm6.h"
 #include "frame/windows/TForm7.h"
 #include "frame/windows/TForm8.h"
-VT_PLACEHOLDER_WINDOW(TForm9, "Wave bench")
+#include "frame/windows/TForm9.h"
 #include "frame/windows/TForm10.h"
 #include "frame/windows/TForm11.h"
 VT_PLACEHOLDER_WINDOW(TForm21, "Result")

