@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <string>
 
 #include "filters/FirDesign.h"
 #include "filters/FitObserver.h"
@@ -14,10 +16,18 @@
 #include "filters/ResponsePoints.h"
 #include "telephonometry/ResultGraph.h"
 
+class QCheckBox;
 class QLabel;
 class QPainter;
 class QProgressBar;
 class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace vt::telephonometry {
+class WaveBench;
+enum class DlInterface;
+}  // namespace vt::telephonometry
 
 #include "config/gui/TForm12.h"
 
@@ -57,7 +67,7 @@ VT_PLACEHOLDER_WINDOW(TForm5, "Help")
 #include "frame/windows/TForm6.h"
 #include "frame/windows/TForm7.h"
 #include "frame/windows/TForm8.h"
-VT_PLACEHOLDER_WINDOW(TForm9, "Wave bench")
+#include "frame/windows/TForm9.h"
 #include "frame/windows/TForm10.h"
 #include "frame/windows/TForm11.h"
 #include "frame/windows/TForm21.h"

@@ -25,8 +25,8 @@ uint32_t PcmBits(int format) {
 // The chunks of a RIFF file walked before the file goes to libsndfile, which
 // spins without end on some damaged chunk sizes: a chunk other than "data"
 // that claims to run past the end of the file is refused. (A "data" chunk may
-// claim more than is there, as after a recording cut short; nothing after it
-// is walked then.) Empty when the file is no RIFF file or its chunks fit.
+// claim more than is there, or less, as after a recording cut short; nothing
+// after it is walked then.) Empty when the file is no RIFF file or its chunks fit.
 std::string DamagedChunk(const std::string& path) {
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return {};
@@ -36,12 +36,17 @@ std::string DamagedChunk(const std::string& path) {
     return bool(in.read(out, 4));
   };
   char id[4], size[4];
+  bool dataSeen = false;
   if (!word(0, id) || std::memcmp(id, "RIFF", 4) != 0) return {};
   for (uint64_t at = 12; at + 8 <= end; ) {
     if (!word(at, id) || !word(at + 4, size)) return {};
     const uint64_t n = uint64_t(uint8_t(size[0])) | uint64_t(uint8_t(size[1])) << 8 |
                        uint64_t(uint8_t(size[2])) << 16 | uint64_t(uint8_t(size[3])) << 24;
     const bool data = std::memcmp(id, "data", 4) == 0;
+    // Past the samples the header counts, bytes that are no chunk are samples
+    // written after its last update by a recording cut short: not walked.
+    if (dataSeen && !std::all_of(id, id + 4, [](char c) { return c >= ' ' && c <= '~'; })) return {};
+    dataSeen = dataSeen || data;
     if (at + 8 + n > end) {
       if (data) return {};
       std::string name(id, 4);
@@ -140,7 +145,6 @@ bool TWaveFile::OpenWrite(const std::string& path, int32_t channels, int32_t rat
   sampleRate_ = static_cast<uint32_t>(rate);
   bits_ = static_cast<uint32_t>(bits);
   frames_ = 0;
-  sinceHeader_ = 0;
   writing_ = true;
   sf_command(file_, SFC_UPDATE_HEADER_NOW, nullptr, 0);
   return true;
@@ -157,12 +161,9 @@ void TWaveFile::Write(int32_t frames, const int16_t* left, const int16_t* right)
   const sf_count_t put = sf_writef_short(file_, frame_.data(), static_cast<sf_count_t>(n));
   if (put > 0) frames_ += static_cast<uint64_t>(put);
   if (put != static_cast<sf_count_t>(n) && error_.empty()) error_ = std::string("Write error: ") + sf_strerror(file_);
-  // Half a second of audio between header updates: at the port's pace that
-  // is well within a second.
-  if ((sinceHeader_ += n) >= sampleRate_ / 2) {
-    sf_command(file_, SFC_UPDATE_HEADER_NOW, nullptr, 0);
-    sinceHeader_ = 0;
-  }
+  // The header follows every write (one buffer of the port, 50 ms), so that a
+  // program stopped at any point leaves a file that holds what it recorded.
+  sf_command(file_, SFC_UPDATE_HEADER_NOW, nullptr, 0);
 }
 
 void TWaveFile::Rewind() {

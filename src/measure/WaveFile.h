@@ -27,9 +27,9 @@ class TWaveFile {
   // becomes true and the rest is zeros. Not reading: zeros.
   void Read(int32_t frames, int16_t* left, int16_t* right);
   // Creates or truncates a PCM wave file of 1 or 2 channels and 8, 16, 24 or
-  // 32 bits. While it is written its header is brought up to date at least
-  // once per second of audio, so a program killed before Close still leaves a
-  // valid file of what it wrote up to then.
+  // 32 bits. While it is written its header is brought up to date after every
+  // write, so a program killed before Close still leaves a valid file of what
+  // it wrote up to then.
   bool OpenWrite(const std::string& path, int32_t channels, int32_t rate, int32_t bits);
   // Appends frames (left, then right with two channels); a null source writes zeros.
   void Write(int32_t frames, const int16_t* left, const int16_t* right);
@@ -64,7 +64,6 @@ class TWaveFile {
   uint32_t sampleRate_ = 0;
   uint32_t bits_ = 0;
   uint64_t frames_ = 0;
-  uint64_t sinceHeader_ = 0;  // frames written since the header was last updated
   std::string error_;
   std::vector<int16_t> frame_;  // interleaved scratch
 };

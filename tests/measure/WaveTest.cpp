@@ -2,7 +2,11 @@
 // files the player must refuse or stop short on.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -142,6 +146,39 @@ TEST_F(Wave, PlayerAndRecorderGainsHoldFullScale) {
   std::vector<int16_t> got(5, 7);
   back.Read(5, got.data(), nullptr);
   EXPECT_EQ(got, (std::vector<int16_t>{32767, -32767, 199, -32767, 0}));
+}
+
+// A recording cut short, by a program killed mid-way or a recorder freed
+// without Stop, is still a wave file of what was recorded.
+TEST_F(Wave, ARecordingCutShortStaysReadable) {
+  std::vector<int16_t> ramp = Ramp(10000, -5000);
+  auto record = [&](const std::string& path) {
+    auto* recorder = new TWaveRecorder;
+    recorder->SetFormat(48000, false);
+    recorder->Start(path);
+    for (size_t at = 0; at < ramp.size(); at += 400) recorder->Process(ramp.data() + at, 400);
+    return recorder;
+  };
+  delete record(Path("freed.wav"));
+  const pid_t child = ::fork();
+  if (child == 0) {
+    record(Path("killed.wav"));
+    ::raise(SIGKILL);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  // Samples past the header's count (the program stopped between a write and
+  // its header update) are not read, and do not make the file unreadable.
+  std::filesystem::copy_file(Path("freed.wav"), Path("outran.wav"));
+  std::ofstream(Path("outran.wav"), std::ios::app | std::ios::binary).write("\x80\x01\x81\x01\xff\x7f\x00\x10\x00\x00\x02\x00", 12);
+  for (const char* name : {"freed.wav", "killed.wav", "outran.wav"}) {
+    TWaveFile back;
+    ASSERT_TRUE(back.OpenRead(Path(name))) << back.Error();
+    std::vector<int16_t> got(back.DataSize() / 2);
+    back.Read(static_cast<int32_t>(got.size()), got.data(), nullptr);
+    EXPECT_EQ(got, ramp) << name;
+  }
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 
 #include "frame/Builder.h"
 #include "frame/Layout.h"
+#include "frame/TFrame1.h"
 #include "frame/TabContext.h"
+#include "frame/ToolWindows.h"
+#include "telephonometry/CalData.h"
 
 namespace vt::frame {
 
@@ -27,6 +30,17 @@ void MeasuresTab::SetupMeasures(TabContext& ctx) {
   CalFileLabel->setMinimumWidth(260);
   for (TGroupBox* group : {CalProcedureGroup, TelephonometryGroup, WaveBenchGroup, ReportGroup})
     group->setMinimumWidth(170);
+
+  // "Wave bench": the bench for the DL measurement interface that is checked.
+  QObject::connect(WaveBenchButton, &QPushButton::clicked, ctx.frame, [this, frame = ctx.frame] {
+    using telephonometry::DlInterface;
+    const DlInterface dl = DlIfType1Radio->isChecked()          ? DlInterface::Type1
+                           : DlIfType32HiLeakRadio->isChecked() ? DlInterface::Type32HighLeak
+                           : DlIfType33Radio->isChecked()       ? DlInterface::Type33
+                           : DlIfElectricalRadio->isChecked()   ? DlInterface::Electrical
+                                                                : DlInterface::Type32LowLeak;
+    if (Form9) Form9->OpenBench(static_cast<TFrame1*>(frame)->CalFilePath, dl);
+  });
 }
 
 }  // namespace vt::frame
