@@ -28,12 +28,10 @@ struct User : BenchUi {
   filters::FitObserver& FirWindow(const filters::Spectrum&) override { return window; }
   bool Logging() override { return true; }
   void ReportLine(const std::string& text, ReportStyle) override { report.push_back(text); }
-  void ReportGraph(ReportGraphOf) override { report.push_back("<graph>"); }
 };
 
 struct EarImport : ::testing::Test {
-  std::string dir = ::testing::TempDir() + "vt_ear_" + std::to_string(::getpid());
-  std::string cal = dir + ".acal", ada = dir + ".ada";
+  std::string cal = ::testing::TempDir() + std::to_string(::getpid()) + "ear.acal", ada = cal + ".ada";
   User user;
   EarImportResult Import(const std::string& text) {
     std::ofstream(ada) << text;
@@ -47,31 +45,24 @@ TEST_F(EarImport, StoresPointsAndAFirThatFlattensThem) {
   ASSERT_TRUE(r.Ok()) << r.message;
   IniFile ini(cal);
   EXPECT_EQ(ini.ReadInteger("ERP-DRP_33", "point_count", 0), 6);
-  EXPECT_EQ(ini.ReadFloat("ERP-DRP_33", "f3", 0), 2000);
-  EXPECT_NEAR(double(ini.ReadFloat("ERP-DRP_33", "l3", 0)), -1.5, 1e-12);
+  EXPECT_EQ(ini.ReadString("ERP-DRP_33", "f3", "") + " " + ini.ReadString("ERP-DRP_33", "l3", ""), "2000 -1.5");
   const long long n = ini.ReadInteger("ERP-DRP_33", "fir_order", 0);
   ASSERT_TRUE(n >= 7 && n % 2 == 1 && size_t(n) == r.fir.size()) << n;
-  EXPECT_EQ(user.report[0], "Import ERP-DRP transfer function for ear type 3.3");
-  EXPECT_THAT(user.report, ::testing::Contains("Corrected with sym FIR order: " + std::to_string(n)));
-  EXPECT_EQ(user.report.size(), size_t(4 + n));
+  EXPECT_EQ(user.report[1], "Corrected with sym FIR order: " + std::to_string(n));
 
   // The corrected response (interpolated points + the stored FIR), by hand.
   const double f[] = {100, 500, 1000, 2000, 3000, 4000}, l[] = {0, 0.5, 1, -1.5, -1, -1};
   double lo = 1e9, hi = -1e9;
   for (double hz = 100; hz <= 4000; hz += 10) {
     std::complex<double> h = 0;
-    for (long long k = 0; k < n; ++k) {
-      const double a = double(ini.ReadFloat("ERP-DRP_33", "a" + std::to_string(k), 0));
-      h += a * std::polar(1.0, -2 * M_PI * hz / 8000 * double(k));
-    }
+    for (long long k = 0; k < n; ++k)
+      h += double(ini.ReadFloat("ERP-DRP_33", "a" + std::to_string(k), 0)) * std::polar(1.0, -2 * M_PI * hz / 8000 * k);
     int i = 0;
     while (f[i + 1] < hz) ++i;
-    const double corrected = l[i] + (l[i + 1] - l[i]) * (hz - f[i]) / (f[i + 1] - f[i]) + 20 * std::log10(std::abs(h));
-    lo = std::min(lo, corrected);
-    hi = std::max(hi, corrected);
-    if (hz == 1000) {
-      EXPECT_NEAR(corrected, 0, 0.05);
-    }
+    const double y = l[i] + (l[i + 1] - l[i]) * (hz - f[i]) / (f[i + 1] - f[i]) + 20 * std::log10(std::abs(h));
+    lo = std::min(lo, y);
+    hi = std::max(hi, y);
+    if (hz == 1000) { EXPECT_NEAR(y, 0, 0.05); }
   }
   EXPECT_LE(double(r.ripple), 0.4);
   EXPECT_NEAR(hi - lo, double(r.ripple), 0.03);
@@ -86,8 +77,7 @@ TEST_F(EarImport, UnusableFilesWriteNothing) {
     user.messages.clear();
     EXPECT_FALSE(Import(text).Ok());
     std::string bytes;
-    ReadWholeFile(cal, bytes, nullptr);
-    EXPECT_EQ(bytes, "[ref_mike_cal]\ngain=-24.3\n");
+    EXPECT_TRUE(ReadWholeFile(cal, bytes, nullptr) && bytes == "[ref_mike_cal]\ngain=-24.3\n") << bytes;
     EXPECT_THAT(user.messages, ::testing::ElementsAre(::testing::AllOf(::testing::StartsWith("Error: " + ada),
                                                                        ::testing::EndsWith(why))));
   }
