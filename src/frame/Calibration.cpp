@@ -1,5 +1,6 @@
 // The "Calibration" tab: the cal file and the bench calibrations, run on the
-// frame's windows (status, level display, FIR calculation).
+// frame's windows (status, level display, FIR calculation), logged to the
+// report.
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -8,7 +9,9 @@
 #include "frame/Module.h"
 #include "frame/TFrame1.h"
 #include "frame/CalibrationUi.h"
+#include "frame/Report.h"
 #include "telephonometry/Calibration.h"
+#include "telephonometry/EarImport.h"
 
 namespace vt::frame {
 
@@ -53,19 +56,34 @@ void TFrame1::ConnectCalibrations() {
       {CalEarButton, &telephonometry::CalEar},
       {CalCmu200Button, &telephonometry::CalCmu200},
       {CalDlElectricalButton, &telephonometry::CalDlElectricalIf}};
-  for (const auto& [button, procedure] : procedures)
-    connect(button, &QPushButton::clicked, this, [this, procedure = procedure] {
-      // One procedure at a time: a click while one runs (it keeps the window
-      // responsive) is ignored.
+  // One procedure at a time: a click while one runs (it keeps the window
+  // responsive) is ignored.
+  auto exclusive = [this](auto run) {
+    return [this, run] {
       if (calibrating_) return;
       calibrating_ = true;
       struct Done {
         bool& flag;
         ~Done() { flag = false; }
       } done{calibrating_};
-      FrameBenchUi ui;
-      procedure(telephonometry::CalFile(CalFilePath), Interfaces(*this), ui);
-    });
+      FrameBenchUi ui(this);
+      run(ui);
+    };
+  };
+  for (const auto& [button, procedure] : procedures)
+    connect(button, &QPushButton::clicked, this, exclusive([this, procedure = procedure](FrameBenchUi& ui) {
+              procedure(telephonometry::CalFile(CalFilePath), Interfaces(*this), ui);
+            }));
+  connect(ImportEarDataButton, &QPushButton::clicked, this, exclusive([this](FrameBenchUi& ui) {
+            auto choose = [](const std::string& name) {
+              const QString tail = "ADA files (*.ada *.ADA);;All files (*)";
+              const QString filter = ui::Q("Default (" + name + ");;") + tail;
+              return ui::S(ui::Dialogs::Instance().OpenFile("Import ear data", filter,
+                                                            ui::Q(name == "*.ada" ? "" : name)));
+            };
+            telephonometry::ImportEarData(telephonometry::CalFile(CalFilePath), Interfaces(*this), choose, ui);
+          }));
+  ConnectReport(*this);
 }
 
 }  // namespace vt::frame

@@ -15,32 +15,23 @@
 namespace vt::report {
 namespace {
 
-using ::testing::ElementsAre;
-using vt::testing::ReadDocx;
-
-std::string Temp(const std::string& name) {
-  return ::testing::TempDir() + "vt_report_" + std::to_string(::getpid()) + "_" + name;
-}
+std::string Temp(const std::string& name) { return ::testing::TempDir() + std::to_string(::getpid()) + name; }
 
 TEST(Report, HeadingLinesAndAGraphReadBack) {
-  QImage image(60, 30, QImage::Format_RGB32);
-  image.fill(Qt::blue);
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-
-  const std::string path = Temp("graph.docx");
-  ReportFile r(path);
+  QImage(60, 30, QImage::Format_RGB32).save(&buffer, "PNG");
+  ReportFile r(Temp("graph.docx"));
   std::string e;
   ASSERT_TRUE(r.Start(e) && r.Heading("Mouth calibration", e) && r.Line("Min level: -4.8 dBPa", e) &&
               r.Graph(png.toStdString(), e) && r.Line("a < b & \"c\" at 20\xB0", e))
       << e;
   EXPECT_FALSE(r.Graph("not a picture", e));
-  const auto d = ReadDocx(path);
+  const auto d = vt::testing::ReadDocx(r.Path());
   ASSERT_EQ(d.error, "");
-  EXPECT_THAT(d.texts, ElementsAre("Mouth calibration", "", "Min level: -4.8 dBPa", "", "",
-                                   "a < b & \"c\" at 20\u00B0"));
+  EXPECT_THAT(d.texts, ::testing::ElementsAre("Mouth calibration", "", "Min level: -4.8 dBPa", "", "",
+                                              "a < b & \"c\" at 20\u00B0"));
   EXPECT_EQ(d.styles[0], "Heading1");
   EXPECT_EQ(d.pictures, 1);
 }
@@ -53,8 +44,7 @@ TEST(Report, AKilledProgramLeavesWhatWasAdded) {
   if (child == 0) {
     ReportFile r(path);
     std::string e;
-    if (!r.Start(e) || !r.Heading("Kept", e)) ::_exit(1);
-    if (::write(ready[1], "x", 1) != 1) ::_exit(1);
+    if (!r.Start(e) || !r.Heading("Kept", e) || ::write(ready[1], "x", 1) != 1) ::_exit(1);
     for (int i = 0;; ++i) r.Line("line " + std::to_string(i), e);
   }
   char c;
@@ -62,7 +52,7 @@ TEST(Report, AKilledProgramLeavesWhatWasAdded) {
   ::usleep(50000);
   ::kill(child, SIGKILL);
   ::waitpid(child, nullptr, 0);
-  const auto d = ReadDocx(path);
+  const auto d = vt::testing::ReadDocx(path);
   ASSERT_EQ(d.error, "");
   ASSERT_GE(d.texts.size(), 2u);
   EXPECT_EQ(d.texts[0], "Kept");
