@@ -5,11 +5,11 @@
 //
 // What a measurement's button handler calls to log its result:
 //
-//   if (ReportLogging(*Frame1)) {
-//     ReportHeading(*Frame1, "Receiving measurement");
-//     ReportLine(*Frame1, "Frequency response:");
-//     ReportGraph(*Frame1, *Form21->PaintBox1);
-//     ReportLine(*Frame1, "RLR = " + value + "dB");
+//   if (ReportLogging(frame)) {
+//     ReportHeading(frame, "Receiving measurement");
+//     ReportLine(frame, "Frequency response:");
+//     ReportGraph(frame, graphWidget);  // the result window's plot
+//     ReportLine(frame, "RLR = " + value + "dB");
 //   }
 //
 // Every Report* call does nothing when no report is open. A save that fails
