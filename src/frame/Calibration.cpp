@@ -1,5 +1,6 @@
 // The "Calibration" tab: the cal file and the bench calibrations, run on the
-// frame's windows (status, level display, FIR calculation).
+// frame's windows (status, level display, FIR calculation), logged to the
+// report.
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -8,10 +9,11 @@
 #include "frame/Module.h"
 #include "frame/TFrame1.h"
 #include "frame/CalibrationUi.h"
+#include "frame/Report.h"
 #include "telephonometry/Calibration.h"
+#include "telephonometry/EarImport.h"
 
 namespace vt::frame {
-
 
 void TFrame1::DefineCalFile() {
   const QString path = ui::Dialogs::Instance().OpenFile("Define cal file", "Calibration files (*.acal)");
@@ -41,10 +43,22 @@ void TFrame1::ConnectCalibrations() {
   for (const auto& [button, procedure] : procedures)
     connect(button, &QPushButton::clicked, this, [this, procedure = procedure] {
       OneAtATime([&] {
-        FrameBenchUi ui;
+        FrameBenchUi ui(this);
         procedure(telephonometry::CalFile(CalFilePath), MeasurementIfs(), ui);
       });
     });
+  connect(ImportEarDataButton, &QPushButton::clicked, this, [this] {
+    OneAtATime([this] {
+      auto choose = [](const std::string& name) {
+        const QString tail = "ADA files (*.ada *.ADA);;All files (*)";
+        const QString filter = ui::Q("Default (" + name + ");;") + tail;
+        return ui::S(ui::Dialogs::Instance().OpenFile("Import ear data", filter, ui::Q(name == "*.ada" ? "" : name)));
+      };
+      FrameBenchUi ui(this);
+      telephonometry::ImportEarData(telephonometry::CalFile(CalFilePath), MeasurementIfs(), choose, ui);
+    });
+  });
+  ConnectReport(*this);
 }
 
 void TFrame1::OneAtATime(const std::function<void()>& body) {

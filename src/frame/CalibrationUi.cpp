@@ -3,11 +3,13 @@
 #include <QApplication>
 
 #include "common/gui/Dialogs.h"
+#include "frame/Report.h"
+#include "frame/TFrame1.h"
 #include "frame/ToolWindows.h"
 
 namespace vt::frame {
 
-FrameBenchUi::FrameBenchUi() {
+FrameBenchUi::FrameBenchUi(TFrame1* frame) : frame_(frame) {
   if (Form8) Form8->ResetCancel();
 }
 
@@ -52,6 +54,29 @@ void FrameBenchUi::Progress(const std::string& label, int done, int total) {
 filters::FitObserver& FrameBenchUi::FirWindow(const filters::Spectrum& measured) {
   Form6->Load(measured);
   return *Form6;
+}
+
+void FrameBenchUi::HideFirWindow() {
+  if (Form6) Form6->hide();
+}
+
+bool FrameBenchUi::Logging() { return frame_ && ReportLogging(*frame_); }
+
+void FrameBenchUi::ReportLine(const std::string& text, telephonometry::ReportStyle style) {
+  if (!frame_) return;
+  if (style == telephonometry::ReportStyle::Heading)
+    ReportHeading(*frame_, text);
+  else
+    frame::ReportLine(*frame_, text);
+}
+
+void FrameBenchUi::ReportGraph(telephonometry::ReportGraphOf window) {
+  if (!frame_) return;
+  switch (window) {
+    case telephonometry::ReportGraphOf::FirCalculation:
+      if (Form6) frame::ReportGraph(*frame_, *Form6->PaintBox1);
+      break;
+  }
 }
 
 }  // namespace vt::frame

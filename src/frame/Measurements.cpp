@@ -10,6 +10,7 @@
 #include "common/Numbers.h"
 #include "common/gui/Dialogs.h"
 #include "frame/CalibrationUi.h"
+#include "frame/Report.h"
 #include "frame/TFrame1.h"
 #include "frame/ToolWindows.h"
 
@@ -47,7 +48,7 @@ void TFrame1::RunMeasurement(MeasurementKind kind) {
 }
 
 void TFrame1::Measure(MeasurementKind kind) {
-  FrameBenchUi ui;
+  FrameBenchUi ui(this);
   const telephonometry::CalFile file(CalFilePath);
   const DlInterface dl = MeasurementIfs().dl;
   if (!telephonometry::CheckCalibrations(file, dl, ui)) return;
@@ -86,6 +87,15 @@ void TFrame1::Measure(MeasurementKind kind) {
   Form21->ShowResult(static_cast<int>(kind), points, mask, ui::Q(telephonometry::FigureText(kind, m.figure)));
   if (kind == MeasurementKind::Receive && uncorrected)
     Form21->Label2->setText("No ear data imported: no ERP-DRP correction");
+  if (ReportLogging(*this)) {
+    ReportHeading(*this, kind == MeasurementKind::Receive ? "Receiving measurement"
+                         : kind == MeasurementKind::Send  ? "Sending measurement"
+                                                          : "Echo measurement");
+    ReportLine(*this, "Frequency response:");
+    ReportGraph(*this, *Form21->PaintBox1);
+    ReportBreak(*this);
+    ReportLine(*this, telephonometry::FigureText(kind, m.figure));
+  }
   QGuiApplication::clipboard()->setText(clip);
 }
 

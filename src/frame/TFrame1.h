@@ -26,6 +26,7 @@ namespace vt::frame {
 
 class WidgetControls;
 struct TabContext;
+class TReport;
 
 #define VT_TAB_BASE(Name) , public Name##Tab
 class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
@@ -43,7 +44,7 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
   bool hasConvergenceAccelerator = false;
   bool hasVoiceBoosterAndHarmonizers = true;
   TValueListEditor* CurrentValueList = nullptr;
-  void* Report = nullptr;  // the open measurement report, if any
+  TReport* Report = nullptr;  // the open measurement report (frame/Report.h), if any
 
   QTabWidget* PageControl1 = nullptr;
   QWidget* MemoStrip = nullptr;

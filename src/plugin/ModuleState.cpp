@@ -1,5 +1,6 @@
 #include "plugin/ModuleState.h"
 
+#include "frame/Report.h"
 #include "frame/TFrame1.h"
 #include "handset/HandsetState.h"
 
@@ -9,9 +10,6 @@ void ClearModuleUseCounts() {
   vt::ClearModuleUseCounts();
 }
 
-void CloseReport(vt::frame::TFrame1* frame) {
-  // No report writer yet: nothing can be open.
-  frame->Report = nullptr;
-}
+void CloseReport(vt::frame::TFrame1* frame) { vt::frame::CloseReport(*frame); }
 
 }  // namespace vt::plugin

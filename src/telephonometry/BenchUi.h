@@ -16,6 +16,8 @@ enum class MessageIcon { Information, Warning, Error };
 
 // The report's paragraph styles the procedures use.
 enum class ReportStyle { Heading, Normal };
+// Windows whose graph a procedure puts in the report.
+enum class ReportGraphOf { FirCalculation };
 
 class BenchUi {
  public:
@@ -46,6 +48,8 @@ class BenchUi {
   // before a fit and kept up to date by the observer during it; closing the
   // window cancels the fit (the observer's Cancelled).
   virtual filters::FitObserver& FirWindow(const filters::Spectrum& measured) = 0;
+  // The FIR calculation window goes away once its result is taken.
+  virtual void HideFirWindow() {}
 
   // True when a report is open and "Log result" is checked; then the
   // procedures add their lines with ReportLine.
@@ -54,6 +58,8 @@ class BenchUi {
     (void)text;
     (void)style;
   }
+  // The current graph of a window, as a picture in the report.
+  virtual void ReportGraph(ReportGraphOf window) { (void)window; }
 };
 
 }  // namespace vt::telephonometry

@@ -8,7 +8,6 @@
 #include "frame/TFrame1.h"
 #include "frame/TabContext.h"
 #include "frame/ToolWindows.h"
-#include "telephonometry/CalData.h"
 
 namespace vt::frame {
 
@@ -32,14 +31,9 @@ void MeasuresTab::SetupMeasures(TabContext& ctx) {
     group->setMinimumWidth(170);
 
   // "Wave bench": the bench for the DL measurement interface that is checked.
-  QObject::connect(WaveBenchButton, &QPushButton::clicked, ctx.frame, [this, frame = ctx.frame] {
-    using telephonometry::DlInterface;
-    const DlInterface dl = DlIfType1Radio->isChecked()          ? DlInterface::Type1
-                           : DlIfType32HiLeakRadio->isChecked() ? DlInterface::Type32HighLeak
-                           : DlIfType33Radio->isChecked()       ? DlInterface::Type33
-                           : DlIfElectricalRadio->isChecked()   ? DlInterface::Electrical
-                                                                : DlInterface::Type32LowLeak;
-    if (Form9) Form9->OpenBench(static_cast<TFrame1*>(frame)->CalFilePath, dl);
+  QObject::connect(WaveBenchButton, &QPushButton::clicked, ctx.frame, [frame = ctx.frame] {
+    auto* f = static_cast<TFrame1*>(frame);
+    if (Form9) Form9->OpenBench(f->CalFilePath, f->MeasurementIfs().dl);
   });
 }
 
