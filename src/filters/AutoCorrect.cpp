@@ -73,7 +73,7 @@ AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
   }
 
   RecentreLevels(fir, kRecentreDivisor);
-  run.Redesign();
+  result.designable = run.Redesign();
   result.cancelled = observer.Cancelled();
   result.fits = margins.Fits();
   observer.Finished();
