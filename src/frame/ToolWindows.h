@@ -5,15 +5,30 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "filters/FirDesign.h"
 #include "filters/FitObserver.h"
+#include "filters/LimitMask.h"
+#include "filters/Margins.h"
 #include "filters/PlotMapping.h"
 #include "filters/ResponsePoints.h"
+#include "filters/WizardWords.h"
+#include "frame/ControlTypes.h"
 
+class QCheckBox;
+class QCloseEvent;
 class QLabel;
 class QPainter;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
+class QTimer;
 
 #include "config/gui/TForm12.h"
 
@@ -33,11 +48,12 @@ class TToolWindow : public QDialog {
    public:                                                                     \
     explicit cls(QWidget* owner) : TToolWindow(owner, #cls + 1, caption) {}    \
   };
-VT_PLACEHOLDER_WINDOW(TForm1, "DL filter Wizzard")
-VT_PLACEHOLDER_WINDOW(TForm2, "UL filter Wizzard")
+#include "frame/windows/FilterWizard.h"
+#include "frame/windows/TForm1.h"
+#include "frame/windows/TForm2.h"
 #include "frame/windows/TForm3.h"
-VT_PLACEHOLDER_WINDOW(TForm4, "AutoCorrect")
-VT_PLACEHOLDER_WINDOW(TForm5, "Help")
+#include "frame/windows/TForm4.h"
+#include "frame/windows/TForm5.h"
 #include "frame/windows/TForm6.h"
 #include "frame/windows/TForm7.h"
 #include "frame/windows/TForm8.h"
