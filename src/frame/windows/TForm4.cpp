@@ -11,6 +11,7 @@ TForm4::TForm4(QWidget* owner) : TToolWindow(owner, "Form4", "AutoCorrect") {
                  Qt::WindowStaysOnTopHint);
   // Room for the pass and margin line below the phase.
   setFixedSize(200, 78);
+  setWindowModality(Qt::ApplicationModal);
   auto label = [this](const char* name, int y) {
     auto* l = new QLabel(this);
     l->setObjectName(name);

@@ -8,6 +8,7 @@ class TForm4 : public TToolWindow {
  public:
   explicit TForm4(QWidget* owner);
   // Shows the window for a run; `cancel` is called by "Cancel" and by closing it.
+  // It is modal while shown, so that it takes input over a modal wizard.
   void Begin(std::function<void()> cancel);
   void Progress(const QString& phase, int pass, const QString& worst);
   void End();

@@ -58,6 +58,7 @@ TFilterWizard::~TFilterWizard() {
   if (!run_) return;
   run_->cancel = true;
   run_->thread.join();
+  if (Form4) Form4->End();
 }
 
 void TFilterWizard::SetEditing(bool on) {
@@ -104,7 +105,7 @@ void TFilterWizard::PollRun() {
   runTimer_->stop();
   r.thread.join();
   fir_ = r.fir;
-  const bool designable = r.result.designable;
+  const bool designable = r.result.designable, outOfReach = r.result.maskOutOfReach;
   run_.reset();
   if (Form4) Form4->End();
   SetEditing(true);
@@ -115,7 +116,13 @@ void TFilterWizard::PollRun() {
     Label4->setText(QString::fromStdString(FloatToStr((ScrollBar2->value() - 200) * 0.1L)) + "dB");
   }
   PaintBox1->update();
-  if (!designable)
+  if (outOfReach)
+    ui::Dialogs::Instance().Warning(
+        QString("The mask cannot be reached: the FIR would need more gain than its 16-bit words "
+                "hold.") +
+        (designable ? "" : " The levels reached have no fixed-point FIR either: lower them (or "
+                           "press \"Flat\") before \"OK\"."));
+  else if (!designable)
     ui::Dialogs::Instance().Error("Cannot make a fixed point implementation of this FIR");
 }
 
