@@ -102,6 +102,24 @@ void ScriptRunner::Step() {
   const QString line = lines_[next_++].trimmed();
   QString rest;
   QStringList w = Words(line, 2, &rest);
+  if (!w.isEmpty() && w[0] == "waitfor") {
+    // Checked from here, between events, so that no other line runs meanwhile.
+    bool done = false;
+    const QString err = WaitFor(Words(line, 3, nullptr).mid(1), done);
+    if (!done) {
+      --next_;
+      Schedule(20);
+      return;
+    }
+    waitingSince_ = -1;
+    if (!err.isEmpty()) {
+      lastError_ = QString("script line %1: \"%2\": %3").arg(number).arg(line, err);
+      Finish(1);
+      return;
+    }
+    Schedule(0);
+    return;
+  }
   if (!w.isEmpty() && w[0] == "wait") {
     bool ok = false;
     int ms = w.value(1).toInt(&ok);
@@ -174,8 +192,17 @@ QString ScriptRunner::RunLine(const QString& line) {
     if (a.isEmpty() || file.trimmed().isEmpty()) return "shot needs a control and a file";
     return Shot(a[0], file.trimmed());
   }
+  if (verb == "waitfor") {
+    bool done = false;
+    QString err = WaitFor(Words(rest, 2, nullptr), done);
+    return done ? err : QString();
+  }
   if (verb == "clipboard") {
-    if (Output) Output(QApplication::clipboard()->text());
+    if (rest.trimmed().isEmpty()) {
+      if (Output) Output(QApplication::clipboard()->text());
+    } else {
+      QApplication::clipboard()->setText(QString(rest).replace("\\t", "\t").replace("\\n", "\n"));
+    }
     return {};
   }
   if (verb == "linkstate") {
@@ -298,6 +325,20 @@ QString ScriptRunner::Dump(const QString& file) {
       !f.commit())
     return QString("cannot write %1: %2").arg(file, f.errorString());
   return {};
+}
+
+QString ScriptRunner::WaitFor(const QStringList& a, bool& done) {
+  done = true;
+  if (a.size() < 2 || a[1] != "enabled") return "waitfor needs a control and \"enabled\"";
+  QWidget* w = FindControl(frame_, a[0]);
+  if (!w) return QString("no control \"%1\"").arg(a[0]);
+  if (w->isEnabled()) return {};
+  if (!waitClock_.isValid()) waitClock_.start();
+  if (waitingSince_ < 0) waitingSince_ = waitClock_.elapsed();
+  if (waitClock_.elapsed() - waitingSince_ > 120000)
+    return QString("\"%1\" still disabled after 120 s").arg(a[0]);
+  done = false;
+  return QString("\"%1\" is disabled").arg(a[0]);
 }
 
 QString ScriptRunner::Shot(const QString& name, const QString& file) {

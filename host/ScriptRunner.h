@@ -12,6 +12,9 @@
 //                         one per line (see ControlDump.h)
 //   shot NAME FILE        PNG of the frame, a window or a control
 //   wait MS               let the event loop run for MS milliseconds
+//   waitfor NAME enabled  let the event loop run until the control is enabled
+//                         (a background computation has ended); fails after 120 s
+//   clipboard TEXT        put TEXT on the clipboard; "\t" is a tab, "\n" a line break
 //   linkstate             print the host's link state ("link: ...")
 //   clipboard             print the clipboard's text
 //   # ...                 comment
@@ -22,6 +25,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
@@ -67,6 +71,9 @@ class ScriptRunner : public QObject {
   QString Memo(const QStringList& a, const QString& text);
   QString Dump(const QString& file);
   QString Shot(const QString& name, const QString& file);
+  // "waitfor": empty when the control is enabled, else why not yet; `done`
+  // tells whether to go on (ready, or failed).
+  QString WaitFor(const QStringList& a, bool& done);
 
   QWidget* frame_;
   ui::DialogBroker* broker_;
@@ -78,6 +85,8 @@ class ScriptRunner : public QObject {
   // outlive the session at exit.
   QTimer stepTimer_;
   bool finished_ = false;
+  qint64 waitingSince_ = -1;  // ms on waitClock_ when the current "waitfor" began
+  QElapsedTimer waitClock_;
   QString lastError_;
   std::function<void(int)> done_;
 };

@@ -47,8 +47,13 @@ AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
     observer.ProcessEvents();
     ViolationErrors(margins, plot, err);
     MaskCorrection(fir, err, run.bands, MaskRule::Wizard);
-    run.Redesign();
     ++result.maskPasses;
+    // Levels that no fixed-point FIR holds any more: the mask is out of reach,
+    // and going on would only drive them further out.
+    if (!run.Redesign()) {
+      result.maskOutOfReach = true;
+      break;
+    }
   }
 
   RecentreLevels(fir, kRecentreDivisor);
@@ -73,7 +78,7 @@ AutoCorrectResult AutoCorrect(FirDesign& fir, const FitContext& context,
   }
 
   RecentreLevels(fir, kRecentreDivisor);
-  run.Redesign();
+  result.designable = run.Redesign();
   result.cancelled = observer.Cancelled();
   result.fits = margins.Fits();
   observer.Finished();

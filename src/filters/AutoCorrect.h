@@ -26,6 +26,12 @@ struct AutoCorrectResult {
   // The final taps' margins (aligned) and whether they fit.
   MaskMargins margins;
   bool fits = false;
+  // The mask correction stopped because its levels had no fixed-point FIR
+  // any more (a response that no FIR of this length brings inside the mask).
+  bool maskOutOfReach = false;
+  // The final levels have a fixed-point implementation (the last design
+  // succeeded); a run that ends without one leaves nothing to write back.
+  bool designable = true;
   // Sum of |flatness error| over the grid at the first and the last flatness pass, dB.
   long double firstFlatnessError = 0;
   long double lastFlatnessError = 0;

@@ -33,6 +33,8 @@ bool QuantiseTaps(long double* taps, int tapCount) {
   for (int i = 0; i < tapCount; ++i) {
     if (fabsl(taps[i]) > largest) largest = fabsl(taps[i]);
   }
+  // The gain word the taps are written back with must fit too.
+  if (!(largest * 4096 < kMaxWord + 1)) return false;
   if (largest < 1) largest = 1;
   const long long scale = RoundHalfToZero(4096 / largest);
   if (scale <= 0 || scale > 32767) return false;
@@ -142,6 +144,13 @@ FirWords TapsToWords(const long double* taps, int tapCount) {
   }
   for (int i = 0; i < tapCount; ++i) words.taps.push_back(RoundHalfToZero(taps[i] * scale * 32767));
   return words;
+}
+
+bool FirWords::Fits() const {
+  if (gain > kMaxWord || gain < 0) return false;
+  for (long long w : taps)
+    if (w > kMaxWord || w < -kMaxWord - 1) return false;
+  return true;
 }
 
 long double TapFromWord(long long word, long long gainWord) {

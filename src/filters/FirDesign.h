@@ -27,7 +27,8 @@ struct FirDesign {
   bool quantise = true;
 
   // Taps from levels (and quantised when quantise is set). False when there
-  // is no fixed-point implementation (the Q12 gain word cannot be formed), when
+  // is no fixed-point implementation (the Q12 gain word cannot be formed, or the
+  // gain word written back for the taps would not fit 16 bits), when
   // a level is not finite, or when tapCount is outside 1..kMaxTapCount; taps
   // are then left unchanged, except that taps whose gain word cannot be formed
   // stay unquantised.
@@ -45,9 +46,13 @@ struct FirDesign {
   bool Flat();
 };
 
+// Largest signed 16-bit word of the handset.
+inline constexpr long long kMaxWord = 32767;
+
 // The handset's quantisation of N taps in place: Q12 gain S = RoundHalfToZero(4096 / M)
 // for the largest magnitude M (at least 1), taps on the grid 1 / (32767 * S / 4096).
-// Returns false, leaving the taps alone, when S is 0 or above 32767.
+// Returns false, leaving the taps alone, when S is 0 or above 32767, or when the
+// gain word written back for them, Trunc(M * 4096), would not fit 16 bits.
 bool QuantiseTaps(long double* taps, int tapCount);
 
 // The handset's FIR words: a Q12 gain word (4096 = 1.0) and one signed 16-bit
@@ -55,6 +60,9 @@ bool QuantiseTaps(long double* taps, int tapCount);
 struct FirWords {
   long long gain = 4096;
   std::vector<long long> taps;
+
+  // Every word fits a signed 16-bit word.
+  bool Fits() const;
 };
 
 // Words of N taps as the wizards write them back: with M the largest |tap|, gain

@@ -96,6 +96,8 @@ FirFitResult FitFir(FirDesign& fir, const FitContext& context, long double targe
   ev.Design(fir);
   run.Refresh();
   result.cancelled = observer.Cancelled();
+  // An unfinished fit has no ripple to show, whichever phase it stopped in.
+  if (result.cancelled) result.rippleMax = result.rippleMin = NAN;
   observer.Finished();
   observer.Repaint(fir, margins);
   observer.ProcessEvents();

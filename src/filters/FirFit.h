@@ -18,7 +18,8 @@ inline constexpr long double kFailedRipple = 1000;
 
 struct FirFitResult {
   bool failed = false;     // a level left +-kLevelLimit dB
-  bool cancelled = false;  // the observer ended a loop
+  // The observer ended a loop: the fit is unfinished and its ripple unknown (NaN).
+  bool cancelled = false;
   long double rippleMax = 0, rippleMin = 0;
   int maskPasses = 0;
   int ripplePasses = 0;

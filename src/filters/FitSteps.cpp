@@ -112,10 +112,11 @@ void FitRun::Refresh() {
       [&](int x) { return ev_.Lower(x); }, [&](int x) { return ev_.Total(x); }, margins_);
 }
 
-void FitRun::Redesign() {
-  ev_.Design(fir_);
+bool FitRun::Redesign() {
+  const bool designed = ev_.Design(fir_);
   Refresh();
   observer_.Repaint(fir_, margins_);
+  return designed;
 }
 
 }  // namespace vt::filters

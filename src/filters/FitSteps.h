@@ -71,8 +71,8 @@ class FitRun {
 
   // Re-evaluates the response for the current taps and fills the margins.
   void Refresh();
-  // Taps from the levels, then Refresh and a repaint.
-  void Redesign();
+  // Taps from the levels, then Refresh and a repaint. Returns the design's result.
+  bool Redesign();
 
   const PlotMapping& plot;
   const MarginColumns columns;

@@ -5,22 +5,31 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "filters/FirDesign.h"
 #include "filters/FitObserver.h"
+#include "filters/LimitMask.h"
+#include "filters/Margins.h"
 #include "filters/PlotMapping.h"
 #include "filters/ResponsePoints.h"
+#include "filters/WizardWords.h"
+#include "frame/ControlTypes.h"
 #include "telephonometry/ResultGraph.h"
 
 class QCheckBox;
+class QCloseEvent;
 class QLabel;
 class QPainter;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
 class QScrollBar;
 class QTimer;
 
@@ -59,11 +68,12 @@ void AddSaveAction(QWidget* plot, const QString& item, const QString& caption, c
    public:                                                                     \
     explicit cls(QWidget* owner) : TToolWindow(owner, #cls + 1, caption) {}    \
   };
-VT_PLACEHOLDER_WINDOW(TForm1, "DL filter Wizzard")
-VT_PLACEHOLDER_WINDOW(TForm2, "UL filter Wizzard")
+#include "frame/windows/FilterWizard.h"
+#include "frame/windows/TForm1.h"
+#include "frame/windows/TForm2.h"
 #include "frame/windows/TForm3.h"
-VT_PLACEHOLDER_WINDOW(TForm4, "AutoCorrect")
-VT_PLACEHOLDER_WINDOW(TForm5, "Help")
+#include "frame/windows/TForm4.h"
+#include "frame/windows/TForm5.h"
 #include "frame/windows/TForm6.h"
 #include "frame/windows/TForm7.h"
 #include "frame/windows/TForm8.h"
