@@ -46,12 +46,12 @@ TEST(WizardScript, AutoCorrectedWordsReachTheFrameAsTheCoreMakesThem) {
       "tab TabSheet6\nclipboard " + escaped + "n/a\\tn/a\\n\n"
       "click FiltersDlWizardButton\nclick Form1.RadioButton5\n"
       "answer OK\nclick Form1.Button1\nclick Form1.Button5\nwaitfor Form1.Button3 enabled\n"
-      "shot Form1.PaintBox1 " VT_BINARY_DIR "/dl_wizard.png\nclick Form1.Button3\n"
+      "shot Form1 " VT_BINARY_DIR "/dl_wizard.png\nclick Form1.Button3\n"
       "dump " + dump + "\n"
       // A step no FIR follows: the run stops where the FIR has no fixed-point form.
       "clipboard 100\\t0\\n999\\t0\\n1001\\t30\\n3900\\t30\\n\n"
       "click FiltersUlWizardButton\nclick Form2.Button1\nanswer OK\nclick Form2.Button6\n"
-      "waitfor Form2.Button4 enabled\nshot Form2.PaintBox1 " VT_BINARY_DIR "/ul_wizard.png\nclick Form2.Button4\n",
+      "waitfor Form2.Button4 enabled\nshot Form2 " VT_BINARY_DIR "/ul_wizard.png\nclick Form2.Button4\n",
       "", 170);
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("dialog: [Warning] 1 line was left out of the pasted spectrum:\\nline 58 \"n/a n/a\": "

@@ -67,11 +67,11 @@ void TFilterWizard::BuildControls() {
           [this](const QPoint& at) { ShowContextMenu(at); });
   NewLabel(this, "Label15", layout_.ratingCaption, 16, 318);
   Label16 = NewLabel(this, "Label16", "0dB", 96, 318);
-  NewLabel(this, "Label17", "Value at pointer:", 170, 318);
-  Label18 = NewLabel(this, "Label18", "", 260, 318, 220);
+  NewLabel(this, "Label17", "Value at pointer:", 160, 318, 105);
+  Label18 = NewLabel(this, "Label18", "", 265, 318, 190);
   if (layout_.has40k) {
     CheckBox6 = Named(new QCheckBox("Design for 40ks/s filtering", this), "CheckBox6",
-                      {470, 316, 160, 20});
+                      {458, 316, 180, 20});
     connect(CheckBox6, &QCheckBox::toggled, this, [this] { UpdateFrequencyLabels(); });
   }
   BuildFirGroup()->setGeometry(16, 340, 300, 105);
@@ -146,7 +146,8 @@ QWidget* TFilterWizard::BuildPasteGroup() {
   CheckBox1 = Named(new QCheckBox("Spectrum level is dB", g), "CheckBox1", QRect{8, 48, 280, 18});
   CheckBox1->setChecked(true);
   CheckBox2 = Named(new QCheckBox("Spectrum was measured with the actual filter setting", g),
-                    "CheckBox2", QRect{8, 68, 288, 18});
+                    "CheckBox2", QRect{8, 68, 290, 18});
+  CheckBox2->setFont(QFont(font().family(), 7));  // the long caption fits the group
   noFlatness = Named(new QCheckBox("NO FLATNESS optimisation", g), layout_.noFlatness,
                      QRect{8, 88, 280, 18});
   autoCorrect = Named(new QPushButton("FIR auto correct", g), layout_.autoCorrect,
