@@ -44,7 +44,7 @@ filters::LevelAxis FitResultAxis(const Curve& curve, const filters::PlotMapping&
   return filters::LevelAxis::Fit(max, min, 12);
 }
 
-long double MaskOffset(const Curve& curve, const filters::LimitMask& mask, const filters::PlotMapping& plot) {
+MaskFit FitMask(const Curve& curve, const filters::LimitMask& mask, const filters::PlotMapping& plot) {
   long double mu = filters::kNoMargin, ml = filters::kNoMargin;
   bool upper = false, lower = false;
   for (int x = 1; x < plot.width; ++x) {
@@ -60,7 +60,8 @@ long double MaskOffset(const Curve& curve, const filters::LimitMask& mask, const
       lower = true;
     }
   }
-  return upper && lower ? (mu - ml) / 2 : 0;
+  if (!upper || !lower) return {};
+  return {(mu - ml) / 2, (mu + ml) / 2, true};
 }
 
 }  // namespace vt::telephonometry

@@ -29,10 +29,17 @@ inline long double LevelAt(const Curve& list, long double f) { return filters::L
 // span, at least 5 dB, plus 12 dB, made even, around the truncated centre.
 filters::LevelAxis FitResultAxis(const Curve& curve, const filters::PlotMapping& plot);
 
-// The offset both masks move down by: (m_u - m_l) / 2 with m_u the smallest
-// upper margin (mask - curve) and m_l the smallest lower one (curve - mask),
-// over the columns where the curve and that limit exist; 0 where either side
-// has no column.
-long double MaskOffset(const Curve& curve, const filters::LimitMask& mask, const filters::PlotMapping& plot);
+// How the curve sits in the mask once aligned: both limits move down by
+// `offset` = (m_u - m_l) / 2, m_u being the smallest upper margin (mask -
+// curve) and m_l the smallest lower one (curve - mask) over the columns where
+// the curve and that limit exist; the worst margin on either side is then
+// (m_u + m_l) / 2, negative when the curve cannot fit. Without a column on
+// either side: offset 0 and no margin.
+struct MaskFit {
+  long double offset = 0;
+  long double margin = 0;
+  bool known = false;
+};
+MaskFit FitMask(const Curve& curve, const filters::LimitMask& mask, const filters::PlotMapping& plot);
 
 }  // namespace vt::telephonometry

@@ -72,7 +72,8 @@ void TForm21::Paint(QPainter& p) const {
   if (!Previous.empty()) polyline(Previous, 0, QPen(QColor(160, 160, 160), 1));
   if (MaskShown && !Points.empty()) {
     // Both limits move down by the offset that makes the worst margins equal.
-    const long double offset = telephonometry::MaskOffset(Points, Mask, plot);
+    const telephonometry::MaskFit fit = telephonometry::FitMask(Points, Mask, plot);
+    const long double offset = fit.offset;
     auto limit = [&](const Curve& list) {
       QPolygon line;
       for (int x = 1; x < w; ++x) {
@@ -84,6 +85,11 @@ void TForm21::Paint(QPainter& p) const {
     };
     limit(Mask.upper);
     limit(Mask.lower);
+    if (fit.known) {
+      p.setPen(fit.margin >= 0 ? Qt::darkGreen : Qt::red);
+      p.drawText(60, 12, fit.margin >= 0 ? QString("Within the mask, %1 dB to spare").arg(double(fit.margin), 0, 'f', 1)
+                                          : QString("Outside the mask by %1 dB").arg(double(-fit.margin), 0, 'f', 1));
+    }
   }
   if (!Points.empty()) polyline(Points, 0, QPen(Qt::blue, 2));
   p.setPen(Qt::black);
