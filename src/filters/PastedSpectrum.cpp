@@ -41,12 +41,13 @@ std::optional<Pair> FirstTwo(const std::vector<std::string_view>& fields) {
 // The pair of one line, or the reason it has none.
 std::optional<Pair> ReadLine(std::string_view line, std::string& reason) {
   reason = "not a frequency and a level";
-  // Tabs and semicolons are column separators; commas in the cells are then
-  // decimal commas.
+  // With tabs or semicolons between the columns, a comma inside a cell is a
+  // decimal comma.
   if (line.find_first_of("\t;") != std::string_view::npos) return FirstTwo(Split(line, "\t;"));
   if (auto p = FirstTwo(Split(line, " "))) return p;
-  // Commas as separators: one comma, or decimal points beside them ("100.0,-3.5,45").
-  // More commas without points could be either, so the line is not guessed at.
+  // Commas between the columns: a single one, or several beside decimal
+  // points ("100.0,-3.5,45"). Several commas and no point could mean either,
+  // so such a row is refused rather than guessed at.
   const std::vector<std::string_view> cells = Split(line, ",");
   const bool points = line.find('.') != std::string_view::npos;
   if (cells.size() > 2 && !points) {
@@ -73,7 +74,7 @@ bool ParseCell(std::string_view cell, long double& value) {
   std::string text(cell);
   for (char& c : text) {
     if (c == ',') c = '.';
-    // Only plain decimal numbers: no "inf", "nan" or hexadecimal forms.
+    // Plain decimal numbers only: from_chars would also take "inf" and "nan".
     if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
       return false;
   }

@@ -1,9 +1,9 @@
-// A measured spectrum pasted as text: one frequency/level pair per line, as a
-// spreadsheet, a CSV file or a measurement result gives it. Columns may be
-// separated by tabs, semicolons, blanks or a single comma; decimal commas are
-// read where the separator leaves no doubt; a first line of column titles is
-// skipped. Lines that cannot be read are kept with the reason, so that the
-// window can name them.
+// Reading a frequency response the user pastes into a filter wizard: a table
+// of frequency (Hz) and level, copied from a spreadsheet, a CSV or text file,
+// or our own "Result" window. Tabs, semicolons, blanks or a single comma
+// between the columns; decimal commas where that leaves no doubt; a first row
+// of column titles is skipped. Rows we cannot read are kept with the reason,
+// so that the user is told which ones were left out and why.
 #pragma once
 
 #include <string>
@@ -14,7 +14,7 @@
 
 namespace vt::filters {
 
-// Most points a wizard keeps.
+// Points kept at most from one paste.
 inline constexpr size_t kMaxPastedPoints = 10000;
 
 struct PastedLine {
