@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "common/Numbers.h"
-#include "filters/FirFit.h"
 #include "measure/AudioPort.h"
 #include "measure/ConversionFilter.h"
 #include "measure/FirFilter.h"
@@ -21,45 +20,17 @@ using namespace detail;
 namespace {
 
 constexpr double kTargetDbPa = -4.7;
-constexpr int kFirstCount = 47, kLastCount = 125;
+constexpr int kFirstCount = 47;
 constexpr int kSweepPoints = 64;
 
 // 62.5 * 2^(i/12) for i = 8..71: twelfth-octave steps from 99.2 Hz below 4 kHz.
 double SweepHz(int k) { return 62.5 * std::pow(2.0, (k + 8) / 12.0); }
 
-struct Fit {
-  filters::FirDesign fir;
-  long double ripple = 0;
-};
-
-// One fit of `count` coefficients on the FIR calculation window; closing the
-// window stops the procedure. Empty when the fit failed.
-std::optional<Fit> FitCount(int count, const filters::Spectrum& measured, const filters::FitContext& context,
-                            BenchUi& ui) {
-  Fit fit;
-  fit.fir.tapCount = count;
-  fit.fir.sampleRate = 8000;
-  fit.fir.Flat();
-  const filters::FirFitResult r = filters::FitFir(fit.fir, context, kTargetDbPa, ui.FirWindow(measured));
-  if (r.cancelled) StoppedByUser();
-  if (r.failed) return std::nullopt;
-  fit.ripple = r.Ripple();
-  return fit;
-}
-
-// Counts from 47 up by 2: the first whose ripple is at most `enough` dB, else
-// the one with the smallest ripple; failed fits never count.
-Fit FitMouth(const filters::Spectrum& measured, long double enough, BenchUi& ui) {
-  const filters::FitContext context = filters::FirCalculationContext(measured);
-  std::optional<Fit> best;
-  for (int count = kFirstCount; count <= kLastCount; count += 2) {
-    std::optional<Fit> fit = FitCount(count, measured, context, ui);
-    if (!fit) continue;
-    if (fit->ripple <= enough) return *fit;
-    if (!best || fit->ripple < best->ripple) best = std::move(fit);
-  }
-  if (!best) Fail("The mouth response cannot be corrected: no FIR up to 125 coefficients fits it");
-  return *best;
+// Counts from 47: the first fit within `enough` dB of ripple, else the best.
+filters::FirDesign FitMouth(const filters::Spectrum& measured, long double enough, BenchUi& ui) {
+  const std::optional<CorrectionFit> fit = FitCorrection(measured, kTargetDbPa, kFirstCount, enough, ui);
+  if (!fit) Fail("The mouth response cannot be corrected: no FIR up to 125 coefficients fits it");
+  return fit->fir;
 }
 
 }  // namespace
@@ -175,8 +146,8 @@ CalResult CalMouth(const CalFile& file, const MeasurementInterfaces&, BenchUi& u
       corrected = true;
     };
 
-    load(FitMouth(sweep("Measure step "), 2.0L, ui).fir);
-    load(FitMouth(sweep("Measure step "), 0.38L, ui).fir);
+    load(FitMouth(sweep("Measure step "), 2.0L, ui));
+    load(FitMouth(sweep("Measure step "), 0.38L, ui));
     sweep("Final measure step ");
     port.Close();
 

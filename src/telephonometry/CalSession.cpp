@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "common/Numbers.h"
+#include "filters/FirFit.h"
 #include "measure/AudioPort.h"
 
 namespace vt::telephonometry::detail {
@@ -110,6 +111,26 @@ double Meter::Measure(int passes) {
 }
 
 void WaitFor(measure::TSynchro& synchro, BenchUi& ui) { AfterWait(synchro, synchro.Wait(), ui); }
+
+std::optional<CorrectionFit> FitCorrection(const filters::Spectrum& measured, long double target, int first,
+                                           long double enough, BenchUi& ui) {
+  constexpr int kLastCount = 125;
+  const filters::FitContext context = filters::FirCalculationContext(measured);
+  std::optional<CorrectionFit> best;
+  for (int count = first; count <= kLastCount; count += 2) {
+    CorrectionFit fit;
+    fit.fir.tapCount = count;
+    fit.fir.sampleRate = 8000;
+    fit.fir.Flat();
+    const filters::FirFitResult r = filters::FitFir(fit.fir, context, target, ui.FirWindow(measured));
+    if (r.cancelled) StoppedByUser();
+    if (r.failed) continue;
+    fit.ripple = r.Ripple();
+    if (fit.ripple <= enough) return fit;
+    if (!best || fit.ripple < best->ripple) best = std::move(fit);
+  }
+  return best;
+}
 
 InputLevel InputGainSearch(Meter& meter, BenchUi& ui, const InputSearch& search) {
   auto apply = [&](int g) {

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "filters/FirDesign.h"
+#include "filters/ResponsePoints.h"
 #include "measure/LevelAnalyzer.h"
 #include "measure/MeasureTool.h"
 #include "telephonometry/Calibration.h"
@@ -84,6 +87,18 @@ class Meter {
 
 // Waits for a synchro that a setter armed (a generator's), then lets the user stop.
 void WaitFor(measure::TSynchro& synchro, BenchUi& ui);
+
+// A correction FIR fitted to a measured response on the FIR calculation
+// window (8000 Hz), the corrected response aimed at `target` dB.
+struct CorrectionFit {
+  filters::FirDesign fir;
+  long double ripple = 0;
+};
+// Counts from `first` up by 2 to 125: the first fit whose ripple is at most
+// `enough` dB, else the one with the smallest ripple; failed fits never count.
+// Closing the window stops the procedure. Empty when every fit failed.
+std::optional<CorrectionFit> FitCorrection(const filters::Spectrum& measured, long double target, int first,
+                                           long double enough, BenchUi& ui);
 
 struct InputSearch {
   int channel = kLeft;

@@ -4,7 +4,6 @@
 
 #include "common/Numbers.h"
 #include "common/SafeFile.h"
-#include "filters/FirFit.h"
 #include "telephonometry/AdaFile.h"
 #include "telephonometry/CalSession.h"
 
@@ -14,28 +13,9 @@ using namespace detail;
 
 namespace {
 
-struct EarFit {
-  filters::FirDesign fir;
-  long double ripple = 0;
-};
-
-// Counts from 7 up by 2 until the ripple is small enough; past the largest
-// count, the fit with the smallest ripple. Closing the window stops the import.
-EarFit FitEar(const filters::Spectrum& points, BenchUi& ui) {
-  const filters::FitContext context = filters::FirCalculationContext(points);
-  std::optional<EarFit> best;
-  for (int count = kFirstEarFirCount; count <= kMaxEarFirCount; count += 2) {
-    EarFit fit;
-    fit.fir.tapCount = count;
-    fit.fir.sampleRate = 8000;
-    fit.fir.Flat();
-    const filters::FirFitResult r = filters::FitFir(fit.fir, context, 0, ui.FirWindow(points));
-    if (r.cancelled) StoppedByUser();
-    if (r.failed) continue;
-    fit.ripple = r.Ripple();
-    if (!best || fit.ripple < best->ripple) best = fit;
-    if (fit.ripple <= kEarRipple) break;
-  }
+// Counts from 7: the first fit within kEarRipple, else the best, said.
+CorrectionFit FitEar(const filters::Spectrum& points, BenchUi& ui) {
+  const std::optional<CorrectionFit> best = FitCorrection(points, 0, kFirstEarFirCount, kEarRipple, ui);
   if (!best) Fail("The ear data cannot be corrected: no FIR up to 125 coefficients fits it");
   if (best->ripple > kEarRipple)
     ui.Message("Warning",
@@ -91,7 +71,7 @@ EarImportResult ImportEarData(const CalFile& file, const MeasurementInterfaces& 
     }
     writes.Integer(section, "point_count", static_cast<long long>(ada.points.size()));
 
-    const EarFit fit = FitEar(ada.points, ui);
+    const CorrectionFit fit = FitEar(ada.points, ui);
     const int count = fit.fir.tapCount;
     out.ripple = fit.ripple;
     out.fir.assign(fit.fir.taps.begin(), fit.fir.taps.begin() + count);

@@ -22,9 +22,8 @@ namespace vt::telephonometry {
 std::string DefaultEarDataFile(DlInterface dl);
 
 // Fits start at this many coefficients and grow by 2 until the corrected
-// response's ripple is at most kEarRipple dB, up to kMaxEarFirCount.
+// response's ripple is at most kEarRipple dB, up to 125.
 inline constexpr int kFirstEarFirCount = 7;
-inline constexpr int kMaxEarFirCount = 125;
 inline constexpr long double kEarRipple = 0.4L;
 
 struct EarImportResult {
