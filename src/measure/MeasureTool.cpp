@@ -69,7 +69,13 @@ Event* TSynchro::Process() {
 
 bool TSynchro::Wait() { return WaitFor(std::chrono::milliseconds::max()); }
 
-bool TSynchro::WaitFor(std::chrono::milliseconds limit) {
+bool TSynchro::WaitFor(std::chrono::milliseconds limit) { return WaitFor(limit, nullptr); }
+
+bool TSynchro::Wait(const std::function<bool()>& between) {
+  return WaitFor(std::chrono::milliseconds::max(), between);
+}
+
+bool TSynchro::WaitFor(std::chrono::milliseconds limit, const std::function<bool()>& between) {
   using Clock = std::chrono::steady_clock;
   const auto start = Clock::now();
   auto lastProgress = start;
@@ -95,6 +101,11 @@ bool TSynchro::WaitFor(std::chrono::milliseconds limit) {
     if (limit != std::chrono::milliseconds::max() && now - start >= limit) {
       std::lock_guard lock(mutex_);
       error_ = "Time-out waiting for " + event_.Name();
+      return false;
+    }
+    if (between && between()) {
+      std::lock_guard lock(mutex_);
+      error_ = "Stopped";
       return false;
     }
   }

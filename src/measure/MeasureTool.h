@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -46,6 +47,10 @@ class TSynchro {
   bool Wait();
   // As Wait, giving up after `limit` even while audio flows.
   bool WaitFor(std::chrono::milliseconds limit);
+  // As Wait, calling `between` every 20 ms or so while it waits (to show
+  // progress, to let the user stop); a true from it ends the wait unfired,
+  // with Error() "Stopped".
+  bool Wait(const std::function<bool()>& between);
   // GUI thread: why the last Wait failed, "" after a successful wait.
   std::string Error() const;
 
@@ -60,6 +65,7 @@ class TSynchro {
   static std::chrono::milliseconds NoAudioTimeout();
 
  private:
+  bool WaitFor(std::chrono::milliseconds limit, const std::function<bool()>& between);
   Event event_;
   mutable std::mutex mutex_;
   bool armed_ = false;

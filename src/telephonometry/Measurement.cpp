@@ -1,6 +1,5 @@
 #include "telephonometry/Measurement.h"
 
-#include <chrono>
 #include <cmath>
 #include <exception>
 #include <mutex>
@@ -89,23 +88,14 @@ void PrepareStimulus(MeasurementKind kind, const CalData& cal, BenchUi& ui,
 // Waits for an analysis (its synchro's threshold + 1 buffers), showing how far
 // it is and letting the user stop; fails when the audio stops coming.
 void WaitForAnalysis(measure::TSynchro& synchro, BenchUi& ui, const std::string& label) {
-  using Clock = std::chrono::steady_clock;
   const int total = synchro.Threshold() + 1;
-  int32_t counted = -1;
-  auto lastProgress = Clock::now();
-  while (!synchro.WaitFor(std::chrono::milliseconds(100))) {
-    const std::string error = synchro.Error();
-    if (error.rfind("Time-out", 0) != 0) Fail("The sound card stopped: " + error);
-    const auto now = Clock::now();
-    if (synchro.Counted() != counted) {
-      counted = synchro.Counted();
-      lastProgress = now;
-    } else if (now - lastProgress >= measure::TSynchro::NoAudioTimeout()) {
-      Fail("The sound card stopped: no audio reached " + synchro.Name());
-    }
-    ui.Progress(label, counted, total);
-    if (ui.KeepResponsive()) StoppedByUser();
-  }
+  bool stop = false;
+  const bool fired = synchro.Wait([&] {
+    ui.Progress(label, synchro.Counted(), total);
+    return stop = ui.KeepResponsive();
+  });
+  if (stop) StoppedByUser();
+  if (!fired) Fail("The sound card stopped: " + synchro.Error());
   ui.Progress(label, total, total);
   if (ui.KeepResponsive()) StoppedByUser();
 }
