@@ -1,6 +1,7 @@
 #include "telephonometry/CalData.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace vt::telephonometry {
@@ -86,6 +87,16 @@ struct Fields {
 };
 
 }  // namespace
+
+namespace {
+double Db(double v, double reference) { return 20 * std::log10(v / reference); }
+double FullScale(double gainDb) { return 32767 * std::pow(10.0, 0.05 * gainDb); }
+}  // namespace
+
+double EncoderLevelDbm0(const CalData& cal, double v) { return Db(v, FullScale(cal.encoderGain)); }
+double DecoderLevelDbm0(const CalData& cal, double v) { return Db(v, FullScale(cal.decoderGain)); }
+double EarLevelDbPa(const CalData& cal, double v) { return Db(v, FullScale(cal.earGain)); }
+double MouthLevelDbPa(const CalData& cal, double v) { return Db(v, cal.mouthRefLevel) - 4.7; }
 
 bool LoadCalData(const CalFile& file, int earTypeCode, CalData& data, std::string& error) {
   const CalReader reader(file);

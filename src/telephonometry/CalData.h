@@ -49,6 +49,12 @@ struct CalData {
   bool electrical = false;
 };
 
+// Levels of an rms value v (sample units) through the record's gains.
+double EncoderLevelDbm0(const CalData& cal, double v);  // dBm0 into the tester's encoder
+double DecoderLevelDbm0(const CalData& cal, double v);  // dBm0 out of the tester's decoder
+double EarLevelDbPa(const CalData& cal, double v);      // dBPa at the ear
+double MouthLevelDbPa(const CalData& cal, double v);    // dBPa at the mouth reference point
+
 // Reads the record for an ear type code. False with the reason in `error` when
 // the file cannot be read or a value is not a number.
 bool LoadCalData(const CalFile& file, int earTypeCode, CalData& data, std::string& error);

@@ -80,7 +80,7 @@ namespace {
 // The generator amplitude that sends -16 dBm0 into the tester's encoder: the
 // modulated 1 kHz tone of amplitude 500 measured offline, referred to the
 // encoder calibration.
-double ElectricalStimulusAmplitude(double encoderGain) {
+double ElectricalStimulusAmplitude(const CalData& cal, BenchUi& ui) {
   measure::TSineGenerator sine;
   measure::TAmplitudeModulation modulation(&sine);
   measure::TLevelAnalyzer level;
@@ -88,19 +88,10 @@ double ElectricalStimulusAmplitude(double encoderGain) {
   sine.SetAmplitude(500);
   modulation.SetFrequency(6);
   modulation.SetDepth(80);
-  std::vector<int16_t> buffer(1000);
-  for (int i = 0; i < 500; ++i) {
-    {
-      std::lock_guard<std::mutex> lock(modulation.Mutex());
-      modulation.Process(buffer.data(), 1000);
-    }
-    std::lock_guard<std::mutex> lock(level.Mutex());
-    level.Process(buffer.data(), 1000);
-  }
+  RunOffline(modulation, level, 500, 1000, ui);
   double rms = 0;
   level.GetLevel(nullptr, &rms);
-  const double dbm0 = 20 * std::log10(rms / (32767 * std::pow(10.0, 0.05 * encoderGain)));
-  return 500 * std::pow(10.0, 0.05 * (-16 - dbm0));
+  return 500 * std::pow(10.0, 0.05 * (-16 - EncoderLevelDbm0(cal, rms)));
 }
 
 }  // namespace
@@ -112,7 +103,7 @@ CalResult CalDlElectricalIf(const CalFile& file, const MeasurementInterfaces&, B
     if (!LoadCalData(file, 0, cal, error)) Fail(error);
     // The stimulus is set from the encoder's calibration.
     if (cal.encoderCardGain <= 0) Fail("Calibrate CMU first!");
-    const double amplitude = ElectricalStimulusAmplitude(cal.encoderGain);
+    const double amplitude = ElectricalStimulusAmplitude(cal, ui);
 
     measure::TSineGenerator sine;
     measure::TAmplitudeModulation modulation(&sine);

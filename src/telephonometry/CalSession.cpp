@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <exception>
+#include <mutex>
 
 #include "common/Numbers.h"
 #include "filters/FirFit.h"
@@ -111,6 +112,21 @@ double Meter::Measure(int passes) {
 }
 
 void WaitFor(measure::TSynchro& synchro, BenchUi& ui) { AfterWait(synchro, synchro.Wait(), ui); }
+
+void RunOffline(measure::TMeasureTool& source, measure::TMeasureTool& sink, int buffers, int values, BenchUi& ui) {
+  std::vector<int16_t> buffer(static_cast<size_t>(values));
+  for (int i = 0; i < buffers; ++i) {
+    {
+      std::lock_guard lock(source.Mutex());
+      source.Process(buffer.data(), values);
+    }
+    {
+      std::lock_guard lock(sink.Mutex());
+      sink.Process(buffer.data(), values);
+    }
+    if (i % 100 == 99 && ui.KeepResponsive()) StoppedByUser();
+  }
+}
 
 std::optional<CorrectionFit> FitCorrection(const filters::Spectrum& measured, long double target, int first,
                                            long double enough, BenchUi& ui) {

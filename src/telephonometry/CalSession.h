@@ -88,6 +88,10 @@ class Meter {
 // Waits for a synchro that a setter armed (a generator's), then lets the user stop.
 void WaitFor(measure::TSynchro& synchro, BenchUi& ui);
 
+// Runs `source` into `sink` offline, without the sound card: `buffers`
+// buffers of `values` values. The user may stop every 100 buffers.
+void RunOffline(measure::TMeasureTool& source, measure::TMeasureTool& sink, int buffers, int values, BenchUi& ui);
+
 // A correction FIR fitted to a measured response on the FIR calculation
 // window (8000 Hz), the corrected response aimed at `target` dB.
 struct CorrectionFit {

@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <exception>
-#include <mutex>
-#include <vector>
 
 #include "common/Numbers.h"
 #include "measure/AudioPort.h"
@@ -20,9 +18,6 @@ namespace vt::telephonometry {
 
 namespace {
 using namespace detail;
-
-double Db(double v, double reference) { return 20 * std::log10(v / reference); }
-double FullScale(double gainDb) { return 32767 * std::pow(10.0, 0.05 * gainDb); }
 
 // The per-band term the method takes off a loudness sensitivity, dB.
 constexpr double kBandShiftDb = 2.2184875;
@@ -55,32 +50,20 @@ void PrepareStimulus(MeasurementKind kind, const CalData& cal, BenchUi& ui,
   stimulus.SetFrequency(4);
   stimulus.SetDepth(80);
   tones.SetAmplitude(500);
-  std::vector<int16_t> buffer(1000);
-  auto run = [&](measure::TMeasureTool& sink, int buffers, int values) {
-    for (int i = 0; i < buffers; ++i) {
-      {
-        std::lock_guard lock(stimulus.Mutex());
-        stimulus.Process(buffer.data(), values);
-      }
-      std::lock_guard lock(sink.Mutex());
-      sink.Process(buffer.data(), values);
-      if (i % 100 == 99 && ui.KeepResponsive()) StoppedByUser();
-    }
-  };
   measure::TLevelAnalyzer level;
-  run(level, 500, 1000);
+  RunOffline(stimulus, level, 500, 1000, ui);
   double rms = 0;
   level.GetLevel(nullptr, &rms);
   tones.SetAmplitude(500 * std::pow(10.0, 0.05 * (s.targetLevel - s.level(cal, rms))));
 
   measure::TThirdOctaveAnalyzer third;
   third.Reset();
-  run(third, 500, 1000);
+  RunOffline(stimulus, third, 500, 1000, ui);
   third.GetSpectrum(spectrum.data());
 
   measure::TWaveRecorder recorder;
   if (!recorder.Start(kStimulusFile)) Fail("Can't write the stimulus file: " + recorder.Error());
-  run(recorder, 1000, 40);
+  RunOffline(stimulus, recorder, 1000, 40, ui);
   recorder.Stop();
   if (!recorder.Error().empty()) Fail("Can't write the stimulus file: " + recorder.Error());
 }
@@ -207,11 +190,6 @@ Measurement Run(MeasurementKind kind, const CalData& cal, BenchUi& ui, bool show
 }
 
 }  // namespace
-
-double EncoderLevelDbm0(const CalData& cal, double v) { return Db(v, FullScale(cal.encoderGain)); }
-double DecoderLevelDbm0(const CalData& cal, double v) { return Db(v, FullScale(cal.decoderGain)); }
-double EarLevelDbPa(const CalData& cal, double v) { return Db(v, FullScale(cal.earGain)); }
-double MouthLevelDbPa(const CalData& cal, double v) { return Db(v, cal.mouthRefLevel) - 4.7; }
 
 Measurement MeasureReceive(const CalData& cal, BenchUi& ui, bool showStatus) {
   return Run(MeasurementKind::Receive, cal, ui, showStatus);

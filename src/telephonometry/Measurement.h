@@ -15,12 +15,6 @@
 
 namespace vt::telephonometry {
 
-// Levels of an rms value v (sample units) through the calibration record.
-double EncoderLevelDbm0(const CalData& cal, double v);  // dBm0 into the tester's encoder
-double DecoderLevelDbm0(const CalData& cal, double v);  // dBm0 out of the tester's decoder
-double EarLevelDbPa(const CalData& cal, double v);      // dBPa at the ear
-double MouthLevelDbPa(const CalData& cal, double v);    // dBPa at the mouth reference point
-
 enum class MeasurementKind { Receive, Send, Echo };
 
 inline constexpr int kResponseBands = 72;  // twelfth-octave, 62.5 .. 3775 Hz

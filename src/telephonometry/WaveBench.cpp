@@ -154,10 +154,10 @@ bool WaveBench::StartPlay(WaveGroup g, const std::string& path, std::string& fil
   if (playable) {
     fileLevelText = FileLevelText(level);
     if (g == WaveGroup::Mouth) {
-      grp.reference = 20 * std::log10(level.rms / cal_.mouthRefLevel) - 4.7;
+      grp.reference = MouthLevelDbPa(cal_, level.rms);
       grp.offset = -4.7 - grp.reference;
     } else {
-      grp.reference = Db(level.rms) - cal_.encoderGain;
+      grp.reference = EncoderLevelDbm0(cal_, level.rms);
       grp.offset = -16 - grp.reference;
     }
   } else {
