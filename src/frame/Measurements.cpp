@@ -36,16 +36,12 @@ void TFrame1::ConnectMeasurements() {
                                                               {SlrButton, MeasurementKind::Send},
                                                               {TclButton, MeasurementKind::Echo}};
   for (const auto& [button, kind] : buttons)
-    connect(button, &QPushButton::clicked, this, [this, kind = kind] { RunMeasurement(kind); });
+    connect(button, &QPushButton::clicked, this, [this, kind = kind] { OneAtATime([&] { Measure(kind); }); });
 }
 
 namespace {
 QString Shown(long double v) { return ui::Q(FloatToStr(Trunc(v * 100) * 0.01L)); }
 }  // namespace
-
-void TFrame1::RunMeasurement(MeasurementKind kind) {
-  OneAtATime([&] { Measure(kind); });
-}
 
 void TFrame1::Measure(MeasurementKind kind) {
   FrameBenchUi ui(this);
@@ -63,7 +59,6 @@ void TFrame1::Measure(MeasurementKind kind) {
   // No ear data imported for this ear: measured without its correction, and
   // the result says so.
   const bool uncorrected = cal.earFir.empty();
-  if (uncorrected) cal.earFir = {1.0};
 
   const telephonometry::Measurement m =
       kind == MeasurementKind::Receive ? telephonometry::MeasureReceive(cal, ui, true)

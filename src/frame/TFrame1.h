@@ -57,8 +57,6 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
   void DefineCalFile();
   // The "Configuration" tab's choice of DL and UL measurement interfaces.
   telephonometry::MeasurementInterfaces MeasurementIfs() const;
-  // Measures RLR, SLR or TCLw and shows the result (the three buttons).
-  void RunMeasurement(telephonometry::MeasurementKind kind);
   // Applies the host INI keys of section "VoxTuner".
   void ApplyIniFile(const std::string& path);
   // The memo that is "Active" (0..2).
@@ -87,6 +85,7 @@ class TFrame1 : public QWidget VT_FRAME_TABS(VT_TAB_BASE) {
   // Runs a calibration or measurement unless one already runs.
   void OneAtATime(const std::function<void()>& body);
   bool calibrating_ = false;
+  // Measures RLR, SLR or TCLw and shows the result (the three buttons).
   void Measure(telephonometry::MeasurementKind kind);
   // The three memos as the configuration text's line stores.
   std::unique_ptr<ui::MemoBinding> memos_;

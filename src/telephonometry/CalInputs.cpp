@@ -2,8 +2,6 @@
 // left input, with a stimulus on the tester's encoder for the electrical one.
 #include <algorithm>
 #include <cmath>
-#include <mutex>
-#include <vector>
 
 #include "common/Numbers.h"
 #include "measure/AudioPort.h"

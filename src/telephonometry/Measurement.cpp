@@ -94,7 +94,7 @@ void Stream(MeasurementKind kind, const CalData& cal, BenchUi& ui, bool showStat
   mouth.generatorMode = true;
   if (kind == MeasurementKind::Send) {
     mouth.SetCoefficients(cal.mouthFir.data(), static_cast<int32_t>(cal.mouthFir.size()));
-    mouth.SetEnabled(true);
+    mouth.SetEnabled(!cal.mouthFir.empty());
   }
   measure::TUpSamplerBy6 up(kind == MeasurementKind::Send ? static_cast<measure::TMeasureTool*>(&mouth)
                                                            : &player);
@@ -107,11 +107,13 @@ void Stream(MeasurementKind kind, const CalData& cal, BenchUi& ui, bool showStat
   twelveSynchro.SetThreshold(100);
   thirdSynchro.SetThreshold(100);
   // The ear's correction in front of each analyzer of a receive measurement.
+  // A correction without coefficients (no ear data imported) lets the signal
+  // through rather than silence it, here and for the mouth.
   measure::TFirFilter earTwelve(&twelve), earThird(&third);
   for (measure::TFirFilter* ear : {&earTwelve, &earThird}) {
     ear->generatorMode = false;
     ear->SetCoefficients(cal.earFir.data(), static_cast<int32_t>(cal.earFir.size()));
-    ear->SetEnabled(true);
+    ear->SetEnabled(!cal.earFir.empty());
   }
   const bool receive = kind == MeasurementKind::Receive;
   measure::TDownSamplerBy6 down(receive ? static_cast<measure::TMeasureTool*>(&earTwelve) : &twelve);
