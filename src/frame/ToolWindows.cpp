@@ -29,8 +29,8 @@ TToolWindow::TToolWindow(QWidget* owner, const char* name, const char* caption)
   setVisible(false);
 }
 
-QWidget* TToolWindow::AddPlot(const QRect& where, std::function<void(QPainter&)> paint, const QString& curves,
-                              std::function<bool(const QString&)> saveCsv) {
+TPaintBox* TToolWindow::AddPlot(const QRect& where, std::function<void(QPainter&)> paint, const QString& curves,
+                                std::function<bool(const QString&)> saveCsv) {
   auto* plot = new TPaintBox(this);
   plot->OnPaint = std::move(paint);
   plot->setObjectName("PaintBox1");

@@ -42,6 +42,8 @@ enum class DlInterface;
 
 namespace vt::frame {
 
+class TPaintBox;
+
 // A tool window: a top-level window owned by the frame, hidden until shown.
 class TToolWindow : public QDialog {
   Q_OBJECT
@@ -52,8 +54,8 @@ class TToolWindow : public QDialog {
   // The window's plot: a paint box "PaintBox1" at `where`, drawn by `paint`,
   // whose context menu saves it as PNG and, given `saveCsv`, its curves as
   // CSV ("Save <curves> as CSV...").
-  QWidget* AddPlot(const QRect& where, std::function<void(QPainter&)> paint, const QString& curves = {},
-                   std::function<bool(const QString&)> saveCsv = {});
+  TPaintBox* AddPlot(const QRect& where, std::function<void(QPainter&)> paint, const QString& curves = {},
+                     std::function<bool(const QString&)> saveCsv = {});
 };
 
 // Adds an item to `plot`'s context menu that asks for a file and saves to it

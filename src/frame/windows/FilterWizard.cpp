@@ -57,14 +57,11 @@ TFilterWizard::TFilterWizard(QWidget* owner, const WizardLayout& layout)
 }
 
 void TFilterWizard::BuildControls() {
-  auto* plot = new TPaintBox(this);
-  plot->OnPaint = [this](QPainter& p) { Paint(p); };
+  TPaintBox* plot = AddPlot({16, 16, 609, 297}, [this](QPainter& p) { Paint(p); }, "curves",
+                            [this](const QString& path) { return SaveCsv(path); });
   plot->OnMouseMove = [this](int x, int) { PointerMoved(x); };
   plot->setMouseTracking(true);
-  PaintBox1 = Named(plot, "PaintBox1", {16, 16, 609, 297});
-  PaintBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(PaintBox1, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { ShowContextMenu(at); });
+  PaintBox1 = plot;
   NewLabel(this, "Label15", layout_.ratingCaption, 16, 318);
   Label16 = NewLabel(this, "Label16", "0dB", 96, 318);
   NewLabel(this, "Label17", "Value at pointer:", 160, 318, 105);

@@ -46,7 +46,6 @@ class TFilterWizard : public TToolWindow {
   bool okPressed = false;
 
   // The plot as PNG, and its curves as CSV (one line per pixel column).
-  bool SavePng(const QString& path);
   bool SaveCsv(const QString& path);
 
   // Controls named as in the designed forms.
@@ -105,7 +104,6 @@ class TFilterWizard : public TToolWindow {
   long double FilterSum(long double f) const;
   long double TotalResponse(long double f) const;
   filters::FixedResponse Fixed() const;
-  void ShowContextMenu(const QPoint& at);
   // Auto-correction (WizardAutoCorrect.cpp).
   void AutoCorrectClick();
   void PollRun();

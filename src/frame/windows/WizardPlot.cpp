@@ -1,16 +1,14 @@
 // The wizards' plot: grid and labels, the filters' curve, the predicted
 // response over the pasted spectrum with the mask centred on it, the
-// loudness-rating delta, the pointer read-out, and the PNG and CSV exports.
+// loudness-rating delta, the pointer read-out, and the curves as CSV.
 #include <QCheckBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
 
 #include <cmath>
 
 #include "common/Numbers.h"
 #include "common/SafeFile.h"
-#include "common/gui/Dialogs.h"
 #include "filters/ThirdOctaveBands.h"
 #include "frame/Controls.h"
 #include "frame/ToolWindows.h"
@@ -142,23 +140,6 @@ void TFilterWizard::PointerMoved(int x) {
     text += " (pasted: " + Shown(TotalResponse(f), 10) + "dB)";
   Label18->setText(text);
 }
-
-void TFilterWizard::ShowContextMenu(const QPoint& at) {
-  QMenu menu(this);
-  QAction* png = menu.addAction("Save plot as PNG...");
-  QAction* csv = menu.addAction("Save curves as CSV...");
-  QAction* chosen = menu.exec(PaintBox1->mapToGlobal(at));
-  auto& d = ui::Dialogs::Instance();
-  if (chosen == png) {
-    const QString path = d.SaveFile("Save plot", "PNG images (*.png)");
-    if (!path.isEmpty() && !SavePng(path)) d.Error("Cannot write " + path);
-  } else if (chosen == csv) {
-    const QString path = d.SaveFile("Save curves", "CSV files (*.csv)");
-    if (!path.isEmpty() && !SaveCsv(path)) d.Error("Cannot write " + path);
-  }
-}
-
-bool TFilterWizard::SavePng(const QString& path) { return PaintBox1->grab().save(path, "PNG"); }
 
 bool TFilterWizard::SaveCsv(const QString& path) {
   // Per pixel column: the shown filters, and with a pasted spectrum the
